@@ -1,0 +1,100 @@
+#include "demorom/demorom.h"
+
+#include "demorom/demoworlds.h"
+#include "editor/romlayout.h"
+
+#include <stdexcept>
+
+namespace quib::demo {
+
+namespace {
+
+// The map colour group byte of world w sits at 0x1842C + w.
+constexpr int64_t mappalettes = 0x1842C;
+
+int64_t room(const std::array<int32_t, 9> &starts, int world, int64_t end)
+{
+    const int64_t next = world < 9 ? starts[size_t(world)] : end;
+    return next - starts[size_t(world - 1)];
+}
+
+} // namespace
+
+void putworldmaps(RomImage &rom)
+{
+    for (int world = 1; world <= rom::worldcount; ++world) {
+        const DemoWorld &w = demoworlds()[size_t(world - 1)];
+        const int64_t start = rom::mapdatapos[size_t(world - 1)];
+        const int64_t length = 144 * w.screens + 1;
+        if (length > room(rom::mapdatapos, world, rom::mapptrpos[0]))
+            throw std::length_error("demo world does not fit its map data room");
+        int64_t p = start;
+        for (int screen = 0; screen < w.screens; ++screen)
+            for (int row = 0; row < 9; ++row)
+                for (int col = 0; col < 16; ++col)
+                    rom.put(p++, demotile(w, row, 16 * screen + col));
+        rom.put(p, 0xFF);
+        rom.put(mappalettes + world, w.palette);
+    }
+}
+
+void putmappointers(RomImage &rom)
+{
+    for (int world = 1; world <= rom::worldcount; ++world) {
+        const std::vector<DemoPointer> ptrs = demopointers(world);
+        const int n = int(ptrs.size());
+        const int64_t base = rom::mapptrpos[size_t(world - 1)];
+        if (n == 35 || (world < 9 && 1 + 6 * n > room(rom::mapptrpos, world, 0)))
+            throw std::length_error("demo pointer table does not fit");
+        rom.put(base, uint8_t(n));
+        for (int i = 0; i < n; ++i) {
+            const DemoPointer &p = ptrs[size_t(i)];
+            rom.put(base + 1 + i, uint8_t(16 * (p.row + 2) + p.objset));
+            rom.put(base + 1 + n + i, uint8_t(p.col));
+            // Level areas of the pointer's object set, laid out by the level
+            // data of the demo; until then each pointer gets its own slot.
+            const int64_t objpos = rom::objdatarange(p.objset).low + 0x40 * i + 0x100 * (world - 1);
+            const int64_t enmpos = rom::enemydatarange.low + 0x20 * i + 0x300 * (world - 1);
+            rom.putptr(base + 1 + 2 * n + 2 * i, enmpos, rom::enemydataadder);
+            rom.putptr(base + 1 + 4 * n + 2 * i, objpos, rom::objadder(p.objset));
+        }
+    }
+}
+
+void putmapsprites(RomImage &rom)
+{
+    for (int world = 1; world <= 8; ++world) {
+        const std::array<DemoSprite, 9> sprites = demosprites(world);
+        for (int field = 1; field <= rom::mapspritefields; ++field) {
+            const int64_t table = spritetables + 45 * (world - 1) + 9 * (field - 1);
+            rom.putptr(rom::mapspriteptrpos(field, world), table, rom::mapdataadder);
+            for (int j = 0; j < rom::mapspritecount; ++j) {
+                const DemoSprite &s = sprites[size_t(j)];
+                const int x = 16 * s.col;
+                const int y = 32 + 16 * s.row;
+                uint8_t v = 0;
+                switch (field) {
+                case 1: v = uint8_t(y); break;
+                case 2: v = uint8_t(x >> 8); break;
+                case 3: v = uint8_t(x & 0xFF); break;
+                case 4: v = uint8_t(s.type); break;
+                case 5: v = uint8_t(s.item); break;
+                }
+                if (s.type == 0)
+                    v = 0;
+                rom.put(table + j, v);
+            }
+        }
+    }
+}
+
+RomImage builddemorom()
+{
+    RomImage rom;
+    putworldmaps(rom);
+    putmappointers(rom);
+    putmapsprites(rom);
+    return rom;
+}
+
+} // namespace quib::demo

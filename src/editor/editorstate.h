@@ -1,0 +1,40 @@
+#pragma once
+// The editor state: one instance for the whole run, owned by the main window
+// and handed by reference to the code that reads or changes it.
+#include "graphics/surface.h"
+
+#include <QString>
+#include <array>
+#include <cstdint>
+
+namespace quib {
+
+enum EditMode : uint8_t {
+    ModeMapEditing = 0,
+    ModeMapPointers = 1,
+    ModeObjectEditing = 2,
+    ModeEnemyEditing = 3,
+    ModeMapSprites = 4,
+};
+
+constexpr bool ismapmode(uint8_t mode) { return mode == ModeMapEditing || mode == ModeMapPointers || mode == ModeMapSprites; }
+
+struct EditorState {
+    QString romfile;          // path as typed at start-up; every ROM operation opens it
+    QString inidir;           // folder of the settings file, ending in "/"
+    uint8_t curworld = 1;     // 1..9, the world whose map is loaded
+    uint8_t editmode = ModeMapEditing;
+    bool viewmapsprites = false; // draw map sprites outside map-sprites mode too
+    bool viewlvlbg = false;      // draw the level background
+    int32_t loadprogress = 0;    // 0..1000000 during start-up
+    bool hdrofs = true;          // offsets shown as file offsets (else 0x10 lower)
+
+    // What the main window shows: the drawing surface `lvl` (the map in its
+    // top-left 256 x 144), the four info labels and the window title. The
+    // core draws into them; the window only displays them.
+    Surface lvl{256, 240, rgb(224, 224, 224)};
+    std::array<QString, 4> t;
+    QString title;
+};
+
+} // namespace quib

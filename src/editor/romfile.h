@@ -1,0 +1,70 @@
+#pragma once
+// The ROM file layer.
+//
+// Every operation of the editor that touches the ROM opens the file, does all
+// its reads and writes, and closes it before it returns: nothing is held open
+// or cached between operations, so two successive operations always see each
+// other's writes.
+//
+// One operation is one RomFile. Opening reads the file whole (the supported
+// image is 384 KB), so the file itself is closed again at once. Reads outside
+// the file give 0xFF, the end marker of every stream in the ROM, so a short
+// file can never make a reading loop run away. Writes are gathered in memory
+// and applied by close(): the whole new image goes to a temporary file in the
+// same folder, which then replaces the ROM (keeping its permissions). A
+// killed program or a full disk therefore never leaves half a ROM behind, and
+// the ROM never grows or shrinks: a write past its end fails the operation.
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+namespace quib {
+
+class RomFile {
+public:
+    enum class Mode { Read, Write };
+
+    // Never creates a file: a missing one simply fails to open.
+    explicit RomFile(const QString &path, Mode mode = Mode::Read);
+    RomFile(const RomFile &) = delete;
+    RomFile &operator=(const RomFile &) = delete;
+
+    bool isopen() const { return open_; }
+    const QString &path() const { return path_; }
+    int64_t length() const { return int64_t(image_.size()); }
+
+    uint8_t readbyte(int64_t offset) const;
+    uint16_t readword(int64_t offset) const; // low byte first
+    std::vector<uint8_t> readblock(int64_t offset, int count) const;
+
+    // Only in Write mode. A write past the end of the file is refused and
+    // makes close() fail without touching the file.
+    void writebyte(int64_t offset, uint8_t value);
+    void writeword(int64_t offset, uint16_t value); // low byte, then high byte
+
+    // Ends the operation. In Write mode, puts the gathered writes into the
+    // file; returns false (and error() says why, naming the file) when the
+    // file could not be written. Nothing is then changed on disk.
+    bool close();
+    const QString &error() const { return error_; }
+    bool changed() const { return changed_; }
+
+private:
+    QString path_;
+    Mode mode_;
+    bool open_ = false;
+    bool changed_ = false;
+    bool closed_ = false;
+    std::vector<uint8_t> image_;
+    QString error_;
+};
+
+// True when the file can be opened as a ROM: it exists, is a regular file,
+// can be read and is not empty. Creates nothing.
+bool romusable(const QString &path);
+
+// Why the ROM can't be written, or empty when it can. Honours the read-only
+// permission of the file and of its folder even for the superuser.
+QString romwriteproblem(const QString &path);
+
+} // namespace quib

@@ -1,0 +1,115 @@
+#include "editor/settings.h"
+
+#include "editor/editorstate.h"
+#include "editor/inifile.h"
+
+#include <QDir>
+#include <limits>
+
+namespace quib {
+
+QString inidir(const EnvLookup &env)
+{
+    QString dir = env("XDG_CONFIG_HOME").trimmed();
+    if (dir.isEmpty() || !QDir::isAbsolutePath(dir)) {
+        QString home = env("HOME").trimmed();
+        if (home.isEmpty())
+            home = QDir::homePath();
+        dir = home + QStringLiteral("/.config");
+    }
+    if (!dir.endsWith(QLatin1Char('/')) && !dir.endsWith(QLatin1Char('\\')))
+        dir += QLatin1Char('/');
+    return dir;
+}
+
+QString inidir()
+{
+    return inidir([](const char *name) { return qEnvironmentVariable(name); });
+}
+
+namespace {
+
+// What the profile functions put into a 255-character buffer, with the
+// trailing blanks removed.
+QString buffered(const IniFile &ini, const QString &section, const QString &key)
+{
+    QString v = ini.value(section, key).value_or(QString());
+    v.truncate(254);
+    while (!v.isEmpty() && (v.back() == QLatin1Char(' ') || v.back() == QLatin1Char('\t')))
+        v.chop(1);
+    return v;
+}
+
+} // namespace
+
+QString readini(const QString &file, const QString &section, const QString &key)
+{
+    return buffered(IniFile::load(file), section, key);
+}
+
+int32_t leadingnumber(const QString &text)
+{
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    while (i < n && (text[i] == QLatin1Char(' ') || text[i] == QLatin1Char('\t')))
+        ++i;
+    bool negative = false;
+    if (i < n && (text[i] == QLatin1Char('-') || text[i] == QLatin1Char('+'))) {
+        negative = text[i] == QLatin1Char('-');
+        ++i;
+    }
+    int64_t v = 0;
+    while (i < n && text[i] >= QLatin1Char('0') && text[i] <= QLatin1Char('9')) {
+        v = v * 10 + (text[i].unicode() - '0');
+        if (v > int64_t(std::numeric_limits<int32_t>::max()) + 1)
+            v = int64_t(std::numeric_limits<int32_t>::max()) + 1;
+        ++i;
+    }
+    if (negative)
+        v = -v;
+    if (v > std::numeric_limits<int32_t>::max())
+        v = std::numeric_limits<int32_t>::max();
+    return int32_t(v);
+}
+
+QString signform(int64_t n)
+{
+    return n < 0 ? QString::number(n) : QLatin1Char(' ') + QString::number(n);
+}
+
+uint8_t clampworld(int32_t n)
+{
+    if (n < 1)
+        return 1;
+    if (n > 9)
+        return 9;
+    return uint8_t(n);
+}
+
+Settings readsettings(const QString &file)
+{
+    const IniFile ini = IniFile::load(file);
+    auto get = [&](const char *section, const char *key) {
+        return buffered(ini, QLatin1String(section), QLatin1String(key));
+    };
+    Settings s;
+    const QString name = get("Load", "Filename");
+    if (!name.isEmpty())
+        s.filename = name;
+    s.startmap = clampworld(leadingnumber(get("Options", "StartMapNumber")));
+    s.viewmapsprites = leadingnumber(get("Options", "ViewMapSprites")) != 0;
+    s.viewlvlbg = leadingnumber(get("Options", "ViewLevelBackg")) != 0;
+    return s;
+}
+
+bool writesettings(const QString &file, const EditorState &state, QString *error)
+{
+    IniFile ini = IniFile::load(file);
+    ini.setvalue(QStringLiteral("Load"), QStringLiteral("Filename"), state.romfile);
+    ini.setvalue(QStringLiteral("Options"), QStringLiteral("StartMapNumber"), signform(state.curworld));
+    ini.setvalue(QStringLiteral("Options"), QStringLiteral("ViewMapSprites"), signform(state.viewmapsprites ? -1 : 0));
+    ini.setvalue(QStringLiteral("Options"), QStringLiteral("ViewLevelBackg"), signform(state.viewlvlbg ? -1 : 0));
+    return ini.save(file, error);
+}
+
+} // namespace quib

@@ -1,0 +1,51 @@
+#pragma once
+// The settings file "Quibed.ini": where it lives, reading and writing its keys.
+#include <QString>
+#include <cstdint>
+#include <functional>
+
+namespace quib {
+
+struct EditorState;
+
+constexpr const char *settingsname = "Quibed.ini";
+constexpr const char *defaultromname = "quibrom.nes";
+
+// The per-user configuration folder, always ending in "/": $XDG_CONFIG_HOME
+// when it is set to an absolute path, else $HOME/.config. The environment is
+// passed in so tests can choose it.
+using EnvLookup = std::function<QString(const char *)>;
+QString inidir(const EnvLookup &env);
+QString inidir(); // from the process environment
+
+// The stored value of a key as the profile functions return it into a
+// 255-character buffer: at most 254 characters, trailing blanks removed;
+// empty when the key is missing or the file can't be read.
+QString readini(const QString &file, const QString &section, const QString &key);
+
+// Leading-number parse: leading blanks skipped, an optional sign and the
+// digits after it taken, the rest ignored; no leading number reads as 0.
+// Saturates at the 32-bit range.
+int32_t leadingnumber(const QString &text);
+
+// Sign-position form: " 4" for 4, "-1" for -1, " 0" for 0.
+QString signform(int64_t n);
+
+// The four keys, read with their defaults and clamps applied.
+struct Settings {
+    QString filename = QString::fromLatin1(defaultromname);
+    uint8_t startmap = 1;       // 1..9
+    bool viewmapsprites = false;
+    bool viewlvlbg = false;
+};
+
+// "StartMapNumber" as stored -> the world shown first: 0 or less gives 1,
+// 10 or more gives 9.
+uint8_t clampworld(int32_t n);
+
+Settings readsettings(const QString &file);
+
+// Writes the four keys in their order, each changing only its own line.
+bool writesettings(const QString &file, const EditorState &state, QString *error = nullptr);
+
+} // namespace quib

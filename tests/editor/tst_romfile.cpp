@@ -1,0 +1,182 @@
+#include "demorom/romimage.h"
+#include "editor/romfile.h"
+#include "editor/romlayout.h"
+
+#include "testutil.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace quib;
+
+class TestRomFile : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir;
+    QString rompath;
+
+private slots:
+    void init()
+    {
+        rompath = dir.filePath(QStringLiteral("rom.nes"));
+        QFile::setPermissions(rompath, QFile::ReadOwner | QFile::WriteOwner);
+        QFile::remove(rompath);
+        demo::RomImage img;
+        img.putword(0x19437, 0xA123);
+        img.put(0x1000F, 0x42);
+        QVERIFY(img.save(rompath));
+    }
+
+    void reads()
+    {
+        RomFile f(rompath);
+        QVERIFY(f.isopen());
+        QCOMPARE(f.length(), rom::imagesize);
+        QCOMPARE(f.readbyte(0), uint8_t('N'));
+        QCOMPARE(f.readword(0x19437), uint16_t(0xA123));
+        const std::vector<uint8_t> block = f.readblock(0x1000E, 3);
+        QCOMPARE(block, (std::vector<uint8_t>{0x00, 0x42, 0x00}));
+        QVERIFY(f.close());
+    }
+
+    // Past the end of a short file every read is 0xFF, the end marker.
+    void shortfile()
+    {
+        const QString path = dir.filePath(QStringLiteral("short.nes"));
+        QVERIFY(testutil::writefile(path, QByteArray("\x01\x02\x03", 3)));
+        RomFile f(path);
+        QCOMPARE(f.length(), 3);
+        QCOMPARE(f.readbyte(2), uint8_t(3));
+        QCOMPARE(f.readbyte(3), uint8_t(0xFF));
+        QCOMPARE(f.readbyte(-1), uint8_t(0xFF));
+        QCOMPARE(f.readword(2), uint16_t(0xFF03));
+        QCOMPARE(f.readblock(rom::chrpos[0], 2048), std::vector<uint8_t>(2048, 0xFF));
+    }
+
+    void missingisnevercreated()
+    {
+        const QString path = dir.filePath(QStringLiteral("none.nes"));
+        RomFile f(path, RomFile::Mode::Write);
+        QVERIFY(!f.isopen());
+        f.writebyte(0, 1);
+        QVERIFY(!f.close());
+        QVERIFY(!QFileInfo::exists(path));
+        QVERIFY(!romusable(path));
+        QVERIFY(!romusable(dir.path()));
+    }
+
+    // Two successive operations see each other's writes, and a write
+    // operation changes exactly the bytes written.
+    void writethenread()
+    {
+        const QByteArray before = testutil::readfile(rompath);
+        {
+            RomFile f(rompath, RomFile::Mode::Write);
+            f.writebyte(0x10, 0x99);
+            f.writeword(0x19437, 0xBEEF);
+            QCOMPARE(f.readbyte(0x10), uint8_t(0x99)); // reads in the same operation see it too
+            QVERIFY(f.close());
+        }
+        RomFile g(rompath);
+        QCOMPARE(g.readbyte(0x10), uint8_t(0x99));
+        QCOMPARE(g.readword(0x19437), uint16_t(0xBEEF));
+        QByteArray expected = before;
+        expected[0x10] = char(0x99);
+        expected[0x19437] = char(0xEF);
+        expected[0x19438] = char(0xBE);
+        QCOMPARE(testutil::readfile(rompath), expected);
+    }
+
+    // A write past the end never grows the ROM and fails the operation as a
+    // whole: nothing of it reaches the file.
+    void writepastendrefused()
+    {
+        const QByteArray before = testutil::readfile(rompath);
+        RomFile f(rompath, RomFile::Mode::Write);
+        f.writebyte(0x20, 0x55);
+        f.writebyte(rom::imagesize, 0x55);
+        QVERIFY(!f.close());
+        QVERIFY(f.error().contains(rompath));
+        QCOMPARE(testutil::readfile(rompath), before);
+    }
+
+    void readonlyfile()
+    {
+        const QByteArray before = testutil::readfile(rompath);
+        QFile::setPermissions(rompath, QFile::ReadOwner | QFile::ReadGroup);
+        RomFile f(rompath, RomFile::Mode::Write);
+        QVERIFY(f.isopen()); // still readable
+        f.writebyte(0x20, 0x55);
+        QVERIFY(!f.close());
+        QVERIFY(f.error().contains(rompath));
+        QVERIFY(f.error().contains(QStringLiteral("read-only")));
+        QFile::setPermissions(rompath, QFile::ReadOwner | QFile::WriteOwner);
+        QCOMPARE(testutil::readfile(rompath), before);
+    }
+
+    void readonlyfolder()
+    {
+        QTemporaryDir sub;
+        const QString path = sub.filePath(QStringLiteral("rom.nes"));
+        QVERIFY(demo::RomImage().save(path));
+        const QByteArray before = testutil::readfile(path);
+        QFile::setPermissions(sub.path(), QFile::ReadOwner | QFile::ExeOwner);
+        RomFile f(path, RomFile::Mode::Write);
+        f.writebyte(0x20, 0x55);
+        QVERIFY(!f.close());
+        QVERIFY(f.error().contains(QStringLiteral("read-only")));
+        QFile::setPermissions(sub.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(testutil::readfile(path), before);
+        QCOMPARE(QDir(sub.path()).entryList(QDir::Files), QStringList{QStringLiteral("rom.nes")});
+    }
+
+    void keepspermissions()
+    {
+        const auto perms = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther;
+        QFile::setPermissions(rompath, perms);
+        RomFile f(rompath, RomFile::Mode::Write);
+        f.writebyte(0x20, 0x55);
+        QVERIFY(f.close());
+        QCOMPARE(QFileInfo(rompath).permissions() & 0x7077, QFileDevice::Permissions(perms) & 0x7077);
+        QCOMPARE(QDir(dir.path()).entryList({QStringLiteral("rom.nes*")}, QDir::Files), QStringList{QStringLiteral("rom.nes")});
+    }
+
+    void followssymlink()
+    {
+        const QString link = dir.filePath(QStringLiteral("link.nes"));
+        QFile::remove(link);
+        QVERIFY(QFile::link(rompath, link));
+        RomFile f(link, RomFile::Mode::Write);
+        f.writebyte(0x21, 0x77);
+        QVERIFY(f.close());
+        QVERIFY(QFileInfo(link).isSymLink());
+        QCOMPARE(uint8_t(testutil::readfile(rompath).at(0x21)), uint8_t(0x77));
+        QFile::remove(link);
+    }
+
+    void pointerconversion()
+    {
+        // An object pointer 0xA123 of object set 1 is file offset 0x1E133,
+        // and writing it back gives 0x23, 0xA1.
+        QCOMPARE(rom::ptrtooffset(0xA123, rom::objadder(1)), 0x1E133);
+        QCOMPARE(rom::offsettoptr(0x1E133, rom::objadder(1)), uint16_t(0xA123));
+        QCOMPARE(rom::ptrtooffset(0xC000, rom::enemydataadder), 0xC010);
+        QCOMPARE(rom::ptrtooffset(0xA000, rom::mapdataadder), 0x16010);
+        QCOMPARE(rom::ptrtooffset(0xFFFF, rom::enemydataadder), 0x1000F);
+        // Each set's object window is its bank's 8 KB.
+        for (int s = 0; s < 16; ++s) {
+            const rom::OffsetRange r = rom::objdatarange(s);
+            QCOMPARE(r.high - r.low, 0x1FFF);
+            QCOMPARE((r.low - 0x10) % 0x2000, 0);
+            QVERIFY(r.high < rom::chrstart);
+        }
+        QCOMPARE(rom::objdatarange(15).low, 0xA010);
+        QCOMPARE(rom::objdatarange(2).high, 0x2C00F);
+        for (int32_t p : rom::chrpos)
+            QVERIFY(p >= rom::chrstart && p + rom::chrblocksize <= rom::imagesize);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRomFile)
+#include "tst_romfile.moc"

@@ -1,0 +1,67 @@
+#pragma once
+// Helpers shared by the tests: files on disk and modal windows answered from
+// a timer.
+#include <QApplication>
+#include <QDialog>
+#include <QFile>
+#include <QMessageBox>
+#include <QTimer>
+#include <functional>
+
+namespace testutil {
+
+inline QByteArray readfile(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}
+
+inline bool writefile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+// What a modal message box said before it was answered.
+struct SeenBox {
+    int count = 0;
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+};
+
+// Answers every modal window that opens while `work` runs: message boxes are
+// recorded in `seen` and closed, other dialogs get `onDialog` (or are
+// rejected).
+inline void answermodals(SeenBox &seen, const std::function<void(QWidget *)> &onDialog = {})
+{
+    auto *timer = new QTimer(qApp);
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [&seen, onDialog, timer] {
+        QWidget *w = QApplication::activeModalWidget();
+        if (!w)
+            return;
+        if (auto *box = qobject_cast<QMessageBox *>(w)) {
+            ++seen.count;
+            seen.title = box->windowTitle();
+            seen.text = box->text();
+            seen.icon = box->icon();
+            box->done(QMessageBox::Ok);
+        } else if (onDialog) {
+            onDialog(w);
+        } else if (auto *d = qobject_cast<QDialog *>(w)) {
+            d->reject();
+        }
+    });
+    timer->start();
+}
+
+inline void stopanswering()
+{
+    for (QTimer *t : qApp->findChildren<QTimer *>(Qt::FindDirectChildrenOnly))
+        t->deleteLater();
+}
+
+} // namespace testutil
