@@ -3,14 +3,38 @@
 #include "graphics/surface.h"
 
 #include <QImage>
+#include <QMouseEvent>
 #include <QPainter>
+#include <cmath>
 
 namespace quib {
 
-LvlView::LvlView(const Surface &surface, QWidget *parent) : QWidget(parent), surface_(surface)
+namespace {
+
+int buttonstate(Qt::MouseButtons b)
+{
+    return (b & Qt::LeftButton ? 1 : 0) | (b & Qt::RightButton ? 2 : 0) | (b & Qt::MiddleButton ? 4 : 0);
+}
+
+ViewMouse frommouse(const QMouseEvent &e, Qt::MouseButtons buttons, int zoom)
+{
+    const Qt::KeyboardModifiers m = e.modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    ViewMouse v;
+    v.x = int(std::floor(e.position().x() / zoom));
+    v.y = int(std::floor(e.position().y() / zoom));
+    v.buttons = buttonstate(buttons);
+    v.shiftonly = m == Qt::ShiftModifier;
+    v.any = m != Qt::NoModifier;
+    return v;
+}
+
+} // namespace
+
+LvlView::LvlView(const Surface &surface, QWidget *parent, int zoom)
+    : QWidget(parent), surface_(surface), zoom_(std::max(zoom, 1))
 {
     setObjectName(QStringLiteral("lvl"));
-    setFixedSize(surface.width, surface.height);
+    setFixedSize(surface.width * zoom_, surface.height * zoom_);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -18,7 +42,22 @@ void LvlView::paintEvent(QPaintEvent *)
 {
     const QImage frame(reinterpret_cast<const uchar *>(surface_.px.data()), surface_.width, surface_.height,
                        surface_.width * 4, QImage::Format_RGB32);
-    QPainter(this).drawImage(0, 0, frame);
+    QPainter p(this);
+    if (zoom_ == 1)
+        p.drawImage(0, 0, frame);
+    else
+        p.drawImage(QRect(0, 0, surface_.width * zoom_, surface_.height * zoom_), frame);
+}
+
+void LvlView::mousePressEvent(QMouseEvent *event)
+{
+    emit pressed(frommouse(*event, event->button(), zoom_));
+}
+
+void LvlView::mouseMoveEvent(QMouseEvent *event)
+{
+    if (event->buttons() != Qt::NoButton)
+        emit dragged(frommouse(*event, event->buttons(), zoom_));
 }
 
 } // namespace quib

@@ -1,22 +1,39 @@
 #pragma once
 // The drawing surface `lvl`: shows the core's frame buffer, wrapped in a
-// QImage without copying.
+// QImage without copying, and reports mouse presses and moves in its pixels.
 #include <QWidget>
 
 namespace quib {
 
 struct Surface;
 
+struct ViewMouse {
+    int x = 0, y = 0;
+    int buttons = 0;        // 1 left, 2 right, 4 middle, added up
+    bool shiftonly = false; // exactly Shift held
+    bool any = false;       // Shift, Ctrl or Alt held
+};
+
 class LvlView : public QWidget {
     Q_OBJECT
 public:
-    explicit LvlView(const Surface &surface, QWidget *parent = nullptr);
+    // Shown `zoom` times enlarged; mouse positions are reported in the
+    // surface's own pixels.
+    explicit LvlView(const Surface &surface, QWidget *parent = nullptr, int zoom = 1);
+    int zoom() const { return zoom_; }
+
+signals:
+    void pressed(const quib::ViewMouse &m);
+    void dragged(const quib::ViewMouse &m); // moves with a button held
 
 protected:
     void paintEvent(QPaintEvent *) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
     const Surface &surface_;
+    int zoom_;
 };
 
 } // namespace quib

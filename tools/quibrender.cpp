@@ -1,0 +1,176 @@
+// quibrender: writes a PNG of a world map of a ROM, drawn exactly as the
+// editor draws it, using the core library alone (no window).
+#include "editor/editorstate.h"
+#include "editor/romfile.h"
+#include "editor/startup.h"
+#include "graphics/blit.h"
+#include "level/drawlevel.h"
+#include "level/loadlevel.h"
+#include "level/navigate.h"
+#include "worldmap/drawmap.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QImage>
+#include <cstdio>
+
+using namespace quib;
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("quibrender"));
+    QCommandLineParser p;
+    p.setApplicationDescription(QStringLiteral(
+        "Writes a PNG picture of a world map or of a level area of a ROM, drawn as the editor draws it.\n"
+        "Examples:\n"
+        "  quibrender --world 3 --full quibrom.nes world3.png\n"
+        "  quibrender --world 1 --pointer 1 --full quibrom.nes level-1-1.png\n"
+        "  quibrender --area 1E01A,C0A5,1 --background quibrom.nes area.png"));
+    p.addHelpOption();
+    p.addPositionalArgument(QStringLiteral("rom"), QStringLiteral("The ROM file."));
+    p.addPositionalArgument(QStringLiteral("png"), QStringLiteral("The picture to write."));
+    QCommandLineOption world({QStringLiteral("w"), QStringLiteral("world")}, QStringLiteral("World 1..9 (default 1)."),
+                             QStringLiteral("n"), QStringLiteral("1"));
+    QCommandLineOption mode({QStringLiteral("m"), QStringLiteral("mode")},
+                            QStringLiteral("Overlay of an editing mode: 0 map editing cursor, 1 map pointers, "
+                                           "4 map sprites (default: none)."),
+                            QStringLiteral("mode"));
+    QCommandLineOption sprites({QStringLiteral("s"), QStringLiteral("sprites")},
+                               QStringLiteral("Draw the map sprites in every mode."));
+    QCommandLineOption scroll(QStringLiteral("scroll"), QStringLiteral("First column shown (one screen wide)."),
+                              QStringLiteral("column"), QStringLiteral("0"));
+    QCommandLineOption full({QStringLiteral("f"), QStringLiteral("full")}, QStringLiteral("The whole width of the world."));
+    QCommandLineOption scale(QStringLiteral("scale"), QStringLiteral("Enlarge by 1..8 (default 1)."),
+                             QStringLiteral("n"), QStringLiteral("1"));
+    QCommandLineOption pointer(QStringLiteral("pointer"),
+                               QStringLiteral("Draw the level area that map pointer n (1, 2, ...) of the world leads into."),
+                               QStringLiteral("n"));
+    QCommandLineOption area(QStringLiteral("area"),
+                            QStringLiteral("Draw the level area at these file offsets (hex) of its object stream and "
+                                           "enemy stream, with its object set (hex)."),
+                            QStringLiteral("objects,enemies,set"));
+    QCommandLineOption background(QStringLiteral("background"), QStringLiteral("Levels: draw the background."));
+    QCommandLineOption sheets(QStringLiteral("sheets"), QStringLiteral("Levels: draw the two pattern sheets on top."));
+    QCommandLineOption selection(QStringLiteral("selection"),
+                                 QStringLiteral("Levels: mark the first object and describe it on standard output."));
+    p.addOptions({world, mode, sprites, scroll, full, scale, pointer, area, background, sheets, selection});
+    p.process(app);
+
+    const QStringList args = p.positionalArguments();
+    if (args.size() != 2) {
+        std::fprintf(stderr, "quibrender: give a ROM file and a PNG file (see --help).\n");
+        return 2;
+    }
+    const int w = p.value(world).toInt();
+    const int zoom = p.value(scale).toInt();
+    if (w < 1 || w > 9 || zoom < 1 || zoom > 8) {
+        std::fprintf(stderr, "quibrender: the world is 1..9 and the scale 1..8.\n");
+        return 2;
+    }
+    if (!romusable(args[0])) {
+        std::fprintf(stderr, "quibrender: '%s' is either empty or can't be found.\n", qPrintable(args[0]));
+        return 1;
+    }
+
+    EditorState s;
+    s.romfile = args[0];
+    Settings settings;
+    settings.startmap = uint8_t(w);
+    settings.viewmapsprites = p.isSet(sprites);
+    // Without an overlay, draw the plain map: sprites mode draws only when asked.
+    runstartup(s, settings, nullptr);
+    int m = p.isSet(mode) ? p.value(mode).toInt() : -1;
+    if (p.isSet(mode) && m != 0 && m != 1 && m != 4) {
+        std::fprintf(stderr, "quibrender: the mode is 0, 1 or 4.\n");
+        return 2;
+    }
+    s.editmode = uint8_t(m < 0 ? ModeMapPointers : m);
+    const bool nooverlay = m < 0;
+
+    Surface out;
+    if (p.isSet(pointer) || p.isSet(area)) {
+        if (p.isSet(area)) {
+            const QStringList parts = p.value(area).split(QLatin1Char(','));
+            bool ok1 = false, ok2 = false, ok3 = false;
+            if (parts.size() == 3) {
+                s.level.lvlobjpos = parts[0].toInt(&ok1, 16);
+                s.level.lvlenmpos = parts[1].toInt(&ok2, 16);
+                s.level.lvlobjset = parts[2].toInt(&ok3, 16) & 15;
+            }
+            if (!ok1 || !ok2 || !ok3) {
+                std::fprintf(stderr, "quibrender: --area takes three hex numbers: objects,enemies,set.\n");
+                return 2;
+            }
+        } else {
+            const int n = p.value(pointer).toInt();
+            if (n < 1 || n > s.map.ptrcount) {
+                std::fprintf(stderr, "quibrender: world %d has pointers 1..%d.\n", w, s.map.ptrcount);
+                return 2;
+            }
+            s.level.lvlobjpos = s.map.ptrobjpos[size_t(n - 1)];
+            s.level.lvlenmpos = s.map.ptrenmpos[size_t(n - 1)];
+            s.level.lvlobjset = s.map.ptrobjset[size_t(n - 1)];
+        }
+        s.viewlvlbg = p.isSet(background);
+        s.showsheets = p.isSet(sheets);
+        loadlevel(s);
+        Level &l = s.level;
+        // Without --selection, a mode that draws no selection marks.
+        s.editmode = uint8_t(p.isSet(selection) ? ModeObjectEditing : ModeMapEditing);
+        const int screens = (l.lvlhdr[4] & 0x0F) + 1;
+        const int cols = !p.isSet(full) ? 16 : l.vertical() ? 16 : std::min(16 * screens, 256);
+        const int rows = !p.isSet(full) ? 15 : l.vertical() ? std::min(15 * screens, 240) : 27;
+        out = Surface(16 * cols, 16 * rows);
+        if (!p.isSet(full)) {
+            l.lvlscrollx = 0;
+            l.lvlscrolly = int16_t(l.vertical() ? 0 : 12);
+            showobj(s);
+        }
+        for (int y0 = 0; y0 < rows; y0 += 15) {
+            for (int x0 = 0; x0 < cols; x0 += 16) {
+                if (p.isSet(full)) {
+                    l.lvlscrollx = int16_t(x0);
+                    l.lvlscrolly = int16_t(std::min(y0, rows - 15));
+                }
+                drawlevel(s);
+                const int top = p.isSet(full) ? y0 - l.lvlscrolly : 0;
+                blit(out, 16 * x0, 16 * y0, s.lvl, 0, 16 * top, 256, 240 - 16 * top);
+            }
+        }
+        if (p.isSet(selection))
+            for (const QString &t : s.t)
+                std::printf("%s\n", qPrintable(QString(t).replace(QLatin1Char('\r'), QString())));
+        QImage img(reinterpret_cast<const uchar *>(out.px.data()), out.width, out.height, out.width * 4,
+                   QImage::Format_RGB32);
+        if (!img.scaled(out.width * zoom, out.height * zoom).save(args[1], "PNG")) {
+            std::fprintf(stderr, "quibrender: can't write '%s'.\n", qPrintable(args[1]));
+            return 1;
+        }
+        std::printf("Level area %X/%X, object set %d: %d objects, %d enemies, written to %s\n", l.lvlobjpos,
+                    l.lvlenmpos, l.lvlobjset, l.objcount, l.enemycount, qPrintable(args[1]));
+        return 0;
+    }
+
+    const int columns = p.isSet(full) ? s.map.width() : 16;
+    out = Surface(16 * columns, 144);
+    const int first = p.isSet(full) ? 0 : std::clamp(p.value(scroll).toInt(), 0, int(s.map.mapmaxscroll));
+    for (int c = 0; c < columns; c += 16) {
+        s.map.mapscroll = uint8_t(first + c);
+        if (nooverlay) {
+            s.map.ptrcount = 0; // no pointer boxes
+            s.editmode = ModeMapPointers;
+        }
+        drawmap(s);
+        blit(out, 16 * c, 0, s.lvl, 0, 0, 256, 144);
+    }
+    QImage img(reinterpret_cast<const uchar *>(out.px.data()), out.width, out.height, out.width * 4,
+               QImage::Format_RGB32);
+    QImage result = img.scaled(out.width * zoom, out.height * zoom);
+    if (!result.save(args[1], "PNG")) {
+        std::fprintf(stderr, "quibrender: can't write '%s'.\n", qPrintable(args[1]));
+        return 1;
+    }
+    std::printf("World %d: %d columns, written to %s\n", w, s.map.width(), qPrintable(args[1]));
+    return 0;
+}
