@@ -1,0 +1,24 @@
+#pragma once
+// Mouse editing of the world map: a press or a move with a button held on
+// the view, in pixels of the view.
+#include <cstdint>
+
+namespace quib {
+
+struct EditorState;
+
+enum MouseButtons : int { ButtonLeft = 1, ButtonRight = 2 };
+
+struct MapMouse {
+    int px = 0, py = 0;     // pointer position in view pixels
+    int buttons = 0;        // 1 left alone, 2 right alone, other values other combinations
+    bool shiftonly = false; // exactly Shift held
+    bool toolbox = false;   // the map objects toolbox is shown
+};
+
+// Returns false when the press was ignored (below the map rows): nothing
+// changed and nothing needs drawing. Otherwise the map was redrawn.
+bool mappress(EditorState &state, const MapMouse &m);
+void mapdrag(EditorState &state, const MapMouse &m);
+
+} // namespace quib

@@ -1,0 +1,37 @@
+#pragma once
+// The map pointer dialog: the object set and the two data offsets of the
+// selected map pointer. OK changes the pointer in memory; Save writes it.
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+
+namespace quib {
+
+struct EditorState;
+
+class EditMapPntr : public QDialog {
+    Q_OBJECT
+public:
+    EditMapPntr(EditorState &state, QWidget *parent = nullptr);
+
+    QListWidget *objsetlist() const { return objsetlist_; }
+    QLineEdit *ad(int i) const { return ad_[i]; }
+
+    // OK: refuses text that is not hex, else changes the pointer in memory.
+    void accept() override;
+
+private:
+    void choose(int set);
+
+    EditorState &state_;
+    QListWidget *objsetlist_;
+    QLineEdit *ad_[2];
+    QLabel *objrange_; // t(9)
+    QLabel *enmrange_; // t(1)
+    int set_;       // the object set chosen
+    int32_t objpos_; // the object offset the dialog holds
+};
+
+} // namespace quib

@@ -1,0 +1,109 @@
+#include "worldmap/widgets/maptool.h"
+
+#include "editor/editorstate.h"
+#include "graphics/blit.h"
+#include "ui/lvlview.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace quib {
+
+namespace {
+const QString chosen = QStringLiteral("background-color: rgb(255, 255, 192);");
+const QString notchosen = QStringLiteral("background-color: rgb(192, 192, 192);");
+} // namespace
+
+MapTool::MapTool(EditorState &state, QWidget *parent) : QWidget(parent, Qt::Tool), state_(state)
+{
+    setObjectName(QStringLiteral("MapTool"));
+    setWindowTitle(QStringLiteral("Map objects"));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    auto *col = new QVBoxLayout(this);
+    col->setContentsMargins(3, 3, 3, 3);
+    map_ = new LvlView(picture_, this);
+    map_->setObjectName(QStringLiteral("Map"));
+    map_->installEventFilter(this);
+    col->addWidget(map_);
+    auto *row = new QHBoxLayout;
+    draw_ = new QPushButton(QStringLiteral("Draw"), this);
+    draw_->setObjectName(QStringLiteral("Draw"));
+    replace_ = new QPushButton(QStringLiteral("Replace all"), this);
+    replace_->setObjectName(QStringLiteral("ReplaceAll"));
+    row->addWidget(draw_);
+    row->addWidget(replace_);
+    col->addLayout(row);
+    connect(draw_, &QPushButton::clicked, this, [this] { setaction(0); });
+    connect(replace_, &QPushButton::clicked, this, [this] { setaction(1); });
+    // A new toolbox shows Draw chosen, as it starts.
+    draw_->setStyleSheet(chosen);
+    replace_->setStyleSheet(notchosen);
+    refresh();
+}
+
+void MapTool::refresh()
+{
+    blit(picture_, 0, 0, state_.gfx.map, 0, 0, 256, 256);
+    map_->update();
+}
+
+void MapTool::setaction(int action)
+{
+    state_.toolaction = uint8_t(action);
+    draw_->setStyleSheet(action == 0 ? chosen : notchosen);
+    replace_->setStyleSheet(action == 1 ? chosen : notchosen);
+}
+
+void MapTool::pick(int x, int y)
+{
+    if (x < 0 || y < 0 || x > 255 || y > 255)
+        return; // outside the picture
+    state_.tooltile = uint8_t(16 * (y / 16) + ((x / 16) % 16));
+    const int r = state_.tooltile / 16, k = state_.tooltile % 16;
+    blit(picture_, 0, 0, state_.gfx.map, 0, 0, 256, 256);
+    outline(picture_, 16 * k, 16 * r, 16 * k + 15, 16 * r + 15, rgb(255, 240, 0));
+    outline(picture_, 16 * k - 1, 16 * r - 1, 16 * k + 16, 16 * r + 16, rgb(0, 0, 192));
+    map_->repaint();
+}
+
+bool MapTool::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == map_) {
+        if (event->type() == QEvent::MouseButtonPress) {
+            const auto *e = static_cast<QMouseEvent *>(event);
+            const QPoint p = e->position().toPoint();
+            pick(p.x(), p.y());
+            return true;
+        }
+        if (event->type() == QEvent::MouseMove) {
+            const auto *e = static_cast<QMouseEvent *>(event);
+            if (e->buttons() & Qt::LeftButton) {
+                const QPoint p = e->position().toPoint();
+                pick(p.x(), p.y());
+            }
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void MapTool::closeEvent(QCloseEvent *event)
+{
+    emit closed();
+    QWidget::closeEvent(event);
+}
+
+int placetoolboxleft(int mainleft, int mainwidth, int screenwidth, int toolwidth, int currentleft)
+{
+    if (mainleft > toolwidth)
+        return mainleft - toolwidth;
+    if (screenwidth - toolwidth > mainleft + mainwidth)
+        return mainleft + mainwidth;
+    return currentleft;
+}
+
+} // namespace quib

@@ -1,0 +1,55 @@
+#pragma once
+// The map objects toolbox: all 256 map tiles of the current world in one
+// grid; a click chooses the tile that map editing puts down, and two buttons
+// choose between drawing one square and replacing every square like it.
+#include "graphics/surface.h"
+
+#include <QWidget>
+
+class QPushButton;
+
+namespace quib {
+
+struct EditorState;
+
+class MapTool : public QWidget {
+    Q_OBJECT
+public:
+    MapTool(EditorState &state, QWidget *parent = nullptr);
+
+    // Copies the coloured map tiles again (a new world), without the
+    // selection boxes.
+    void refresh();
+    const Surface &picture() const { return picture_; }
+    QPushButton *drawbutton() const { return draw_; }
+    QPushButton *replacebutton() const { return replace_; }
+
+    // Picks the tile under a point of the picture, as a click does.
+    void pick(int x, int y);
+
+    // The width the toolbox is given beside the main window.
+    static constexpr int boxwidth = 262;
+
+signals:
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void setaction(int action);
+
+    EditorState &state_;
+    Surface picture_{256, 256};
+    QWidget *map_;
+    QPushButton *draw_;
+    QPushButton *replace_;
+};
+
+// Places the toolbox beside the main window: against its left side when
+// there is room, else against its right side when that fits on the screen,
+// else where it was.
+int placetoolboxleft(int mainleft, int mainwidth, int screenwidth, int toolwidth, int currentleft);
+
+} // namespace quib

@@ -1,0 +1,221 @@
+#include "demorom/demorom.h"
+#include "editor/romfile.h"
+#include "editor/romlayout.h"
+#include "ui/lvlview.h"
+#include "ui/quib.h"
+#include "worldmap/widgets/editmappntr.h"
+#include "worldmap/widgets/maptool.h"
+
+#include "testutil.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace quib;
+
+// Edits driven through the real window, then the ROM file's bytes: what
+// changed and what must not have.
+class TestMapSave : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir;
+    QString rompath;
+    QByteArray pristine;
+
+    void open(QuibWindow &w)
+    {
+        QVERIFY(testutil::writefile(rompath, pristine));
+        w.setromprompt([&](QWidget *, const QString &, const QString &, const QString &) { return rompath; });
+        QVERIFY(w.startup());
+        w.show();
+    }
+    QAction *action(QuibWindow &w, const char *name) { return w.findChild<QAction *>(QLatin1String(name)); }
+
+private slots:
+    void initTestCase()
+    {
+        qputenv("XDG_CONFIG_HOME", dir.path().toUtf8());
+        rompath = dir.filePath(QStringLiteral("quibrom.nes"));
+        const demo::RomImage img = demo::builddemorom();
+        pristine = QByteArray(reinterpret_cast<const char *>(img.bytes().data()), qsizetype(img.size()));
+    }
+    void cleanup() { testutil::stopanswering(); }
+
+    // A save without edits changes nothing.
+    void saveunchanged()
+    {
+        QuibWindow w;
+        open(w);
+        QTest::keyClick(&w, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(testutil::readfile(rompath), pristine);
+    }
+
+    void tilekeys()
+    {
+        QuibWindow w;
+        open(w);
+        const uint8_t t = w.state().map.maptiles[0][0];
+        QTest::keyClick(&w, Qt::Key_Plus, Qt::KeypadModifier);
+        QTest::keyClick(&w, Qt::Key_Asterisk, Qt::KeypadModifier);
+        QCOMPARE(int(w.state().map.maptiles[0][0]), (t + 17) & 0xFF);
+        QTest::keyClick(&w, Qt::Key_Period, Qt::KeypadModifier); // pick it as curtile
+        QTest::keyClick(&w, Qt::Key_6, Qt::KeypadModifier);
+        QTest::keyClick(&w, Qt::Key_Return); // paint it one square right
+        w.savebutton()->click();
+        QByteArray expected = pristine;
+        expected[rom::mapdatapos[0]] = char((t + 17) & 0xFF);
+        expected[rom::mapdatapos[0] + 1] = char((t + 17) & 0xFF);
+        QCOMPARE(testutil::readfile(rompath), expected);
+    }
+
+    // Save in map-sprites mode writes the sprites, and tiles and pointers
+    // too; world 9 writes no sprites.
+    void spritemodesave()
+    {
+        QuibWindow w;
+        open(w);
+        QTest::keyClick(&w, Qt::Key_E);
+        QCOMPARE(int(w.state().editmode), 4);
+        QTest::keyClick(&w, Qt::Key_Minus, Qt::KeypadModifier); // type - 1
+        QTest::keyClick(&w, Qt::Key_Plus, Qt::KeypadModifier | Qt::ControlModifier); // item + 1
+        const uint8_t type = w.state().map.sprtype[0];
+        const uint8_t item = w.state().map.spritem[0];
+        w.state().map.maptiles[1][1] = 0x8D;
+        action(w, "MSave")->trigger();
+        const QByteArray after = testutil::readfile(rompath);
+        RomFile rom(rompath);
+        QCOMPARE(rom.readbyte(rom.readword(rom::mapspriteptrpos(4, 1)) + rom::mapdataadder), type);
+        QCOMPARE(rom.readbyte(rom.readword(rom::mapspriteptrpos(5, 1)) + rom::mapdataadder), item);
+        QCOMPARE(uint8_t(after[rom::mapdatapos[0] + 17]), uint8_t(0x8D));
+        int changed = 0;
+        for (int i = 0; i < after.size(); ++i)
+            changed += after[i] != pristine[i];
+        QCOMPARE(changed, 3);
+    }
+
+    void world9nosprites()
+    {
+        QuibWindow w;
+        open(w);
+        w.state().curworld = 9;
+        QTest::keyClick(&w, Qt::Key_PageUp);
+        QTest::keyClick(&w, Qt::Key_PageDown); // reload world 9 through the keys
+        QCOMPARE(int(w.state().curworld), 9);
+        QTest::keyClick(&w, Qt::Key_E);
+        w.state().map.sprtype[0] = 5;
+        w.state().map.maptiles[2][2] = 0x42;
+        w.save();
+        QByteArray expected = pristine;
+        expected[rom::mapdatapos[8] + 34] = char(0x42);
+        QCOMPARE(testutil::readfile(rompath), expected);
+    }
+
+    void pointerdialog()
+    {
+        QuibWindow w;
+        open(w);
+        QTest::keyClick(&w, Qt::Key_P);
+        QTest::keyClick(&w, Qt::Key_Down);
+        QCOMPARE(int(w.state().map.selptr), 1);
+        bool seen = false;
+        QTimer::singleShot(0, [&] {
+            auto *d = qobject_cast<EditMapPntr *>(QApplication::activeModalWidget());
+            QVERIFY(d);
+            seen = true;
+            d->objsetlist()->setCurrentRow(3);
+            d->ad(1)->setText(QStringLiteral("1C1B5"));
+            d->accept();
+        });
+        QTest::keyClick(&w, Qt::Key_Return);
+        QVERIFY(seen);
+        QCOMPARE(int(w.state().map.ptrobjset[1]), 3);
+        QCOMPARE(w.state().map.ptrenmpos[1], 0xC1B5);
+        QCOMPARE(w.t(2)->text(), QStringLiteral("Obj. set: 3 -- Hills"));
+        w.save();
+        RomFile rom(rompath);
+        const int n = rom.readbyte(rom::mapptrpos[0]);
+        const int64_t base = rom::mapptrpos[0];
+        // the pointer may have moved in the sort: find it by its enemy word
+        bool found = false;
+        for (int i = 0; i < n; ++i)
+            if (rom.readword(base + 1 + 2 * n + 2 * i) == 0xC1A5) {
+                found = true;
+                QCOMPARE(rom.readbyte(base + 1 + i) & 15, 3);
+            }
+        QVERIFY(found);
+    }
+
+    void nonhexrefused()
+    {
+        QuibWindow w;
+        open(w);
+        QTest::keyClick(&w, Qt::Key_P);
+        testutil::SeenBox box;
+        bool stayed = false;
+        const int32_t before = w.state().map.ptrobjpos[0];
+        QTimer::singleShot(0, [&] {
+            auto *d = qobject_cast<EditMapPntr *>(QApplication::activeModalWidget());
+            QVERIFY(d);
+            d->ad(0)->setText(QStringLiteral("12XZ"));
+            testutil::answermodals(box);
+            d->accept();
+            stayed = d->isVisible();
+            testutil::stopanswering();
+            d->reject();
+        });
+        QTest::keyClick(&w, Qt::Key_Enter, Qt::KeypadModifier);
+        QVERIFY(stayed);
+        QVERIFY(box.text.contains(QStringLiteral("12XZ")));
+        QCOMPARE(w.state().map.ptrobjpos[0], before);
+    }
+
+    void toolbox()
+    {
+        QuibWindow w;
+        open(w);
+        QAction *tb = action(w, "usemapobjtb");
+        tb->trigger();
+        QVERIFY(w.maptool());
+        QVERIFY(w.maptool()->isVisible());
+        w.maptool()->pick(37, 70);
+        QCOMPARE(int(w.state().tooltile), 0x42);
+        w.maptool()->replacebutton()->click();
+        QCOMPARE(int(w.state().toolaction), 1);
+        // Replace all from the view, then save: every such tile of the world.
+        const uint8_t from = w.state().map.maptiles[0][0];
+        QTest::mouseClick(static_cast<QWidget *>(w.lvl()), Qt::LeftButton, Qt::NoModifier, QPoint(8, 8));
+        for (int r = 0; r < 9; ++r)
+            for (int c = 0; c < 16; ++c)
+                QVERIFY(w.state().map.maptiles[r][c] != from || from == 0x42);
+        // The close box unchecks the menu item.
+        w.maptool()->close();
+        QVERIFY(!tb->isChecked());
+        tb->trigger();
+        QVERIFY(w.maptool());
+        tb->trigger();
+        QVERIFY(!w.maptool());
+    }
+
+    void readonlysave()
+    {
+        QuibWindow w;
+        open(w);
+        QFile::setPermissions(rompath, QFile::ReadOwner);
+        w.state().map.maptiles[0][0] = 0x11;
+        testutil::SeenBox box;
+        testutil::answermodals(box);
+        QVERIFY(!w.save());
+        QCOMPARE(box.count, 1);
+        QVERIFY(box.text.contains(rompath));
+        QCOMPARE(int(w.state().map.maptiles[0][0]), 0x11);
+        QFile::setPermissions(rompath, QFile::ReadOwner | QFile::WriteOwner);
+        QCOMPARE(testutil::readfile(rompath), pristine);
+    }
+};
+
+QTEST_MAIN(TestMapSave)
+#include "tst_mapsave.moc"
