@@ -6,6 +6,13 @@
 #include "editor/romfile.h"
 #include "editor/settings.h"
 #include "editor/startup.h"
+#include "graphics/graphics.h"
+#include "level/drawlevel.h"
+#include "level/loadlevel.h"
+#include "worldmap/drawmap.h"
+#include "worldmap/mapedit.h"
+#include "worldmap/savemap.h"
+#include "worldmap/loadmap.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
@@ -14,6 +21,7 @@
 #include <cstdio>
 #include <cstring>
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -25,6 +33,21 @@ double median_us(int runs, const std::function<void()> &work)
     std::vector<double> t;
     t.reserve(size_t(runs));
     for (int i = 0; i < runs; ++i) {
+        const auto a = clock_type::now();
+        work();
+        const auto b = clock_type::now();
+        t.push_back(std::chrono::duration<double, std::micro>(b - a).count());
+    }
+    std::sort(t.begin(), t.end());
+    return t[t.size() / 2];
+}
+
+// The median time of `work` alone, each run after an untimed `setup`.
+double median_us(int runs, const std::function<void()> &setup, const std::function<void()> &work)
+{
+    std::vector<double> t;
+    for (int i = 0; i < runs; ++i) {
+        setup();
         const auto a = clock_type::now();
         work();
         const auto b = clock_type::now();
@@ -57,10 +80,41 @@ int main(int argc, char **argv)
     });
     std::printf("baseline: memcpy of one 256 x 240 32-bit frame: %.3f us (median of 2001)\n\n", base);
 
-    report("start-up tables (settings applied, steps)", median_us(501, [&] {
+    report("start-up (tables, pictures, palettes, world 1)", median_us(51, [&] {
                quib::EditorState s;
+               s.romfile = romfile;
                quib::runstartup(s, quib::Settings{}, nullptr);
                sink = s.curworld;
+           }), base);
+
+    quib::EditorState ed;
+    ed.romfile = romfile;
+    quib::runstartup(ed, quib::Settings{}, nullptr);
+    int world = 0;
+    report("loadmap + drawmap (next world, cycling)", median_us(201, [&] {
+               ed.curworld = uint8_t(1 + world++ % 9);
+               ed.map.mapscroll = 0;
+               quib::loadmap(ed);
+               sink = ed.lvl.px[0];
+           }), base);
+    ed.curworld = 8;
+    quib::loadmap(ed);
+    report("drawmap (world 8, map sprites mode)", median_us(2001, [&] {
+               ed.editmode = quib::ModeMapSprites;
+               quib::drawmap(ed);
+               sink = ed.lvl.px[1000];
+           }), base);
+    ed.editmode = quib::ModeMapEditing;
+    int flip = 0;
+    report("colormap after one colour of the group changed", median_us(501, [&] {
+               // world 8's group is 7: toggle the colour of index 5
+               ed.gfx.lvlpal[0][7][5] = uint8_t((flip++ % 2) ? 0x21 : 0x11);
+               quib::colormap(ed.gfx, romfile, 8);
+               sink = ed.gfx.map.px[300];
+           }), base);
+    report("colormap, nothing changed", median_us(501, [&] {
+               quib::colormap(ed.gfx, romfile, 8);
+               sink = ed.gfx.map.px[300];
            }), base);
     const QString ini = dir.filePath(QStringLiteral("Quibed.ini"));
     quib::EditorState st;
@@ -77,6 +131,98 @@ int main(int argc, char **argv)
                f.writebyte(0x10, uint8_t(f.readbyte(0x10) + 1));
                f.close();
            }), base);
+    // A drag of 1,000 mouse moves over the largest world in map editing mode,
+    // the toolbox in Replace all, each move followed by its redraw.
+    {
+        quib::EditorState m;
+        m.romfile = romfile;
+        quib::Settings settings;
+        settings.startmap = 8;
+        quib::runstartup(m, settings, nullptr);
+        m.toolaction = 1;
+        const double drag = median_us(11, [&] {
+            for (int i = 0; i < 1000; ++i) {
+                m.tooltile = uint8_t(0x42 + (i & 1));
+                quib::mapdrag(m, {(i * 7) % 256, (i * 3) % 144, quib::ButtonLeft, false, true});
+            }
+            sink = m.lvl.px[5];
+        });
+        report("drag of 1,000 moves, Replace all, world 8", drag, base);
+        report("  the same, per move (move + redraw)", drag / 1000, base);
+        report("Save in a map mode (tiles, sprites, pointers)", median_us(51, [&] {
+                   quib::savemapmodes(m, nullptr);
+                   sink = m.map.ptrcount;
+               }), base);
+    }
+
+    // Levels: the busiest demo area of all map pointers.
+    {
+        quib::EditorState l;
+        l.romfile = romfile;
+        quib::runstartup(l, quib::Settings{}, nullptr);
+        int bestcount = -1;
+        quib::Level best;
+        for (int w = 1; w <= 8; ++w) {
+            l.curworld = uint8_t(w);
+            quib::loadmap(l);
+            for (int i = 0; i < l.map.ptrcount; ++i) {
+                const int set = l.map.ptrobjset[size_t(i)];
+                if (set == 0 || set == 15)
+                    continue;
+                l.level.lvlobjpos = l.map.ptrobjpos[size_t(i)];
+                l.level.lvlenmpos = l.map.ptrenmpos[size_t(i)];
+                l.level.lvlobjset = set;
+                quib::loadlevel(l);
+                if (l.level.objcount > bestcount) {
+                    bestcount = l.level.objcount;
+                    best = l.level;
+                }
+            }
+        }
+        std::printf("\nbusiest demo area: %X, object set %d, %d objects, %d enemies\n", best.lvlobjpos,
+                    best.lvlobjset, best.objcount, best.enemycount);
+        std::unique_ptr<quib::EditorState> cold;
+        report("loadlevel cold (sheets decoded, pictures built)", median_us(21, [&] {
+                   cold = std::make_unique<quib::EditorState>();
+                   cold->romfile = romfile;
+                   quib::runstartup(*cold, quib::Settings{}, nullptr);
+                   cold->level.lvlobjpos = best.lvlobjpos;
+                   cold->level.lvlenmpos = best.lvlenmpos;
+                   cold->level.lvlobjset = best.lvlobjset;
+               }, [&] {
+                   quib::loadlevel(*cold);
+                   sink = cold->level.objcount;
+               }), base);
+        l.level = best;
+        quib::loadlevel(l);
+        report("loadlevel warm (same area again)", median_us(201, [&] {
+                   quib::loadlevel(l);
+                   sink = l.level.objcount;
+               }), base);
+        l.viewlvlbg = true;
+        l.editmode = quib::ModeObjectEditing;
+        double busiest = 0;
+        int bestx = 0;
+        for (int x = 0; x <= 240; x += 16) {
+            l.level.lvlscrollx = int16_t(x);
+            const double t = median_us(51, [&] { quib::drawlevel(l); sink = l.lvl.px[9]; });
+            if (t > busiest) {
+                busiest = t;
+                bestx = x;
+            }
+        }
+        l.level.lvlscrollx = int16_t(bestx);
+        report("drawlevel, busiest view, background on", median_us(1001, [&] {
+                   quib::drawlevel(l);
+                   sink = l.lvl.px[9];
+               }), base);
+        l.viewlvlbg = false;
+        report("drawlevel, same view, background off", median_us(1001, [&] {
+                   quib::drawlevel(l);
+                   sink = l.lvl.px[9];
+               }), base);
+    }
+
     report("demo ROM build", median_us(51, [&] { sink = quib::demo::builddemorom().at(0x185BA); }), base);
     return 0;
 }

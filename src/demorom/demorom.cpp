@@ -1,7 +1,10 @@
 #include "demorom/demorom.h"
 
+#include "demorom/demolevels.h"
+#include "demorom/demomapprops.h"
 #include "demorom/demoworlds.h"
 #include "editor/romlayout.h"
+#include "graphics/pictures.h"
 
 #include <stdexcept>
 
@@ -51,12 +54,9 @@ void putmappointers(RomImage &rom)
             const DemoPointer &p = ptrs[size_t(i)];
             rom.put(base + 1 + i, uint8_t(16 * (p.row + 2) + p.objset));
             rom.put(base + 1 + n + i, uint8_t(p.col));
-            // Level areas of the pointer's object set, laid out by the level
-            // data of the demo; until then each pointer gets its own slot.
-            const int64_t objpos = rom::objdatarange(p.objset).low + 0x40 * i + 0x100 * (world - 1);
-            const int64_t enmpos = rom::enemydatarange.low + 0x20 * i + 0x300 * (world - 1);
-            rom.putptr(base + 1 + 2 * n + 2 * i, enmpos, rom::enemydataadder);
-            rom.putptr(base + 1 + 4 * n + 2 * i, objpos, rom::objadder(p.objset));
+            const AreaRef area = demolevelfor(world, i, p.objset);
+            rom.putptr(base + 1 + 2 * n + 2 * i, area.enmpos, rom::enemydataadder);
+            rom.putptr(base + 1 + 4 * n + 2 * i, area.objpos, rom::objadder(p.objset));
         }
     }
 }
@@ -88,12 +88,31 @@ void putmapsprites(RomImage &rom)
     }
 }
 
+void putmappalettes(RomImage &rom)
+{
+    // The world map is coloured from object set 0's record: worlds 1..8 use
+    // its level groups 0..7, world 9 its enemy group 1 (the map's group
+    // number runs on past the eight level groups); the map sprites use
+    // enemy group 0.
+    for (int world = 1; world <= rom::worldcount; ++world) {
+        const uint8_t g = demoworlds()[size_t(world - 1)].palette;
+        const std::array<uint8_t, 16> group = pictures::mapcolourgroup(world);
+        rom.putbytes(rom::palgroup(0, g), std::vector<uint8_t>(group.begin(), group.end()));
+    }
+    const std::array<uint8_t, 16> sprites = pictures::mapspritegroup();
+    rom.putbytes(rom::enmpalgroup(0, 0), std::vector<uint8_t>(sprites.begin(), sprites.end()));
+}
+
 RomImage builddemorom()
 {
     RomImage rom;
+    putmappalettes(rom);
+    putlevels(rom);
     putworldmaps(rom);
     putmappointers(rom);
     putmapsprites(rom);
+    putstartpoints(rom);
+    putmapproperties(rom);
     return rom;
 }
 

@@ -16,5 +16,6 @@ RomImage builddemorom();
 void putworldmaps(RomImage &rom);
 void putmappointers(RomImage &rom);
 void putmapsprites(RomImage &rom);
+void putmappalettes(RomImage &rom);
 
 } // namespace quib::demo

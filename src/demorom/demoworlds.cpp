@@ -1,5 +1,6 @@
 #include "demorom/demoworlds.h"
 
+#include <algorithm>
 #include <string_view>
 
 namespace quib::demo {
@@ -246,6 +247,12 @@ std::vector<DemoPointer> demopointers(int world)
                 out.push_back({row, col, set});
         }
     }
+    // In the order the editor saves them (screen, row, column), so a save
+    // without edits leaves the table as it is.
+    std::stable_sort(out.begin(), out.end(), [](const DemoPointer &a, const DemoPointer &b) {
+        auto key = [](const DemoPointer &p) { return 10000 * (p.col / 16) + 100 * p.row + p.col % 16; };
+        return key(a) < key(b);
+    });
     return out;
 }
 

@@ -100,4 +100,47 @@ constexpr int64_t mapspriteptrpos(int field, int world) { return mapspriteptrs +
 constexpr int64_t mapdatapos_of(int world) { return mapdatapos[(world - 1) % 9]; }
 constexpr int64_t mapptrpos_of(int world) { return mapptrpos[(world - 1) % 9]; }
 
+// ---- Palettes -------------------------------------------------------------
+// 16 records of 192 bytes, one per object set: 8 level colour groups of 16
+// bytes, then 4 enemy colour groups. A group is 16 NES colour numbers, byte
+// 4p + q being colour q of palette p.
+constexpr int64_t palettetable = 0x36BE2;
+constexpr int palrecord = 192;
+constexpr int64_t palgroup(int objset, int group) { return palettetable + palrecord * objset + 16 * group; }
+constexpr int64_t enmpalgroup(int objset, int group) { return palettetable + palrecord * objset + 128 + 16 * group; }
+
+// The world map's colour group: low nibble of the byte at 0x1842C + w.
+constexpr int64_t mappalette = 0x1842C;
+
+// ---- Map start points -----------------------------------------------------
+// One byte per world w (1..9) at 0x3C39A + (w - 1): the Y in pixels at which
+// the player's marker starts on that world's map screen. The top of map row r
+// is at Y = 32 + 16 r.
+constexpr int64_t startpoints = 0x3C39A;
+constexpr int64_t startpointpos(int world) { return startpoints + (world - 1); }
+
+// ---- World-map properties -------------------------------------------------
+// Four tables indexed by entry w = 1..256. Entries 1..9 are the worlds; the
+// entries past them reach whatever bytes follow each table in the ROM.
+//   mappalette + w             1 byte   colour group of the map (low nibble)
+//   mapanimtimes + 4 w + k     4 bytes  time of map animation frame k = 0..3:
+//                                       a byte d lasts d + 1 ticks of 1/60 s,
+//                                       a byte above 128 lasts one tick
+//   entrymusic + w             1 byte   music number played when the world is entered
+//   returnmusic + w            1 byte   music number played after going in an area
+// Entry 1 therefore lies at 0x1842D, 0x17C11..0x17C14, 0x3C424 and 0x143CA.
+constexpr int mappropentries = 256;
+constexpr int64_t mapanimtimes = 0x17C0D;
+constexpr int64_t entrymusic = 0x3C423;
+constexpr int64_t returnmusic = 0x143C9;
+constexpr int64_t mappalettepos(int entry) { return mappalette + entry; }
+constexpr int64_t mapanimpos(int entry, int frame) { return mapanimtimes + 4 * int64_t(entry) + frame; }
+constexpr int64_t entrymusicpos(int entry) { return entrymusic + entry; }
+constexpr int64_t returnmusicpos(int entry) { return returnmusic + entry; }
+
+// ---- Level areas -----------------------------------------------------------
+// Areas of object set 7 take their enemies from one fixed enemy stream,
+// whatever enemy pointer led to them: its leading byte is here.
+constexpr int64_t objset7enemies = 0xC043;
+
 } // namespace quib::rom

@@ -2,6 +2,10 @@
 
 #include "editor/editorstate.h"
 #include "editor/romlayout.h"
+#include "graphics/graphics.h"
+#include "tables/names.h"
+#include "tables/objprops.h"
+#include "worldmap/loadmap.h"
 
 #include <QLocale>
 
@@ -34,12 +38,26 @@ QString romsizewarning(const QString &romfile, int64_t size)
 
 std::vector<StartupStep> startupsteps()
 {
+    // The ROM location tables and the graphic-set table are compile-time
+    // constants; their steps only keep the progress bar's rhythm.
     auto none = [](EditorState &, const ProgressFn &) {};
     return {
-        // The ROM location tables are compile-time constants (romlayout.h);
-        // their steps only keep the progress bar's rhythm.
+        {50000, "enemy names", [](EditorState &s, const ProgressFn &) { fillenemynames(s.names); }},
         {70000, "CHR block offsets", none},
+        {90000, "map tile names", [](EditorState &s, const ProgressFn &) { fillmaptilenames(s.names); }},
+        {120000, "map sprite names", [](EditorState &s, const ProgressFn &) { fillmapspritenames(s.names); }},
+        {135000, "item names", [](EditorState &s, const ProgressFn &) { fillitemnames(s.names); }},
+        {155000, "music names", [](EditorState &s, const ProgressFn &) { fillmusicnames(s.names); }},
+        {170000, "object palettes", [](EditorState &s, const ProgressFn &) { buildobjpal(s.props); }},
+        {360000, "index pictures", [](EditorState &s, const ProgressFn &p) { readimages(s.gfx, p); }},
+        {600000, "NES colours", [](EditorState &s, const ProgressFn &) { readnespal(s.gfx); }},
+        {700000, "palettes", [](EditorState &s, const ProgressFn &) { loadpal(s.gfx, s.romfile); }},
         {760000, "object-set adders", none},
+        {780000, "object set names", [](EditorState &s, const ProgressFn &) { fillobjsetnames(s.names); }},
+        {800000, "graphic set sheets", none},
+        {900000, "4-byte objects", [](EditorState &s, const ProgressFn &) { build4byte(s.props); }},
+        {950000, "object sizes", [](EditorState &s, const ProgressFn &) { buildobjsizes(s.props); }},
+        {970000, "enemy boxes", [](EditorState &s, const ProgressFn &) { buildenemyboxes(s.props); }},
     };
 }
 
@@ -55,12 +73,15 @@ void runstartup(EditorState &state, const Settings &settings, const ProgressFn &
     state.viewmapsprites = settings.viewmapsprites;
     state.viewlvlbg = settings.viewlvlbg;
     report(10000);
+    state.gfx.mapcache.fill(64); // no colour has number 64: the first map paint paints every pixel
     for (const StartupStep &step : startupsteps()) {
         report(step.progress);
         step.build(state, report);
     }
     report(1000000);
     state.hdrofs = true;
+    loadmap(state);
+    buildobjpal(state.props);
 }
 
 } // namespace quib

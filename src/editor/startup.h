@@ -2,6 +2,7 @@
 // Start-up work that needs no window: checking the ROM file, applying the
 // settings and building every table and picture in a fixed order behind the
 // splash window's progress bar.
+#include "editor/progress.h"
 #include "editor/settings.h"
 
 #include <QString>
@@ -22,9 +23,6 @@ QString cantopenmessage(const QString &romfile);
 // written past its end.
 QString romsizewarning(const QString &romfile, int64_t size);
 
-// Reports one progress value (0..1000000) to the splash window.
-using ProgressFn = std::function<void(int32_t)>;
-
 struct StartupStep {
     int32_t progress;      // reported before the step runs
     const char *what;      // for benchmarks and debugging
@@ -36,7 +34,7 @@ std::vector<StartupStep> startupsteps();
 
 // Everything from reading the options to the full bar: progress 5000 (the
 // settings), 10000, the table steps, 1000000; then the offset display is
-// switched on. The window-side parts (prompt, splash, first map) are the
+// switched on and the start world is loaded and drawn. The window-side parts (prompt, splash, first map) are the
 // main window's.
 void runstartup(EditorState &state, const Settings &settings, const ProgressFn &progress);
 

@@ -4,11 +4,25 @@
 #include "editor/settings.h"
 #include "editor/startup.h"
 #include "editor/widgets/splash.h"
+#include "level/drawlevel.h"
+#include "level/navigate.h"
+#include "level/savelevel.h"
+#include "ui/keys.h"
 #include "ui/lvlview.h"
+#include "worldmap/drawmap.h"
+#include "worldmap/mapedit.h"
+#include "worldmap/savemap.h"
+#include "worldmap/widgets/editmappntr.h"
+#include "worldmap/widgets/editmappr.h"
+#include "worldmap/widgets/maptool.h"
+#include "worldmap/widgets/movestartpnt.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QElapsedTimer>
+#include <QThread>
+#include <QKeyEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QInputDialog>
@@ -16,6 +30,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace quib {
@@ -29,6 +44,12 @@ QString askwithdialog(QWidget *parent, const QString &title, const QString &labe
     return ok ? answer : QString();
 }
 
+// An area that links nowhere.
+void cantgothere(QWidget *parent)
+{
+    QMessageBox::warning(parent, QStringLiteral("Can't go there!"), QStringLiteral("No room is pointed from that area."));
+}
+
 } // namespace
 
 QuibWindow::QuibWindow(QWidget *parent) : QMainWindow(parent), romprompt_(askwithdialog)
@@ -38,7 +59,7 @@ QuibWindow::QuibWindow(QWidget *parent) : QMainWindow(parent), romprompt_(askwit
 
     auto *central = new QWidget(this);
     auto *row = new QHBoxLayout(central);
-    lvl_ = new LvlView(state_.lvl, central);
+    lvl_ = new LvlView(state_.lvl, central, 2); // shown twice enlarged
     row->addWidget(lvl_, 0, Qt::AlignTop);
 
     auto *side = new QVBoxLayout;
@@ -55,11 +76,15 @@ QuibWindow::QuibWindow(QWidget *parent) : QMainWindow(parent), romprompt_(askwit
     side->addStretch(1);
     save_ = new QPushButton(QStringLiteral("Save"), central);
     save_->setObjectName(QStringLiteral("Save"));
-    // Nothing can be edited yet, so there is nothing to save.
-    save_->setEnabled(false);
+    save_->setFocusPolicy(Qt::NoFocus); // keys belong to the editor, not the button
+    connect(save_, &QPushButton::clicked, this, &QuibWindow::save);
     side->addWidget(save_);
     row->addLayout(side, 1);
     setCentralWidget(central);
+
+    connect(lvl_, &LvlView::pressed, this, &QuibWindow::lvlpressed);
+    connect(lvl_, &LvlView::dragged, this, &QuibWindow::lvldragged);
+    setFocusPolicy(Qt::StrongFocus);
 
     buildmenus();
     splash_ = new Splash(this);
@@ -71,6 +96,24 @@ void QuibWindow::buildmenus()
 {
     levels_ = menuBar()->addMenu(QStringLiteral("&Levels"));
     levels_->setObjectName(QStringLiteral("Levels"));
+    connect(levels_, &QMenu::aboutToShow, this, &QuibWindow::updatelevelsmenu);
+    msave_ = levels_->addAction(QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S), this, &QuibWindow::save);
+    msave_->setObjectName(QStringLiteral("MSave"));
+    levels_->addSeparator()->setObjectName(QStringLiteral("sep0"));
+    emodswitch_ = levels_->addAction(QStringLiteral("&Go to Map Pointers mode"), this, &QuibWindow::emodswitch);
+    emodswitch_->setObjectName(QStringLiteral("emodswitch"));
+    emodswitch2_ = levels_->addAction(QStringLiteral("G&o to Map Sprites mode"), this, &QuibWindow::emodswitch2);
+    emodswitch2_->setObjectName(QStringLiteral("emodswitch2"));
+    movestart_ = levels_->addAction(QStringLiteral("&Move start point on map ..."), this, &QuibWindow::movestart);
+    movestart_->setObjectName(QStringLiteral("movestart"));
+    levels_->addSeparator()->setObjectName(QStringLiteral("sep1"));
+    enterlevelM_ = levels_->addAction(QStringLiteral("&Enter level"), QKeySequence(Qt::CTRL | Qt::Key_E), this,
+                                      &QuibWindow::enterlevelM);
+    enterlevelM_->setObjectName(QStringLiteral("enterlevelM"));
+    exitlevelM_ = levels_->addAction(QStringLiteral("E&xit level"), QKeySequence(Qt::CTRL | Qt::Key_X), this,
+                                     &QuibWindow::exitlevelM);
+    exitlevelM_->setObjectName(QStringLiteral("exitlevelM"));
+    levels_->addSeparator()->setObjectName(QStringLiteral("sep2"));
     quit_ = levels_->addAction(QStringLiteral("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q), this, &QuibWindow::Quit);
     quit_->setObjectName(QStringLiteral("Quit"));
 
@@ -85,6 +128,16 @@ void QuibWindow::buildmenus()
                                     this, &QuibWindow::toggleviewlvlbg);
     viewlvlbg_->setObjectName(QStringLiteral("viewlvlbg"));
     viewlvlbg_->setCheckable(true);
+    usemapobjtb_ = options->addAction(QStringLiteral("Use Map Objects &toolbox"), QKeySequence(Qt::CTRL | Qt::Key_J),
+                                      this, &QuibWindow::usemapobjtb);
+    usemapobjtb_->setObjectName(QStringLiteral("usemapobjtb"));
+    usemapobjtb_->setCheckable(true);
+
+    QMenu *other = menuBar()->addMenu(QStringLiteral("O&ther"));
+    other->setObjectName(QStringLiteral("Other"));
+    editmapproperties_ = other->addAction(QStringLiteral("Edit &world map properties ..."),
+                                          QKeySequence(Qt::CTRL | Qt::Key_W), this, &QuibWindow::editmapproperties);
+    editmapproperties_->setObjectName(QStringLiteral("editmapproperties"));
 
     about_ = menuBar()->addAction(QStringLiteral("&About"), this, &QuibWindow::about);
     about_->setObjectName(QStringLiteral("about"));
@@ -130,7 +183,6 @@ bool QuibWindow::startup()
     runstartup(state_, settings, [this](int32_t value) { splash_->progress()->showprogress(value); });
     viewmapsprites_->setChecked(state_.viewmapsprites);
     viewlvlbg_->setChecked(state_.viewlvlbg);
-    state_.title = QStringLiteral("Quib editor -- World ") + QString::number(state_.curworld);
     showview();
 
     // 9. Idle in map editing mode.
@@ -141,8 +193,12 @@ bool QuibWindow::startup()
 
 void QuibWindow::showview()
 {
-    for (int i = 0; i < 4; ++i)
-        t_[size_t(i)]->setText(state_.t[size_t(i)]);
+    for (int i = 0; i < 4; ++i) {
+        // The texts break lines with LF+CR or a lone CR; a label wants LF.
+        QString text = state_.t[size_t(i)];
+        text.replace(QStringLiteral("\n\r"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+        t_[size_t(i)]->setText(text);
+    }
     if (!state_.title.isEmpty())
         setWindowTitle(state_.title);
     lvl_->update();
@@ -150,6 +206,248 @@ void QuibWindow::showview()
 
 void QuibWindow::redraw()
 {
+    if (ismapmode(state_.editmode))
+        drawmap(state_);
+    else
+        drawlevel(state_);
+    showview();
+}
+
+void QuibWindow::updatelevelsmenu()
+{
+    struct Captions {
+        const char *emodswitch, *emodswitch2;
+    };
+    static constexpr Captions captions[5] = {
+        {"&Go to Map Pointers mode", "G&o to Map Sprites mode"},
+        {"&Go to Map Editing mode", "G&o to Map Sprites mode"},
+        {"&Go to Enemy Editing mode", "G&o to next area from that level"},
+        {"&Go to Object Editing mode", "G&o to next area from that level"},
+        {"&Go to Map Pointers mode", "G&o to Map Editing mode"},
+    };
+    enterlevelM_->setEnabled(ismapmode(state_.editmode));
+    exitlevelM_->setEnabled(!ismapmode(state_.editmode));
+    const Captions &c = captions[state_.editmode % 5];
+    emodswitch_->setText(QString::fromLatin1(c.emodswitch));
+    emodswitch2_->setText(QString::fromLatin1(c.emodswitch2));
+    movestart_->setText(ismapmode(state_.editmode) ? QStringLiteral("&Move start point on map ...")
+                                                   : QStringLiteral("Edit level &header ..."));
+}
+
+bool QuibWindow::save()
+{
+    QString error;
+    bool ok = true;
+    if (ismapmode(state_.editmode)) {
+        ok = savemapmodes(state_, &error);
+        drawmap(state_);
+    } else {
+        ok = savelevelmodes(state_, &error);
+    }
+    showview();
+    if (!ok)
+        QMessageBox::warning(this, QStringLiteral("Not saved"),
+                             error + QStringLiteral("\n\nYour edits are kept in the editor; nothing was written."));
+    return ok;
+}
+
+void QuibWindow::movestart()
+{
+    if (!ismapmode(state_.editmode))
+        return;
+    MoveStartPnt dialog(state_, this);
+    dialog.exec();
+}
+
+void QuibWindow::editmapproperties()
+{
+    EditMapPr dialog(state_, this);
+    if (dialog.exec() == QDialog::Accepted) {
+        if (maptool_)
+            maptool_->refresh();
+        redraw();
+    }
+}
+
+void QuibWindow::usemapobjtb()
+{
+    // The check mark has just been inverted by the menu.
+    if (!ismapmode(state_.editmode)) {
+        QMessageBox::warning(this, QStringLiteral(" "), QStringLiteral("This can't be used when inside a level."));
+        return;
+    }
+    showtoolbox(usemapobjtb_->isChecked());
+}
+
+void QuibWindow::showtoolbox(bool show)
+{
+    if (show) {
+        if (!maptool_) {
+            maptool_ = new MapTool(state_, this);
+            connect(maptool_, &MapTool::closed, this, [this] { usemapobjtb_->setChecked(false); });
+        }
+        maptool_->show();
+        placetoolbox();
+    } else if (maptool_) {
+        maptool_->disconnect(this);
+        maptool_->close();
+        maptool_ = nullptr;
+    }
+}
+
+void QuibWindow::placetoolbox()
+{
+    if (!maptool_)
+        return;
+    const QRect frame = frameGeometry();
+    const int screenwidth = screen() ? screen()->geometry().width() : 1920;
+    const int left = placetoolboxleft(frame.left(), frame.width(), screenwidth, MapTool::boxwidth,
+                                      maptool_->frameGeometry().left());
+    maptool_->move(left, frame.top());
+}
+
+void QuibWindow::editpointer()
+{
+    if (state_.map.ptrcount == 0)
+        return;
+    EditMapPntr dialog(state_, this);
+    dialog.exec();
+}
+
+void QuibWindow::worldchanged()
+{
+    if (maptool_)
+        maptool_->refresh();
+}
+
+void QuibWindow::lvlpressed(const ViewMouse &m)
+{
+    if (!ismapmode(state_.editmode))
+        return;
+    MapMouse mm{m.x, m.y, m.buttons, m.shiftonly, maptool_ && maptool_->isVisible()};
+    if (mappress(state_, mm))
+        showview();
+}
+
+void QuibWindow::lvldragged(const ViewMouse &m)
+{
+    if (!ismapmode(state_.editmode))
+        return;
+    MapMouse mm{m.x, m.y, m.buttons, m.shiftonly, maptool_ && maptool_->isVisible()};
+    mapdrag(state_, mm);
+    showview();
+}
+
+void QuibWindow::emodswitch()
+{
+    switch (state_.editmode) {
+    case ModeMapEditing: state_.editmode = ModeMapPointers; break;
+    case ModeMapPointers: state_.editmode = ModeMapEditing; break;
+    case ModeMapSprites: state_.editmode = ModeMapPointers; break;
+    case ModeObjectEditing:
+        state_.editmode = ModeEnemyEditing;
+        showenemy(state_);
+        break;
+    case ModeEnemyEditing:
+        state_.editmode = ModeObjectEditing;
+        showobj(state_);
+        break;
+    default: return;
+    }
+    redraw();
+}
+
+void QuibWindow::emodswitch2()
+{
+    switch (state_.editmode) {
+    case ModeMapEditing:
+    case ModeMapPointers: state_.editmode = ModeMapSprites; break;
+    case ModeMapSprites: state_.editmode = ModeMapEditing; break;
+    case ModeObjectEditing:
+    case ModeEnemyEditing:
+        nextareaM();
+        return;
+    default: return;
+    }
+    redraw();
+}
+
+void QuibWindow::nextareaM()
+{
+    if (!nextarea(state_)) {
+        cantgothere(this);
+        return;
+    }
+    if (state_.editmode == ModeObjectEditing)
+        showobj(state_);
+    else
+        showenemy(state_);
+    redraw();
+}
+
+void QuibWindow::enterlevelM()
+{
+    if (!ismapmode(state_.editmode) || !canenterlevel(state_))
+        return;
+    // The closing bars: a short animation on the map view before the level.
+    QElapsedTimer clock;
+    clock.start();
+    for (;;) {
+        const int e = int(clock.elapsed());
+        drawtransition(state_.lvl, e);
+        lvl_->repaint();
+        if (e >= transitionms)
+            break;
+        QThread::msleep(15);
+    }
+    enterlevel(state_);
+    // The toolbox closes inside a level and comes back when it is left.
+    const bool hadtoolbox = maptool_ && maptool_->isVisible();
+    showtoolbox(false);
+    usemapobjtb_->setChecked(hadtoolbox);
+    showview();
+}
+
+void QuibWindow::exitlevelM()
+{
+    if (ismapmode(state_.editmode))
+        return;
+    exitlevel(state_);
+    leftlevel();
+}
+
+void QuibWindow::leftlevel()
+{
+    if (usemapobjtb_->isChecked())
+        showtoolbox(true);
+    showview();
+}
+
+void QuibWindow::keyPressEvent(QKeyEvent *event)
+{
+    const std::optional<Key> key = keyfromevent(*event);
+    if (!key) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    const int world = state_.curworld;
+    const KeyOutcome out = handlekey(state_, *key, modsfromevent(*event));
+    if (state_.curworld != world)
+        worldchanged();
+    if (out.editpointer) {
+        editpointer();
+        drawmap(state_);
+    }
+    if (out.enterlevel) {
+        enterlevelM();
+        return;
+    }
+    if (out.nolink)
+        cantgothere(this);
+    if (out.exitedlevel) {
+        leftlevel();
+        return;
+    }
     showview();
 }
 
@@ -180,13 +478,16 @@ void QuibWindow::toggleviewmapsprites()
 {
     state_.viewmapsprites = !state_.viewmapsprites;
     viewmapsprites_->setChecked(state_.viewmapsprites);
-    redraw();
+    if (ismapmode(state_.editmode))
+        redraw();
 }
 
 void QuibWindow::toggleviewlvlbg()
 {
     state_.viewlvlbg = viewlvlbg_->isChecked();
-    redraw();
+    // Redraw only what the current mode shows.
+    if (!ismapmode(state_.editmode))
+        redraw();
 }
 
 } // namespace quib

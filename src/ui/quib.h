@@ -3,8 +3,10 @@
 // takes it down, and turns menu commands, mouse and keys into calls on the
 // core, then shows what the core drew.
 #include "editor/editorstate.h"
+#include "worldmap/widgets/maptool.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 #include <functional>
 
@@ -17,6 +19,7 @@ namespace quib {
 
 class LvlView;
 class Splash;
+struct ViewMouse;
 
 class QuibWindow : public QMainWindow {
     Q_OBJECT
@@ -39,22 +42,45 @@ public:
     Splash *splash() const { return splash_; }
     QLabel *t(int i) const { return t_[size_t(i)]; }
     LvlView *lvl() const { return lvl_; }
+    MapTool *maptool() const { return maptool_; }
+    QPushButton *savebutton() const { return save_; }
 
     // Shows the core's drawing: the labels, the title and the surface.
     void showview();
-
     QString settingsfile() const;
+
+    // The per-mode captions and enabled states, set each time Levels opens.
+    void updatelevelsmenu();
+
+    // Save, chosen by mode. Reports a failed write and returns false.
+    bool save();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void buildmenus();
     void redraw();
     void Quit();
     void about();
+    void emodswitch();
+    void emodswitch2();
+    void movestart();
     void toggleviewmapsprites();
     void toggleviewlvlbg();
+    void usemapobjtb();
+    void showtoolbox(bool show);
+    void placetoolbox();
+    void editmapproperties();
+    void editpointer();
+    void enterlevelM();
+    void exitlevelM();
+    void nextareaM();
+    void leftlevel();
+    void lvlpressed(const ViewMouse &m);
+    void lvldragged(const ViewMouse &m);
+    void worldchanged();
 
     EditorState state_;
     RomPrompt romprompt_;
@@ -62,11 +88,20 @@ private:
     LvlView *lvl_ = nullptr;
     std::array<QLabel *, 4> t_{};
     QPushButton *save_ = nullptr;
+    QPointer<MapTool> maptool_;
 
     QMenu *levels_ = nullptr;
+    QAction *msave_ = nullptr;
+    QAction *emodswitch_ = nullptr;
+    QAction *emodswitch2_ = nullptr;
+    QAction *movestart_ = nullptr;
     QAction *quit_ = nullptr;
+    QAction *enterlevelM_ = nullptr;
+    QAction *exitlevelM_ = nullptr;
     QAction *viewmapsprites_ = nullptr;
     QAction *viewlvlbg_ = nullptr;
+    QAction *usemapobjtb_ = nullptr;
+    QAction *editmapproperties_ = nullptr;
     QAction *about_ = nullptr;
 
     bool quitting_ = false;

@@ -1,0 +1,192 @@
+// The level redraw: everything on the level view is drawn again after every
+// change, back to front.
+#include "level/drawlevel.h"
+
+#include "editor/editorstate.h"
+#include "editor/hex.h"
+#include "graphics/blit.h"
+#include "objgfx/drawobj.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace quib {
+
+namespace {
+
+constexpr int viewcols = 16; // blocks of 16 x 16 pixels
+constexpr int viewrows = 15;
+
+const QString linebreak = QStringLiteral("\r\n");
+
+QString threedigits(int n)
+{
+    return QStringLiteral("%1").arg(n, 3, 10, QLatin1Char('0'));
+}
+
+QString position(int x, int y)
+{
+    return QStringLiteral("X: ") + hexpad(x, 2) + QStringLiteral("   Y: ") + hexpad(y, 2);
+}
+
+QString objsetline(const EditorState &s)
+{
+    const int set = s.level.lvlobjset & 15;
+    return QStringLiteral("Obj. set: ") + hexstr(set) + QStringLiteral(" -- ") + s.names.objsetnames[size_t(set)];
+}
+
+int objcount(const Level &lv) { return std::clamp(lv.objcount, 0, 256); }
+int enemycount(const Level &lv) { return std::clamp(lv.enemycount, 0, 256); }
+
+bool hasobject(const Level &lv, int bank, int type)
+{
+    for (int i = 0; i < objcount(lv); ++i)
+        if (lv.objbank[size_t(i)] == bank && lv.objtype[size_t(i)] == type)
+            return true;
+    return false;
+}
+
+// The block that fills the view when the background is shown, by object set.
+struct Backdrop {
+    uint32_t cell;
+    int pal;
+};
+
+Backdrop backdrop(const Level &lv)
+{
+    switch (lv.lvlobjset & 15) {
+    case 2:
+        return {cell(96, 98, 97, 99), 2};
+    case 4:
+    case 12:
+        return {cell(5, 7, 6, 8), 2};
+    case 7:
+        return {cell(153, 153, 153, 153), 1};
+    case 6:
+        if (!hasobject(lv, 0, 12))
+            return {cell(254, 254, 254, 254), 2};
+        return {cell(5, 7, 6, 8), 3};
+    default:
+        return {cell(5, 7, 6, 8), 3};
+    }
+}
+
+// The background does not scroll: the same block on every screen position.
+void background(EditorState &s)
+{
+    const Backdrop bd = backdrop(s.level);
+    const int gs = s.level.graphicset();
+    for (int r = 0; r < viewrows; ++r)
+        for (int c = 0; c < viewcols; ++c)
+            drawcell(s.lvl, 16 * c, 16 * r, s.gfx, gs, bd.cell, bd.pal, true);
+}
+
+// The fixed bottom rows of object sets 2 (rows 25 and 26, two alternating
+// blocks) and 9 (row 26), shown while the view's top row is 11..25.
+void strips(EditorState &s)
+{
+    const Level &lv = s.level;
+    const int set = lv.lvlobjset & 15;
+    if (lv.lvlscrolly <= 10 || lv.lvlscrolly > 25 || (set != 2 && set != 9))
+        return;
+    const int gs = lv.graphicset();
+    for (int c = 0; c < viewcols; ++c) {
+        if (set == 2) {
+            const bool odd = (c + lv.lvlscrollx) & 1;
+            const uint32_t block = odd ? cell(13, 13, 47, 47) : cell(12, 12, 46, 46);
+            for (const int row : {25, 26})
+                drawcell(s.lvl, 16 * c, 16 * (row - lv.lvlscrolly), s.gfx, gs, block, 0, true);
+        } else {
+            drawcell(s.lvl, 16 * c, 16 * (26 - lv.lvlscrolly), s.gfx, gs, cell(89, 89, 119, 119), 1, true);
+        }
+    }
+}
+
+void objectselection(EditorState &s)
+{
+    const Level &lv = s.level;
+    const int i = lv.selobj;
+    if (s.editmode != ModeObjectEditing || i >= objcount(lv))
+        return;
+    const ObjProps &pr = s.props;
+    const int set = lv.lvlobjset & 15;
+    const int b = lv.objbank[size_t(i)], t = lv.objtype[size_t(i)];
+    const bool four = lv.obj4[size_t(i)];
+    const int px = 16 * (lv.objx[size_t(i)] - lv.lvlscrollx);
+    const int py = 16 * (lv.objy[size_t(i)] - lv.lvlscrolly);
+    int w, h, left = px, top = py;
+    if (four) {
+        w = 16 * lv.objlen[size_t(i)] + 16;
+        h = 16 * (t & 15) + 16;
+        if (set == 2 && b == 0 && t >= 0xF0)
+            std::swap(w, h);
+    } else {
+        w = 16 * pr.width(set, b, t);
+        h = 16 * pr.height(set, b, t);
+        left -= 16 * pr.left(set, b, t);
+        top -= 16 * pr.up(set, b, t);
+    }
+    outline(s.lvl, left - 1, top - 1, px + w, py + h, objselouter);
+    outline(s.lvl, left, top, px + w - 1, py + h - 1, four ? objsel4byte : objsel3byte);
+
+    s.t[0] = QStringLiteral("Object #") + threedigits(i + 1) + QLatin1Char('/') + threedigits(objcount(lv))
+        + (four ? QStringLiteral(" (4 bytes)") : QStringLiteral(" (3 bytes)"));
+    s.t[1] = position(lv.objx[size_t(i)], lv.objy[size_t(i)]);
+    s.t[2] = objsetline(s);
+    s.t[3] = QStringLiteral("Object bank: ") + QString::number(b) + linebreak + QStringLiteral("Object type: ")
+        + hexpad(t, 2);
+    if (four)
+        s.t[3] += linebreak + QStringLiteral("Object length: ") + hexpad(lv.objlen[size_t(i)], 2);
+}
+
+// Enemies are boxes of their table size; the selected one is marked in its
+// place in the stream, so later enemies may cover the mark.
+void enemies(EditorState &s)
+{
+    const Level &lv = s.level;
+    const ObjProps &pr = s.props;
+    for (int i = 0; i < enemycount(lv); ++i) {
+        const int type = lv.enemytype[size_t(i)];
+        const int px = 16 * (lv.enemyx[size_t(i)] - lv.lvlscrollx);
+        const int py = 16 * (lv.enemyy[size_t(i)] - lv.lvlscrolly);
+        const int w = 16 * pr.enemywidth[size_t(type)], h = 16 * pr.enemyheight[size_t(type)];
+        const int left = px - 16 * pr.enemyleft[size_t(type)], top = py - 16 * pr.enemyup[size_t(type)];
+        if (px + w >= 1 && py + h >= 1 && left < 256 && top < 240)
+            hatchedbox(s.lvl, left, top, px + w - 1, py + h - 1, enemyline, enemyfill);
+        if (s.editmode != ModeEnemyEditing || i != lv.selenemy)
+            continue;
+        hatchedbox(s.lvl, left, top, px + w - 1, py + h - 1, enemysel, enemysel);
+        s.t[0] = QStringLiteral("Enemy #") + threedigits(i + 1) + QLatin1Char('/') + threedigits(enemycount(lv));
+        s.t[1] = position(lv.enemyx[size_t(i)], lv.enemyy[size_t(i)]);
+        s.t[2] = objsetline(s);
+        s.t[3] = QStringLiteral("Enemy type: ") + hexpad(type, 2) + linebreak + s.names.enemynames[size_t(type)];
+    }
+}
+
+// The two pattern sheets of the graphic set, as painted for this level.
+void sheets(EditorState &s)
+{
+    const int gs = s.level.graphicset();
+    for (int page = 0; page < 2; ++page) {
+        const Surface &sheet = s.gfx.gfxo[gfxsetsheet[page][gs]];
+        blit(s.lvl, 128 * page, 0, sheet, 0, 0, sheet.width, sheet.height);
+    }
+}
+
+} // namespace
+
+void drawlevel(EditorState &s)
+{
+    s.lvl.fill(s.gfx.lvlbackground);
+    if (s.viewlvlbg)
+        background(s);
+    strips(s);
+    for (int i = 0; i < objcount(s.level); ++i)
+        drawobj(s, i);
+    objectselection(s);
+    enemies(s);
+    if (s.showsheets)
+        sheets(s);
+}
+
+} // namespace quib

@@ -1,0 +1,25 @@
+#pragma once
+// The redraw of the level view.
+#include "graphics/surface.h"
+
+namespace quib {
+
+struct EditorState;
+
+// Colours of the level view's marks.
+constexpr uint32_t objselouter = rgb(0, 0, 0);
+constexpr uint32_t objsel4byte = rgb(160, 240, 255); // inner outline of a selected 4-byte object
+constexpr uint32_t objsel3byte = rgb(255, 240, 200); // ... of a selected 3-byte object
+constexpr uint32_t enemyline = rgb(255, 0, 0);
+constexpr uint32_t enemyfill = rgb(128, 100, 128);
+constexpr uint32_t enemysel = rgb(255, 200, 200); // outline and hatching of the selected enemy
+
+// Redraws s.lvl from the current level area: background colour, the optional
+// background blocks, the fixed strips of object sets 2 and 9, every object in
+// stream order, the selected object's outline, the enemies as hatched boxes,
+// the selected enemy's outline and, when asked, the two pattern sheets on
+// top. While an object (object mode) or an enemy (enemy mode) is selected the
+// four info labels describe it; otherwise they keep their text.
+void drawlevel(EditorState &s);
+
+} // namespace quib

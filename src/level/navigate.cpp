@@ -1,0 +1,119 @@
+#include "level/navigate.h"
+
+#include "editor/editorstate.h"
+#include "graphics/blit.h"
+#include "level/drawlevel.h"
+#include "level/loadlevel.h"
+#include "worldmap/drawmap.h"
+#include "worldmap/loadmap.h"
+
+#include <algorithm>
+
+namespace quib {
+
+void drawtransition(Surface &lvl, int e)
+{
+    const uint32_t black = rgb(0, 0, 0);
+    const int v = e * 72 / 500, h = e * 128 / 500;
+    fillrect(lvl, 0, 0, 256, v, black);
+    fillrect(lvl, 0, 143 - v, 256, 143, black);
+    fillrect(lvl, 0, 0, h, 143, black);
+    fillrect(lvl, 256 - h, 0, 256, 143, black);
+}
+
+bool canenterlevel(const EditorState &s)
+{
+    if (s.map.ptrcount == 0)
+        return false;
+    const int set = s.map.ptrobjset[s.map.selptr];
+    return set != 0 && set != 15;
+}
+
+void enterlevel(EditorState &s)
+{
+    if (!canenterlevel(s))
+        return;
+    Level &l = s.level;
+    const size_t sel = s.map.selptr;
+    l.lvlobjpos = s.map.ptrobjpos[sel];
+    l.lvlenmpos = s.map.ptrenmpos[sel];
+    l.lvlobjset = s.map.ptrobjset[sel];
+    loadlevel(s);
+    s.editmode = ModeObjectEditing;
+    l.lvlscrollx = 0;
+    l.lvlscrolly = 12;
+    showobj(s);
+    drawlevel(s);
+}
+
+void exitlevel(EditorState &s)
+{
+    s.editmode = ModeMapPointers;
+    drawmap(s);
+    s.title = maptitle(s.curworld);
+}
+
+bool nextarea(EditorState &s)
+{
+    const LinkedArea link = linkedarea(s.level);
+    if (!link.haslink)
+        return false;
+    s.level.lvlobjpos = link.objpos;
+    s.level.lvlenmpos = link.enmpos;
+    s.level.lvlobjset = link.objset;
+    loadlevel(s);
+    showobj(s);
+    return true;
+}
+
+namespace {
+
+// Brings the item's blocks into the view: its middle column to view column
+// 8 and its middle row to view row 7 when it reaches outside.
+void showitem(Level &l, int x, int y, int w, int h, int left, int top, bool vertical)
+{
+    if (x + w >= l.lvlscrollx + 17 || left < l.lvlscrollx)
+        l.lvlscrollx = int16_t((x + left + w) / 2 - 8);
+    if (y + h >= l.lvlscrolly + 16 || top < l.lvlscrolly)
+        l.lvlscrolly = int16_t((y + top + h) / 2 - 7);
+    if (vertical) {
+        l.lvlscrollx = 0;
+        l.lvlscrolly = int16_t(std::min<int>(l.lvlscrolly, 225));
+    } else {
+        l.lvlscrollx = int16_t(std::min<int>(l.lvlscrollx, 240));
+        l.lvlscrolly = int16_t(std::min<int>(l.lvlscrolly, 12));
+    }
+    l.lvlscrollx = int16_t(std::max<int>(l.lvlscrollx, 0));
+    l.lvlscrolly = int16_t(std::max<int>(l.lvlscrolly, 0));
+}
+
+} // namespace
+
+void showobj(EditorState &s)
+{
+    Level &l = s.level;
+    if (l.objcount == 0)
+        return; // nothing selected to show
+    const size_t i = l.selobj;
+    const int x = l.objx[i], y = l.objy[i];
+    const int set = l.lvlobjset, b = l.objbank[i], t = l.objtype[i];
+    if (l.obj4[i])
+        showitem(l, x, y, l.objlen[i] + 1, t & 0x0F, x, y, l.vertical());
+    else
+        showitem(l, x, y, s.props.width(set, b, t), s.props.height(set, b, t), x - s.props.left(set, b, t),
+                 y - s.props.up(set, b, t), l.vertical());
+}
+
+void showenemy(EditorState &s)
+{
+    Level &l = s.level;
+    if (l.enemycount == 0)
+        return;
+    const size_t i = l.selenemy;
+    const int x = l.enemyx[i], y = l.enemyy[i], t = l.enemytype[i];
+    // Enemies keep the horizontal bounds, also in vertical areas.
+    showitem(l, x, y, s.props.enemywidth[size_t(t)], s.props.enemyheight[size_t(t)], x - s.props.enemyleft[size_t(t)],
+             y - s.props.enemyup[size_t(t)], false);
+}
+
+} // namespace quib

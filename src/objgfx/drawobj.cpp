@@ -1,0 +1,320 @@
+// Drawing one level object from its picture.
+//
+// A 4-byte object is drawn as a nine-slice of picture rows 0..2 and columns
+// 0..2 (edges once, the middle repeated) stretched to its own width (length
+// byte + 1) and height (low nibble of the type + 1). A 3-byte object is a
+// fixed picture cut to the size tables, its top-left cell at the anchor minus
+// objleft and objup. Only the cells inside the view are visited.
+#include "objgfx/drawobj.h"
+
+#include "editor/editorstate.h"
+#include "graphics/blit.h"
+
+#include <algorithm>
+#include <cstring>
+#include <utility>
+
+namespace quib {
+
+namespace {
+
+constexpr int viewwidth = 256;
+constexpr int viewheight = 240;
+constexpr int lastpicrow = ObjCells::rows - 1; // 26
+constexpr int lastpiccol = ObjCells::cols - 1; // 31
+constexpr int lastpicbank = ObjCells::banks - 1; // bank 7 has no pictures
+
+// Colours of the box shown for a 4-byte object whose type has no length byte
+// in the current object set.
+constexpr uint32_t placeholderfill = rgb(0, 150, 255);
+constexpr uint32_t placeholderouter = rgb(0, 0, 255);
+constexpr uint32_t placeholderinner = rgb(0, 100, 255);
+
+void copytile(Surface &dst, int x, int y, const TileRef &src)
+{
+    const Surface &sheet = *src.sheet;
+    if (src.x + 8 > sheet.width || src.y + 8 > sheet.height)
+        return; // sheet not painted yet
+    if (x >= 0 && y >= 0 && x <= dst.width - 8 && y <= dst.height - 8) {
+        const uint32_t *from = sheet.row(src.y) + src.x;
+        uint32_t *to = dst.row(y) + x;
+        for (int k = 0; k < 8; ++k, from += sheet.width, to += dst.width)
+            std::memcpy(to, from, 8 * sizeof(uint32_t));
+        return;
+    }
+    blit(dst, x, y, sheet, src.x, src.y, 8, 8);
+}
+
+// Objects whose height is not fixed: they reach down until they meet another
+// object. Column objects are met by anything over their own columns, slopes
+// by anything their widening edge (one block each side per row) touches.
+enum class Stretch : uint8_t { none, column, slope, slopetorow25 };
+
+Stretch stretchkind(int set, int b, int t)
+{
+    if (b == 0 && (set == 4 || set == 12) && t >= 0x60 && t <= 0x6F)
+        return Stretch::column;
+    if (b == 3 && (set == 6 || set == 8) && t >= 0x40 && t <= 0x4F)
+        return Stretch::column;
+    if (b == 0 && (set == 5 || set == 11) && t == 0x05)
+        return Stretch::slope;
+    if (b == 0 && set == 9 && (t == 0x00 || t == 0x0C))
+        return Stretch::slopetorow25;
+    return Stretch::none;
+}
+
+// The last picture row of stretching object i: the row above the nearest
+// object it meets, or `lastrow` when it meets none. Objects of its own bank
+// and type never stop it.
+int stretch(const EditorState &s, int i, Stretch kind, int lastrow)
+{
+    const Level &lv = s.level;
+    const ObjProps &pr = s.props;
+    const int set = lv.lvlobjset & 15;
+    const int b = lv.objbank[size_t(i)], t = lv.objtype[size_t(i)];
+    const int x = lv.objx[size_t(i)], y = lv.objy[size_t(i)];
+    if (kind == Stretch::slopetorow25 && lastrow == 25)
+        lastrow = 25 - y;
+    const int count = std::clamp(lv.objcount, 0, 256);
+    for (size_t j = 0; j < size_t(count); ++j) {
+        const int bj = lv.objbank[j], tj = lv.objtype[j];
+        if (bj == b && tj == t)
+            continue;
+        const int xj = lv.objx[j], yj = lv.objy[j];
+        int leftj, rightj, topj;
+        if (lv.obj4[j]) {
+            leftj = xj;
+            rightj = xj + lv.objlen[j];
+            topj = yj;
+        } else {
+            leftj = xj - pr.left(set, bj, tj);
+            rightj = xj + pr.width(set, bj, tj) - 1;
+            topj = yj - pr.up(set, bj, tj);
+        }
+        const int d = topj - y;
+        if (d <= 0 || d - 1 >= lastrow)
+            continue;
+        const bool meets = kind == Stretch::column ? leftj <= x + (t & 15) && rightj >= x
+                                                   : leftj <= x + d && rightj >= x - d;
+        if (meets)
+            lastrow = d - 1;
+    }
+    return lastrow;
+}
+
+// Per-row palette and cell exceptions of some 3-byte objects.
+enum class RowRule : uint8_t { none, row0pal0, row0pal2, row1pal1, sharedspot, set2backdrop };
+
+RowRule rowrule(int set, int b, int t)
+{
+    if (b == 3 && (set == 3 || set == 14) && t <= 0x01)
+        return RowRule::row0pal0;
+    if (b == 0 && (set == 4 || set == 12) && t >= 0x30 && t <= 0x4F)
+        return RowRule::row0pal2;
+    if (b == 0 && set >= 6 && set <= 8 && t >= 0xB0 && t <= 0xBF)
+        return RowRule::row1pal1;
+    if (b == 0 && set >= 6 && set <= 8 && t >= 0xC0 && t <= 0xCF)
+        return RowRule::sharedspot;
+    if (b == 0 && set == 2 && t == 0x03)
+        return RowRule::set2backdrop;
+    return RowRule::none;
+}
+
+// The big backdrop picture of object set 2 (bank 0, type 3): palettes by
+// row and column, later lines win.
+int set2backdroppal(int r, int c, int p)
+{
+    if (r <= 14)
+        p = 1;
+    if (r == 15)
+        p = 2;
+    if (r == 24 && c >= 8)
+        p = 1;
+    if ((c == 1 || c == 15) && r > 15)
+        p = 2;
+    if ((c == 12 || c == 13) && r >= 21)
+        p = 1;
+    if (r >= 25)
+        p = 0;
+    return p;
+}
+
+// Another object stands on the same block as object i.
+bool sharesspot(const Level &lv, int i)
+{
+    const int count = std::clamp(lv.objcount, 0, 256);
+    for (int j = 0; j < count; ++j)
+        if (j != i && lv.objx[size_t(j)] == lv.objx[size_t(i)] && lv.objy[size_t(j)] == lv.objy[size_t(i)])
+            return true;
+    return false;
+}
+
+void drawnineslice(EditorState &s, int i)
+{
+    const Level &lv = s.level;
+    const ObjProps &pr = s.props;
+    const int set = lv.lvlobjset & 15;
+    const int b = lv.objbank[size_t(i)], t = lv.objtype[size_t(i)];
+    const int px = 16 * (lv.objx[size_t(i)] - lv.lvlscrollx);
+    const int py = 16 * (lv.objy[size_t(i)] - lv.lvlscrolly);
+    int lastcol = lv.objlen[size_t(i)];
+    int lastrow = t & 15;
+    // Object set 2's bank-0 types F0..FF run downwards: the nibble is the width.
+    if (set == 2 && b == 0 && t >= 0xF0)
+        std::swap(lastcol, lastrow);
+    const int w = 16 * lastcol + 16, h = 16 * lastrow + 16;
+    if (px + w < 1 || py + h < 1 || px >= viewwidth || py >= viewheight)
+        return;
+
+    if (b > lastpicbank || !pr.four(set, b, t)) {
+        // Read as a 4-byte object under another object set.
+        hatchedbox(s.lvl, px, py, px + w - 1, py + h - 1, placeholderouter, placeholderfill);
+        outline(s.lvl, px + 1, py + 1, px + w - 2, py + h - 2, placeholderinner);
+        return;
+    }
+
+    const int c0 = std::max(0, -px / 16), c1 = std::min(lastcol, (viewwidth - 1 - px) / 16);
+    const int r0 = std::max(0, -py / 16), r1 = std::min(lastrow, (viewheight - 1 - py) / 16);
+    const int pal = pr.pal(set, b, t) & 3; // 4-byte objects have no opaque palettes
+    const int gs = lv.graphicset();
+
+    uint32_t slice[3][3];
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 3; ++c)
+            slice[r][c] = s.objcells.at(b, t, r, c);
+    // The slice row or column of position k of 0..last: first, middle, last.
+    const auto part = [](int k, int last) { return k == 0 ? 0 : k == last ? 2 : 1; };
+
+    // Cells don't overlap, so rows go outermost for the sake of the caches.
+    for (int r = r0; r <= r1; ++r) {
+        const int sr = part(r, lastrow);
+        for (int c = c0; c <= c1; ++c) {
+            const int sc = part(c, lastcol);
+            int row = sr;
+            // A one-row object whose top and middle agree but whose bottom
+            // differs shows its bottom row.
+            if (r == lastrow && slice[0][sc] == slice[1][sc] && slice[0][sc] != slice[2][sc])
+                row = 2;
+            drawcell(s.lvl, px + 16 * c, py + 16 * r, s.gfx, gs, slice[row][sc], pal, false);
+        }
+    }
+}
+
+void drawpicture(EditorState &s, int i)
+{
+    const Level &lv = s.level;
+    const ObjProps &pr = s.props;
+    const int set = lv.lvlobjset & 15;
+    const int b = lv.objbank[size_t(i)], t = lv.objtype[size_t(i)];
+    if (b > lastpicbank)
+        return;
+    const int y = lv.objy[size_t(i)];
+    const int px = 16 * (lv.objx[size_t(i)] - lv.lvlscrollx);
+    const int py = 16 * (y - lv.lvlscrolly);
+    const int width = pr.width(set, b, t), height = pr.height(set, b, t);
+    const int left = pr.left(set, b, t), up = pr.up(set, b, t);
+    const int ox = px - 16 * left, oy = py - 16 * up;
+    if (px + 16 * width < 1 || py + 16 * height < 1 || ox >= viewwidth || oy >= viewheight)
+        return;
+
+    if (set == 2 && b == 0 && t == 0x03) // the backdrop hides whatever is behind it
+        fillrect(s.lvl, px, py, px + 255, py + 431, s.gfx.lvlbackground);
+
+    const int lastcol = width + left - 1;
+    int lastrow = height + up - 1;
+    const Stretch kind = stretchkind(set, b, t);
+    if (kind != Stretch::none)
+        lastrow = stretch(s, i, kind, lastrow);
+
+    // Pictures are 24 columns wide and repeat columns 1..24 beyond that,
+    // except bank 3 of sets 3 and 14, up to 32 columns.
+    const bool repeat = !(b == 3 && (set == 3 || set == 14));
+    const int c0 = std::max(0, -ox / 16);
+    const int c1 = std::min({lastcol, (viewwidth - 1 - ox) / 16, repeat ? lastcol : lastpiccol});
+    const int r0 = std::max(0, -oy / 16);
+    const int r1 = std::min({lastrow, (viewheight - 1 - oy) / 16, lastpicrow});
+
+    // Set 1's ground (bank 0, 10..4F) ends at level row 25 with picture row 25.
+    const bool ground = set == 1 && b == 0 && t >= 0x10 && t <= 0x4F;
+    const RowRule rule = rowrule(set, b, t);
+    const bool shared = rule == RowRule::sharedspot && sharesspot(lv, i);
+    const int basepal = pr.pal(set, b, t);
+    const int gs = lv.graphicset();
+
+    for (int r = r0; r <= r1; ++r) {
+        const int levelrow = y + r;
+        if (ground && levelrow >= 26)
+            break;
+        int rowpal = basepal;
+        if (rule == RowRule::row0pal0 && r == 0)
+            rowpal = 0;
+        else if (rule == RowRule::row0pal2 && r == 0)
+            rowpal = 2;
+        else if (rule == RowRule::row1pal1 && r == 1)
+            rowpal = 1;
+        for (int c = c0; c <= c1; ++c) {
+            const int pc = repeat && c > 24 ? c % 24 : c;
+            uint32_t value = s.objcells.at(b, t, r, pc);
+            if (ground && levelrow == 25)
+                value = s.objcells.at(b, t, 25, c <= lastpiccol ? c : pc);
+            int pal = rowpal;
+            if (rule == RowRule::set2backdrop)
+                pal = set2backdroppal(r, c, pal);
+            if (shared && r == 0)
+                value = 0x997A997Au;
+            drawcell(s.lvl, ox + 16 * c, oy + 16 * r, s.gfx, gs, value, pal & 3, pal >= 4);
+        }
+    }
+}
+
+} // namespace
+
+void drawtile(Surface &dst, int x, int y, const Graphics &g, int graphicset, int tile, int palette)
+{
+    copytile(dst, x, y, leveltile(g, graphicset, tile, palette));
+}
+
+void drawcell(Surface &dst, int x, int y, const Graphics &g, int graphicset, uint32_t cell, int palette, bool opaque)
+{
+    static constexpr struct {
+        int shift, dx, dy;
+    } quarters[4] = {{24, 0, 0}, {16, 8, 0}, {8, 0, 8}, {0, 8, 8}};
+    for (const auto &q : quarters) {
+        const int tile = int(cell >> q.shift) & 0xFF;
+        if (tile != 0xFF || opaque)
+            copytile(dst, x + q.dx, y + q.dy, leveltile(g, graphicset, tile, palette));
+    }
+}
+
+void hatch(Surface &dst, int x0, int y0, int x1, int y1, uint32_t colour)
+{
+    const int xa = std::max(x0 + 1, 0), xb = std::min(x1 - 1, dst.width - 1);
+    const int ya = std::max(y0 + 1, 0), yb = std::min(y1 - 1, dst.height - 1);
+    if (xa > xb || ya > yb)
+        return;
+    // Lines where x + y and x - y are multiples of 8, in view coordinates.
+    for (int y = ya; y <= yb; ++y) {
+        uint32_t *row = dst.row(y);
+        for (const int phase : {-y & 7, y & 7})
+            for (int x = xa + ((phase - xa) & 7); x <= xb; x += 8)
+                row[x] = colour;
+    }
+}
+
+void hatchedbox(Surface &dst, int x0, int y0, int x1, int y1, uint32_t line, uint32_t fill)
+{
+    hatch(dst, x0, y0, x1, y1, fill);
+    outline(dst, x0, y0, x1, y1, line);
+}
+
+void drawobj(EditorState &s, int i)
+{
+    if (i < 0 || i > 255)
+        return;
+    if (s.level.obj4[size_t(i)])
+        drawnineslice(s, i);
+    else
+        drawpicture(s, i);
+}
+
+} // namespace quib
