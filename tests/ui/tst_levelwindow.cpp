@@ -1,0 +1,117 @@
+#include "demorom/demorom.h"
+#include "ui/lvlview.h"
+#include "ui/quib.h"
+
+#include "testutil.h"
+
+#include <QAction>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace quib;
+
+class TestLevelWindow : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir;
+    QString rompath;
+
+    void open(QuibWindow &w)
+    {
+        w.setromprompt([&](QWidget *, const QString &, const QString &, const QString &) { return rompath; });
+        QVERIFY(w.startup());
+        w.show();
+    }
+    QAction *action(QuibWindow &w, const char *name) { return w.findChild<QAction *>(QLatin1String(name)); }
+    void openlevels(QuibWindow &w) { emit w.findChild<QMenu *>(QStringLiteral("Levels"))->aboutToShow(); }
+
+private slots:
+    void initTestCase()
+    {
+        qputenv("XDG_CONFIG_HOME", dir.path().toUtf8());
+        rompath = dir.filePath(QStringLiteral("quibrom.nes"));
+        QVERIFY(demo::builddemorom().save(rompath));
+    }
+    void cleanup() { testutil::stopanswering(); }
+
+    void enterandexit()
+    {
+        QuibWindow w;
+        open(w);
+        openlevels(w);
+        QVERIFY(action(w, "enterlevelM")->isEnabled());
+        QVERIFY(!action(w, "exitlevelM")->isEnabled());
+        // The toolbox closes inside the level and comes back after it.
+        action(w, "usemapobjtb")->trigger();
+        QVERIFY(w.maptool());
+        QTest::keyClick(&w, Qt::Key_P);
+        QElapsedTimer clock;
+        clock.start();
+        QTest::keyClick(&w, Qt::Key_Space);
+        QVERIFY(clock.elapsed() >= 500); // the closing bars played
+        QCOMPARE(int(w.state().editmode), 2);
+        QVERIFY(!w.maptool());
+        QVERIFY(action(w, "usemapobjtb")->isChecked());
+        QVERIFY(w.t(0)->text().startsWith(QStringLiteral("Object #001/")));
+        openlevels(w);
+        QVERIFY(!action(w, "enterlevelM")->isEnabled());
+        QVERIFY(action(w, "exitlevelM")->isEnabled());
+        QCOMPARE(action(w, "emodswitch")->text(), QStringLiteral("&Go to Enemy Editing mode"));
+        QCOMPARE(action(w, "emodswitch2")->text(), QStringLiteral("G&o to next area from that level"));
+        QCOMPARE(action(w, "movestart")->text(), QStringLiteral("Edit level &header ..."));
+
+        // The toolbox can't be used inside a level.
+        testutil::SeenBox box;
+        testutil::answermodals(box);
+        action(w, "usemapobjtb")->trigger();
+        QCOMPARE(box.text, QStringLiteral("This can't be used when inside a level."));
+        QCOMPARE(box.title, QStringLiteral(" "));
+        action(w, "usemapobjtb")->trigger();
+        testutil::stopanswering();
+
+        action(w, "emodswitch")->trigger();
+        QCOMPARE(int(w.state().editmode), 3);
+        QTest::keyClick(&w, Qt::Key_Escape);
+        QCOMPARE(int(w.state().editmode), 1);
+        QCOMPARE(w.windowTitle(), QStringLiteral("Quib editor -- World 1"));
+        QVERIFY(w.maptool());
+        QVERIFY(w.maptool()->isVisible());
+    }
+
+    void backgroundoption()
+    {
+        QuibWindow w;
+        open(w);
+        QTest::keyClick(&w, Qt::Key_P);
+        action(w, "enterlevelM")->trigger();
+        QCOMPARE(int(w.state().editmode), 2);
+        const std::vector<uint32_t> before = w.state().lvl.px;
+        action(w, "viewlvlbg")->trigger();
+        QVERIFY(w.state().viewlvlbg);
+        QVERIFY(w.state().lvl.px != before);
+        action(w, "exitlevelM")->trigger();
+        QCOMPARE(int(w.state().editmode), 1);
+    }
+
+    // B in a level without a link says so.
+    void nolink()
+    {
+        QuibWindow w;
+        open(w);
+        QTest::keyClick(&w, Qt::Key_P);
+        action(w, "enterlevelM")->trigger();
+        w.state().level.lvlhdr[0] = w.state().level.lvlhdr[1] = 0;
+        w.state().level.lvlhdr[2] = w.state().level.lvlhdr[3] = 0;
+        testutil::SeenBox box;
+        testutil::answermodals(box);
+        QTest::keyClick(&w, Qt::Key_B);
+        QCOMPARE(box.title, QStringLiteral("Can't go there!"));
+        QCOMPARE(box.text, QStringLiteral("No room is pointed from that area."));
+        QCOMPARE(box.icon, QMessageBox::Warning);
+    }
+};
+
+QTEST_MAIN(TestLevelWindow)
+#include "tst_levelwindow.moc"
