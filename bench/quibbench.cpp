@@ -28,20 +28,6 @@ namespace {
 
 using clock_type = std::chrono::steady_clock;
 
-double median_us(int runs, const std::function<void()> &work)
-{
-    std::vector<double> t;
-    t.reserve(size_t(runs));
-    for (int i = 0; i < runs; ++i) {
-        const auto a = clock_type::now();
-        work();
-        const auto b = clock_type::now();
-        t.push_back(std::chrono::duration<double, std::micro>(b - a).count());
-    }
-    std::sort(t.begin(), t.end());
-    return t[t.size() / 2];
-}
-
 // The median time of `work` alone, each run after an untimed `setup`.
 double median_us(int runs, const std::function<void()> &setup, const std::function<void()> &work)
 {
@@ -55,6 +41,11 @@ double median_us(int runs, const std::function<void()> &setup, const std::functi
     }
     std::sort(t.begin(), t.end());
     return t[t.size() / 2];
+}
+
+double median_us(int runs, const std::function<void()> &work)
+{
+    return median_us(runs, [] {}, work);
 }
 
 volatile uint32_t sink;
