@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
+
 #ifdef Q_OS_UNIX
 #include <unistd.h>
 #endif
@@ -36,22 +38,48 @@ RomFile::RomFile(const QString &path, Mode mode) : path_(path), mode_(mode)
         error_ = QStringLiteral("'%1' is not a file.").arg(path);
         return;
     }
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
-        error_ = QStringLiteral("Can't read '%1': %2.").arg(path, f.errorString());
+    file_ = std::make_unique<QFile>(path);
+    if (!file_->open(QIODevice::ReadOnly)) {
+        error_ = QStringLiteral("Can't read '%1': %2.").arg(path, file_->errorString());
+        file_.reset();
         return;
     }
-    const QByteArray bytes = f.readAll();
-    f.close();
-    image_.assign(bytes.begin(), bytes.end());
+    length_ = file_->size();
+    if (mode == Mode::Write) {
+        const QByteArray bytes = file_->readAll();
+        image_.assign(bytes.begin(), bytes.end());
+        length_ = int64_t(image_.size());
+        file_.reset();
+    }
     open_ = true;
+}
+
+RomFile::~RomFile() = default;
+
+constexpr int64_t pagesize = 4096;
+
+const uint8_t *RomFile::page(int64_t number) const
+{
+    auto it = pages_.find(number);
+    if (it == pages_.end()) {
+        std::vector<uint8_t> bytes(size_t(pagesize), 0xFF);
+        if (file_ && file_->seek(number * pagesize)) {
+            const qint64 got = file_->read(reinterpret_cast<char *>(bytes.data()), pagesize);
+            if (got < pagesize)
+                std::fill(bytes.begin() + std::max<qint64>(got, 0), bytes.end(), uint8_t(0xFF));
+        }
+        it = pages_.emplace(number, std::move(bytes)).first;
+    }
+    return it->second.data();
 }
 
 uint8_t RomFile::readbyte(int64_t offset) const
 {
-    if (offset < 0 || offset >= length())
+    if (!open_ || offset < 0 || offset >= length_)
         return 0xFF;
-    return image_[size_t(offset)];
+    if (mode_ == Mode::Write)
+        return image_[size_t(offset)];
+    return page(offset / pagesize)[offset % pagesize];
 }
 
 uint16_t RomFile::readword(int64_t offset) const
@@ -111,6 +139,8 @@ bool RomFile::close()
     if (closed_)
         return error_.isEmpty();
     closed_ = true;
+    file_.reset();
+    pages_.clear();
     if (mode_ == Mode::Read)
         return open_;
     if (!open_ || !error_.isEmpty())

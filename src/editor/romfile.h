@@ -6,17 +6,22 @@
 // or cached between operations, so two successive operations always see each
 // other's writes.
 //
-// One operation is one RomFile. Opening reads the file whole (the supported
-// image is 384 KB), so the file itself is closed again at once. Reads outside
-// the file give 0xFF, the end marker of every stream in the ROM, so a short
-// file can never make a reading loop run away. Writes are gathered in memory
-// and applied by close(): the whole new image goes to a temporary file in the
-// same folder, which then replaces the ROM (keeping its permissions). A
-// killed program or a full disk therefore never leaves half a ROM behind, and
-// the ROM never grows or shrinks: a write past its end fails the operation.
+// One operation is one RomFile: the file is open from its construction to
+// close() (or its end). A reading operation fetches the 4 KB pages it touches
+// as it goes; a writing one reads the file whole. Reads outside the file give
+// 0xFF, the end marker of every stream in the ROM, so a short file can never
+// make a reading loop run away. Writes are gathered in memory and applied by
+// close(): the whole new image goes to a temporary file in the same folder,
+// which then replaces the ROM (keeping its permissions). A killed program or
+// a full disk therefore never leaves half a ROM behind, and the ROM never
+// grows or shrinks: a write past its end fails the operation.
 #include <QString>
 #include <cstdint>
+#include <map>
+#include <memory>
 #include <vector>
+
+class QFile;
 
 namespace quib {
 
@@ -26,12 +31,13 @@ public:
 
     // Never creates a file: a missing one simply fails to open.
     explicit RomFile(const QString &path, Mode mode = Mode::Read);
+    ~RomFile();
     RomFile(const RomFile &) = delete;
     RomFile &operator=(const RomFile &) = delete;
 
     bool isopen() const { return open_; }
     const QString &path() const { return path_; }
-    int64_t length() const { return int64_t(image_.size()); }
+    int64_t length() const { return length_; }
 
     uint8_t readbyte(int64_t offset) const;
     uint16_t readword(int64_t offset) const; // low byte first
@@ -55,7 +61,12 @@ private:
     bool open_ = false;
     bool changed_ = false;
     bool closed_ = false;
-    std::vector<uint8_t> image_;
+    const uint8_t *page(int64_t number) const;
+
+    int64_t length_ = 0;
+    std::vector<uint8_t> image_;                 // the whole file, in a writing operation
+    std::unique_ptr<QFile> file_;                // open while a reading operation lasts
+    mutable std::map<int64_t, std::vector<uint8_t>> pages_;
     QString error_;
 };
 
