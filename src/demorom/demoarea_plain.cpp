@@ -25,6 +25,7 @@ DemoArea openinglevel()
         // the ground, with gaps
         ground(0, 17), ground(19, 17), ground(36, 12), ground(51, 17), ground(68, 9), ground(79, 17),
         ground(96, 17), ground(116, 17), ground(133, 17), ground(150, 17), ground(167, 17), ground(184, 8),
+        {1, 45, 8, 0x0B},  // the block the vine grows from
         // blocks and pipes
         {1, 10, 19, 0x06}, {1, 14, 19, 0x24}, {1, 16, 19, 0x07}, {1, 16, 15, 0x08},
         {1, 24, 21, 0x91}, {1, 32, 20, 0x92}, {1, 42, 19, 0x93},
@@ -73,7 +74,7 @@ DemoArea hills()
                .graphicset = 3, .colours = 0, .music = 0x90, .link = nullptr, .objects = {}, .enemies = {}};
     a.objects = {
         {2, 3, 20, 0x0B}, {2, 30, 15, 0x0C}, {2, 60, 19, 0x0A},
-        {0, 0, 23, 0x1F}, {0, 16, 23, 0x1F}, {0, 36, 23, 0x1F}, {0, 52, 23, 0x1F}, {0, 68, 23, 0x1F}, {0, 84, 23, 0x0F},
+        {0, 0, 23, 0x1F}, {0, 16, 23, 0x1F}, {0, 36, 23, 0x1F}, {0, 52, 23, 0x1F}, {0, 68, 23, 0x1F}, {0, 84, 23, 0x1B},
         {3, 10, 17, 0x00}, {3, 18, 17, 0x01},            // a hill up and down
         {3, 40, 17, 0x02}, {3, 58, 17, 0x09},            // mounds
         {3, 74, 20, 0x13},                               // a pyramid of ground
@@ -116,6 +117,52 @@ DemoArea greathall()
     return a;
 }
 
+DemoArea plainhills()
+{
+    DemoArea a{.name = "plain-2", .objset = 1, .entry = true, .vertical = false, .screens = 10,
+               .graphicset = 1, .colours = 2, .music = 0x91, .link = nullptr, .objects = {}, .enemies = {}};
+    a.objects = {
+        {0, 4, 15, 0x02}, {0, 34, 19, 0x00}, {0, 70, 20, 0x01}, {0, 100, 15, 0x02}, {0, 130, 19, 0x00},
+        {0, 12, 22, 0x93}, {0, 58, 22, 0x92}, {0, 112, 22, 0x95},
+        ground(0, 16, 0x20), ground(16, 12, 0x20),
+        {0, 28, 20, 0x6B}, {0, 40, 17, 0x75}, {0, 46, 20, 0x8A},      // ledges over a valley
+        ground(58, 17, 0x20), ground(75, 9, 0x20),
+        {0, 84, 23, 0xEF},                                            // a long bridge with a railing
+        ground(99, 17, 0x20), ground(116, 14, 0x20),
+        {0, 62, 16, 0xD3, 2}, {0, 64, 19, 0xC3, 5}, {0, 70, 20, 0xC2, 1}, // big blocks, 4-byte
+        {1, 8, 18, 0x2B}, {1, 10, 18, 0x09}, {1, 13, 14, 0x0A},
+        {1, 22, 0, 0xC6}, {1, 90, 0, 0xC4},                           // pipes hanging down
+        {1, 104, 20, 0x92}, {2, 108, 21, 0x11},                       // pipes up and lying down
+        {0, 88, 17, 0xF6}, {0, 96, 14, 0xF3},                          // clouds
+        {2, 41, 15, 0x04}, {2, 42, 15, 0x04}, {2, 43, 15, 0x04}, {2, 85, 20, 0x05}, {2, 87, 20, 0x05},
+        {3, 120, 22, 0x13}, {3, 121, 21, 0x12}, {3, 122, 20, 0x11}, {3, 123, 19, 0x10},
+        {0, 127, 21, 0x05}, {0, 126, 22, 0x07},
+    };
+    a.enemies = {
+        {0x72, 18, 22}, {0x6C, 30, 19}, {0x72, 48, 19}, {0x80, 66, 15}, {0x26, 80, 20},
+        {0x72, 102, 22}, {0x6C, 110, 22}, {0x35, 128, 21},
+    };
+    return a;
+}
+
+DemoArea fortresstower()
+{
+    DemoArea a{.name = "fortress-tower", .objset = 2, .entry = true, .vertical = true, .screens = 4,
+               .graphicset = 2, .colours = 0, .music = 0x40, .link = nullptr, .objects = {}, .enemies = {}};
+    a.objects = {
+        {3, 0, 0, 0x11}, {3, 0, 26, 0x11}, {3, 0, 52, 0x11},         // walls, each 26 rows
+        {3, 15, 0, 0x11}, {3, 15, 26, 0x11}, {3, 15, 52, 0x11},
+        {0, 1, 58, 0x13}, {0, 1, 59, 0x13},                           // the floor
+        {0, 1, 53, 0x34}, {0, 9, 48, 0x35}, {0, 3, 42, 0x33}, {0, 10, 36, 0x34},
+        {0, 2, 30, 0x35}, {0, 9, 24, 0x33}, {0, 4, 18, 0x34}, {0, 10, 12, 0x34}, {0, 1, 6, 0x36},
+        {0, 6, 57, 0xB3}, {0, 5, 47, 0xB1}, {0, 12, 23, 0xB2},      // spikes
+        {0, 13, 56, 0x05}, {0, 3, 4, 0x00}, {0, 12, 10, 0x02}, {0, 13, 10, 0x04},
+        {1, 7, 32, 0x06}, {2, 6, 20, 0x05},
+    };
+    a.enemies = {{0x80, 8, 11}, {0xC2, 14, 8}, {0x80, 4, 5}};
+    return a;
+}
+
 DemoArea bonusgame()
 {
     DemoArea a{.name = "bonus-1", .objset = 15, .entry = true, .vertical = false, .screens = 1,
@@ -134,10 +181,12 @@ DemoArea bonusgame()
 void addplainareas(std::vector<DemoArea> &out)
 {
     out.push_back(openinglevel());
+    out.push_back(plainhills());
     out.push_back(underground());
     out.push_back(hills());
     out.push_back(fortress("fortress-1", "fortress-hall", true));
     out.push_back(greathall());
+    out.push_back(fortresstower());
     out.push_back(bonusgame());
 }
 

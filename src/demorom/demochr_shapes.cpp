@@ -19,8 +19,8 @@ void dot(ChrArt &a, int x, int y, int v)
         a[size_t(y)][size_t(x)] = char('0' + v);
 }
 
-// A small fixed hash for the specks of textures: the same every build.
-int speck(int x, int y, int salt)
+// A small fixed hash for the grain of textures: the same every build.
+int grain(int x, int y, int salt)
 {
     unsigned h = unsigned(x * 73 + y * 151 + salt * 977);
     h ^= h >> 5;
@@ -156,7 +156,7 @@ ChrArt groundcell(int style, bool top, bool left, bool right)
     ChrArt a = blank(16, 16);
     for (int y = 0; y < 16; ++y)
         for (int x = 0; x < 16; ++x) {
-            const int s = speck(x, y, style);
+            const int s = grain(x, y, style);
             int v = 2;
             switch (style) {
             case 1: // stone blocks of 8 x 8, joints dark, lit top-left
@@ -171,7 +171,7 @@ ChrArt groundcell(int style, bool top, bool left, bool right)
             case 4: // cave rock: lumps
                 v = s < 5 ? 3 : s < 9 ? 1 : 2;
                 break;
-            default: // earth with specks
+            default: // earth with grains
                 v = s < 3 ? 3 : s < 5 ? 1 : 2;
                 break;
             }
@@ -202,7 +202,7 @@ ChrArt filler(int style)
     ChrArt a = blank(8, 8);
     for (int y = 0; y < 8; ++y)
         for (int x = 0; x < 8; ++x) {
-            const int s = speck(x, y, style + 40);
+            const int s = grain(x, y, style + 40);
             dot(a, x, y, s < 3 ? 3 : s < 6 ? 1 : 2);
         }
     return a;

@@ -108,8 +108,4 @@ inline void nineslicecols(ObjCells &c, int bank, int type, uint32_t top, uint32_
 // a type of -1 skips that picture.
 void hillpictures(ObjCells &c, int bank, int small, int medium, int tall);
 
-// A ground block: top row, body below, left edge at column 0 and right
-// edge at column `right`, over rows 0..lastrow and columns 0..lastcol.
-void groundblock(ObjCells &c, int bank, int type, int lastrow, int lastcol, int right);
-
 } // namespace quib::defs

@@ -38,16 +38,6 @@ void defs::hillpictures(ObjCells &c, int bank, int small, int medium, int tall)
     });
 }
 
-void defs::groundblock(ObjCells &c, int bank, int type, int lastrow, int lastcol, int right)
-{
-    rowrun(c, bank, type, 0, 0, lastcol, gtop);
-    fillrect(c, bank, type, 1, lastrow, 0, lastcol, gbody);
-    put(c, bank, type, 0, right, gtopr);
-    colrun(c, bank, type, right, 1, lastrow, gbodyr);
-    put(c, bank, type, 0, 0, gtopl);
-    colrun(c, bank, type, 0, 1, lastrow, gbodyl);
-}
-
 void family1(ObjCells &c)
 {
     // ---- fixed pictures

@@ -15,6 +15,18 @@ namespace {
 
 constexpr uint32_t up = slotF, down = slotG;
 
+// A ground block: top row, body below, left edge at column 0 and right
+// edge at column `right`, over rows 0..lastrow and columns 0..lastcol.
+void groundblock(ObjCells &c, int bank, int type, int lastrow, int lastcol, int right)
+{
+    rowrun(c, bank, type, 0, 0, lastcol, gtop);
+    fillrect(c, bank, type, 1, lastrow, 0, lastcol, gbody);
+    put(c, bank, type, 0, right, gtopr);
+    colrun(c, bank, type, right, 1, lastrow, gbodyr);
+    put(c, bank, type, 0, 0, gtopl);
+    colrun(c, bank, type, 0, 1, lastrow, gbodyl);
+}
+
 // A hillside of w columns and h rows: the slope edge climbs one row per
 // column, ground below it.
 void hillside(ObjCells &c, int type, int w, int h, bool rising)
@@ -32,19 +44,20 @@ void hillside(ObjCells &c, int type, int w, int h, bool rising)
     }
 }
 
-// A mound: a rising and a falling slope meeting on a flat top of width top.
+// A mound: slopes rising from both sides to a peak in the middle columns,
+// ground below them.
 void mound(ObjCells &c, int bank, int type, int w, int h)
 {
     for (int r = 0; r < h; ++r) {
         for (int col = 0; col < w; ++col) {
-            const int left = h - 1 - r, right = w - h + r;
+            const int left = (w - 1) / 2 - r, right = w / 2 + r;
             uint32_t v = E;
             if (col == left)
                 v = up;
             else if (col == right)
                 v = down;
             else if (col > left && col < right)
-                v = r == 0 ? gtop : gbody;
+                v = gbody;
             put(c, bank, type, r, col, v);
         }
     }
@@ -77,6 +90,7 @@ void family3(ObjCells &c)
     for (const auto &s : singles)
         put(c, 0, s.type, 0, 0, s.cell);
     fixedpic(c, 0, 0x0F, {{slotD}, {slotE}});  // sign
+    put(c, 4, 0x00, 0, 0, slotB);              // a crystal
 
     // ---- background hills in bank 2, hillsides and mounds in bank 3
     hillpictures(c, 2, 0x0A, 0x0B, 0x0C);
