@@ -194,7 +194,8 @@ int main(int argc, char **argv)
         l.editmode = quib::ModeObjectEditing;
         double busiest = 0;
         int bestx = 0;
-        for (int x = 0; x <= 240; x += 16) {
+        l.level.lvlscrolly = int16_t(l.level.vertical() ? 0 : 12); // the bottom of the area, where the ground is
+        for (int x = 0; x <= 240; x += 4) {
             l.level.lvlscrollx = int16_t(x);
             const double t = median_us(51, [&] { quib::drawlevel(l); sink = l.lvl.px[9]; });
             if (t > busiest) {
@@ -203,6 +204,7 @@ int main(int argc, char **argv)
             }
         }
         l.level.lvlscrollx = int16_t(bestx);
+        std::printf("busiest view at column %d, row %d\n", bestx, int(l.level.lvlscrolly));
         report("drawlevel, busiest view, background on", median_us(1001, [&] {
                    quib::drawlevel(l);
                    sink = l.lvl.px[9];

@@ -8,14 +8,14 @@
 #include "objgfx/drawobj.h"
 
 #include <algorithm>
+#include <cstring>
 #include <utility>
 
 namespace quib {
 
 namespace {
 
-constexpr int viewcols = 16; // blocks of 16 x 16 pixels
-constexpr int viewrows = 15;
+constexpr int viewcols = 16; // blocks of 16 x 16 pixels across the view
 
 const QString linebreak = QStringLiteral("\r\n");
 
@@ -46,6 +46,17 @@ bool hasobject(const Level &lv, int bank, int type)
     return false;
 }
 
+// A fill of 32-bit values is not vectorised at the usual optimisation level;
+// copying the first row down is, and makes the clear cost about one frame copy.
+void clear(Surface &lvl, int rows, uint32_t colour)
+{
+    if (lvl.px.empty())
+        return;
+    std::fill_n(lvl.row(0), lvl.width, colour);
+    for (int y = 1; y < rows; ++y)
+        std::memcpy(lvl.row(y), lvl.row(0), size_t(lvl.width) * sizeof(uint32_t));
+}
+
 // The block that fills the view when the background is shown, by object set.
 struct Backdrop {
     uint32_t cell;
@@ -72,13 +83,20 @@ Backdrop backdrop(const Level &lv)
 }
 
 // The background does not scroll: the same block on every screen position.
+// It covers the whole view, so it takes the place of the clear: the first
+// row of blocks is drawn over the background colour (which stays where a
+// sheet isn't painted) and copied down.
 void background(EditorState &s)
 {
+    Surface &lvl = s.lvl;
+    clear(lvl, std::min(16, lvl.height), s.gfx.lvlbackground);
     const Backdrop bd = backdrop(s.level);
     const int gs = s.level.graphicset();
-    for (int r = 0; r < viewrows; ++r)
-        for (int c = 0; c < viewcols; ++c)
-            drawcell(s.lvl, 16 * c, 16 * r, s.gfx, gs, bd.cell, bd.pal, true);
+    for (int c = 0; c < viewcols; ++c)
+        drawcell(lvl, 16 * c, 0, s.gfx, gs, bd.cell, bd.pal, true);
+    const size_t band = size_t(lvl.width) * 16;
+    for (int y = 16; y < lvl.height; y += 16)
+        std::memcpy(lvl.row(y), lvl.row(0), std::min(band, size_t(lvl.width) * size_t(lvl.height - y)) * sizeof(uint32_t));
 }
 
 // The fixed bottom rows of object sets 2 (rows 25 and 26, two alternating
@@ -177,9 +195,10 @@ void sheets(EditorState &s)
 
 void drawlevel(EditorState &s)
 {
-    s.lvl.fill(s.gfx.lvlbackground);
     if (s.viewlvlbg)
         background(s);
+    else
+        clear(s.lvl, s.lvl.height, s.gfx.lvlbackground);
     strips(s);
     for (int i = 0; i < objcount(s.level); ++i)
         drawobj(s, i);

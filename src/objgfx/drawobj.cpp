@@ -30,19 +30,22 @@ constexpr uint32_t placeholderfill = rgb(0, 150, 255);
 constexpr uint32_t placeholderouter = rgb(0, 0, 255);
 constexpr uint32_t placeholderinner = rgb(0, 100, 255);
 
-void copytile(Surface &dst, int x, int y, const TileRef &src)
+// Copies the 8 x 8 tile `src` to (x, y); `inside` when the whole square lies
+// within dst, so that the rows can be copied without clipping.
+inline void copytile(Surface &dst, int x, int y, const TileRef &src, bool inside)
 {
     const Surface &sheet = *src.sheet;
     if (src.x + 8 > sheet.width || src.y + 8 > sheet.height)
         return; // sheet not painted yet
-    if (x >= 0 && y >= 0 && x <= dst.width - 8 && y <= dst.height - 8) {
-        const uint32_t *from = sheet.row(src.y) + src.x;
-        uint32_t *to = dst.row(y) + x;
-        for (int k = 0; k < 8; ++k, from += sheet.width, to += dst.width)
-            std::memcpy(to, from, 8 * sizeof(uint32_t));
+    if (!inside) {
+        blit(dst, x, y, sheet, src.x, src.y, 8, 8);
         return;
     }
-    blit(dst, x, y, sheet, src.x, src.y, 8, 8);
+    const size_t fromstride = size_t(sheet.width), tostride = size_t(dst.width);
+    const uint32_t *from = sheet.row(src.y) + src.x;
+    uint32_t *to = dst.row(y) + x;
+    for (int k = 0; k < 8; ++k, from += fromstride, to += tostride)
+        std::memcpy(to, from, 8 * sizeof(uint32_t));
 }
 
 // Objects whose height is not fixed: they reach down until they meet another
@@ -271,19 +274,21 @@ void drawpicture(EditorState &s, int i)
 
 void drawtile(Surface &dst, int x, int y, const Graphics &g, int graphicset, int tile, int palette)
 {
-    copytile(dst, x, y, leveltile(g, graphicset, tile, palette));
+    const bool inside = x >= 0 && y >= 0 && x <= dst.width - 8 && y <= dst.height - 8;
+    copytile(dst, x, y, leveltile(g, graphicset, tile, palette), inside);
 }
 
 void drawcell(Surface &dst, int x, int y, const Graphics &g, int graphicset, uint32_t cell, int palette, bool opaque)
 {
-    static constexpr struct {
-        int shift, dx, dy;
-    } quarters[4] = {{24, 0, 0}, {16, 8, 0}, {8, 0, 8}, {0, 8, 8}};
-    for (const auto &q : quarters) {
-        const int tile = int(cell >> q.shift) & 0xFF;
+    const bool inside = x >= 0 && y >= 0 && x <= dst.width - 16 && y <= dst.height - 16;
+    const auto quarter = [&](int tile, int dx, int dy) {
         if (tile != 0xFF || opaque)
-            copytile(dst, x + q.dx, y + q.dy, leveltile(g, graphicset, tile, palette));
-    }
+            copytile(dst, x + dx, y + dy, leveltile(g, graphicset, tile, palette), inside);
+    };
+    quarter(int(cell >> 24), 0, 0);
+    quarter(int(cell >> 16) & 0xFF, 8, 0);
+    quarter(int(cell >> 8) & 0xFF, 0, 8);
+    quarter(int(cell) & 0xFF, 8, 8);
 }
 
 void hatch(Surface &dst, int x0, int y0, int x1, int y1, uint32_t colour)
