@@ -232,6 +232,8 @@ void QuibWindow::updatelevelsmenu()
     emodswitch2_->setText(QString::fromLatin1(c.emodswitch2));
     movestart_->setText(ismapmode(state_.editmode) ? QStringLiteral("&Move start point on map ...")
                                                    : QStringLiteral("Edit level &header ..."));
+    // The level header dialog is not there yet: inside a level the item is greyed.
+    movestart_->setEnabled(ismapmode(state_.editmode));
 }
 
 bool QuibWindow::save()

@@ -200,6 +200,16 @@ private slots:
         QVERIFY(!w.maptool());
     }
 
+    // Beside the main window: against its left side when there is room, else
+    // its right side (15 twips a pixel: 3000 twips left and 9000 wide on a
+    // 19200-twip screen put it at 12000; at 5000 it goes to 1070).
+    void toolboxplace()
+    {
+        QCOMPARE(placetoolboxleft(200, 600, 1280, MapTool::boxwidth, 7), 800);
+        QCOMPARE(placetoolboxleft(333, 600, 1280, MapTool::boxwidth, 7), 333 - 262);
+        QCOMPARE(placetoolboxleft(100, 1000, 1280, MapTool::boxwidth, 7), 7);
+    }
+
     void readonlysave()
     {
         QuibWindow w;
