@@ -108,4 +108,9 @@ inline void nineslicecols(ObjCells &c, int bank, int type, uint32_t top, uint32_
 // a type of -1 skips that picture.
 void hillpictures(ObjCells &c, int bank, int small, int medium, int tall);
 
+// Pipes lying down, n + 1 blocks long (families 3 and 5): bank 1 types
+// 0xE0..0xFF with the mouth at the right end, bank 2 types 0x10..0x2F with
+// the mouth at the left.
+void lyingpipes(ObjCells &c, int n);
+
 } // namespace quib::defs

@@ -10,6 +10,22 @@ namespace quib {
 
 using namespace defs;
 
+void defs::lyingpipes(ObjCells &c, int n)
+{
+    for (int t = 0xE0 + n; t <= 0xFF; t += 16) {
+        rowrun(c, 1, t, 0, 0, 15, hpipetop);
+        rowrun(c, 1, t, 1, 0, 15, hpipebottom);
+        put(c, 1, t, 0, n, hmouthtop);
+        put(c, 1, t, 1, n, hmouthbottom);
+    }
+    for (int t = 0x10 + n; t <= 0x2F; t += 16) {
+        rowrun(c, 2, t, 0, 0, 15, hpipetop);
+        rowrun(c, 2, t, 1, 0, 15, hpipebottom);
+        put(c, 2, t, 0, 0, hmouthtop);
+        put(c, 2, t, 1, 0, hmouthbottom);
+    }
+}
+
 void defs::hillpictures(ObjCells &c, int bank, int small, int medium, int tall)
 {
     if (small >= 0)

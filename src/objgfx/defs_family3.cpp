@@ -123,18 +123,7 @@ void family3(ObjCells &c)
 
         // Pipes lying down: bank 1 with the mouth at the right end, bank 2
         // with the mouth at the left.
-        for (int t = 0xE0 + n; t <= 0xFF; t += 16) {
-            rowrun(c, 1, t, 0, 0, 15, hpipetop);
-            rowrun(c, 1, t, 1, 0, 15, hpipebottom);
-            put(c, 1, t, 0, n, hmouthtop);
-            put(c, 1, t, 1, n, hmouthbottom);
-        }
-        for (int t = 0x10 + n; t <= 0x2F; t += 16) {
-            rowrun(c, 2, t, 0, 0, 15, hpipetop);
-            rowrun(c, 2, t, 1, 0, 15, hpipebottom);
-            put(c, 2, t, 0, 0, hmouthtop);
-            put(c, 2, t, 1, 0, hmouthbottom);
-        }
+        lyingpipes(c, n);
 
         // Bank 3 0x10: a pyramid of ground 2n + 2 wide and n + 1 high.
         for (int r = 0; r < 16; ++r)

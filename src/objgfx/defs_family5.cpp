@@ -22,18 +22,7 @@ void family5(ObjCells &c)
     for (int n = 0; n < 16; ++n) {
         // Pipes lying down: bank 1 with the mouth at the right end, bank 2
         // with the mouth at the left.
-        for (int t = 0xE0 + n; t <= 0xFF; t += 16) {
-            rowrun(c, 1, t, 0, 0, 15, hpipetop);
-            rowrun(c, 1, t, 1, 0, 15, hpipebottom);
-            put(c, 1, t, 0, n, hmouthtop);
-            put(c, 1, t, 1, n, hmouthbottom);
-        }
-        for (int t = 0x10 + n; t <= 0x2F; t += 16) {
-            rowrun(c, 2, t, 0, 0, 15, hpipetop);
-            rowrun(c, 2, t, 1, 0, 15, hpipebottom);
-            put(c, 2, t, 0, 0, hmouthtop);
-            put(c, 2, t, 1, 0, hmouthbottom);
-        }
+        lyingpipes(c, n);
         // Bank 3: giant bricks and question blocks two rows high, a giant
         // pipe standing up.
         fillrect(c, 3, 0x30 + n, 0, 1, 0, 15, brick);
