@@ -194,9 +194,11 @@ bool QuibWindow::startup()
 void QuibWindow::showview()
 {
     for (int i = 0; i < 4; ++i) {
-        // The texts break lines with LF+CR or a lone CR; a label wants LF.
+        // The texts break lines with CR+LF, LF+CR or a lone CR; a label wants LF.
         QString text = state_.t[size_t(i)];
-        text.replace(QStringLiteral("\n\r"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+            .replace(QStringLiteral("\n\r"), QStringLiteral("\n"))
+            .replace(QLatin1Char('\r'), QLatin1Char('\n'));
         t_[size_t(i)]->setText(text);
     }
     if (!state_.title.isEmpty())

@@ -74,6 +74,9 @@ private slots:
 
         action(w, "emodswitch")->trigger();
         QCOMPARE(int(w.state().editmode), 3);
+        // One line break between the enemy type and its name.
+        QCOMPARE(w.t(3)->text().count(QLatin1Char('\n')), 1);
+        QVERIFY(!w.t(3)->text().contains(QLatin1Char('\r')));
         QTest::keyClick(&w, Qt::Key_Escape);
         QCOMPARE(int(w.state().editmode), 1);
         QCOMPARE(w.windowTitle(), QStringLiteral("Quib editor -- World 1"));
