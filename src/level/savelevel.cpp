@@ -53,11 +53,16 @@ void savelevel(RomFile &rom, EditorState &s)
 
 bool savelevelmodes(EditorState &s, QString *error)
 {
+    const Level before = s.level;
     RomFile rom(s.romfile, RomFile::Mode::Write);
     savelevel(rom, s);
     const bool ok = rom.close();
-    if (!ok && error)
-        *error = rom.error();
+    if (!ok) {
+        // Nothing was written: the enemies keep the order they had.
+        s.level = before;
+        if (error)
+            *error = rom.error();
+    }
     drawlevel(s);
     return ok;
 }

@@ -82,13 +82,14 @@ int wrap(int v, int n)
     return ((v % n) + n) % n;
 }
 
-// Keeps a column in view by scrolling just enough.
+// Keeps a column in view by scrolling just enough, never past the world's
+// last screen.
 void follow(WorldMap &map, int col)
 {
     if (col > map.mapscroll + 15)
-        map.mapscroll = uint8_t(std::min(col - 15, 255));
+        map.mapscroll = uint8_t(std::min(col - 15, int(map.mapmaxscroll)));
     if (col < map.mapscroll)
-        map.mapscroll = uint8_t(std::max(col, 0));
+        map.mapscroll = uint8_t(std::clamp(col, 0, int(map.mapmaxscroll)));
 }
 
 void mapediting(EditorState &s, Key key, KeyMods mods)

@@ -203,6 +203,9 @@ void QuibWindow::showview()
     }
     if (!state_.title.isEmpty())
         setWindowTitle(state_.title);
+    // Enter and Exit level follow the mode, so their shortcuts always work.
+    enterlevelM_->setEnabled(ismapmode(state_.editmode));
+    exitlevelM_->setEnabled(!ismapmode(state_.editmode));
     lvl_->update();
 }
 

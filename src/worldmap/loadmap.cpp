@@ -24,8 +24,14 @@ int readmaptiles(WorldMap &map, const RomFile &rom, int world)
 
 void readmapsprites(WorldMap &map, const RomFile &rom, int world)
 {
-    if (world >= 9)
+    if (world >= 9) {
+        // World 9 has no map sprites: none of another world's stay behind.
+        map.spry = {};
+        map.sprx = {};
+        map.sprtype = {};
+        map.spritem = {};
         return;
+    }
     int64_t table[rom::mapspritefields + 1];
     for (int k = 1; k <= rom::mapspritefields; ++k)
         table[k] = rom::ptrtooffset(rom.readword(rom::mapspriteptrpos(k, world)), rom::mapdataadder);

@@ -70,10 +70,13 @@ void savemapptrs(RomFile &rom, EditorState &s)
 
 bool savemapmodes(EditorState &s, QString *error)
 {
+    const WorldMap before = s.map;
     RomFile rom(s.romfile, RomFile::Mode::Write);
     savemap(rom, s);
     savemapptrs(rom, s);
     if (!rom.close()) {
+        // Nothing was written: the pointers keep the order they had.
+        s.map = before;
         if (error)
             *error = rom.error();
         return false;

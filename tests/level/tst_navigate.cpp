@@ -215,6 +215,20 @@ private slots:
         QCOMPARE(int(rom.readbyte(area2 + 10)), 0x35);
     }
 
+    // A failed save leaves the enemies in the order they had.
+    void failedsavekeepsorder()
+    {
+        EditorState s;
+        start(s);
+        enterlevel(s);
+        QFile::setPermissions(rompath, QFile::ReadOwner);
+        QString error;
+        QVERIFY(!savelevelmodes(s, &error));
+        QVERIFY(error.contains(rompath));
+        QCOMPARE(int(s.level.enemyx[0]), 5);
+        QFile::setPermissions(rompath, QFile::ReadOwner | QFile::WriteOwner);
+    }
+
     void transition()
     {
         Surface lvl(256, 240, rgb(1, 2, 3));

@@ -84,6 +84,22 @@ private slots:
         QVERIFY(w.maptool()->isVisible());
     }
 
+    // Enter and Exit level follow the mode even when the Levels menu was
+    // last opened in another mode, so their shortcuts work.
+    void shortcutsfollowmode()
+    {
+        QuibWindow w;
+        open(w);
+        openlevels(w);
+        QTest::keyClick(&w, Qt::Key_P);
+        QTest::keyClick(&w, Qt::Key_Space);
+        QCOMPARE(int(w.state().editmode), 2);
+        QVERIFY(action(w, "exitlevelM")->isEnabled());
+        action(w, "exitlevelM")->trigger();
+        QCOMPARE(int(w.state().editmode), 1);
+        QVERIFY(action(w, "enterlevelM")->isEnabled());
+    }
+
     void backgroundoption()
     {
         QuibWindow w;

@@ -173,6 +173,27 @@ private slots:
         QCOMPARE(int(s.map.selptr), 0);
     }
 
+    // World 9 has no sprites: another world's don't stay behind, and the
+    // view never follows anything past the world's last screen.
+    void followstaysinworld()
+    {
+        EditorState s;
+        start(s, 8);
+        handlekey(s, Key::PageDown, none);
+        QCOMPARE(int(s.curworld), 9);
+        for (size_t i = 0; i < 9; ++i)
+            QCOMPARE(int(s.map.sprtype[i]), 0);
+        handlekey(s, Key::E, none);
+        s.map.sprx[1] = 0x260;
+        handlekey(s, Key::Down, none);
+        QCOMPARE(int(s.map.mapscroll), 0);
+        s.editmode = ModeMapPointers;
+        s.map.ptrcol[0] = 0x70;
+        s.map.selptr = 1;
+        handlekey(s, Key::Up, none);
+        QCOMPARE(int(s.map.mapscroll), int(s.map.mapmaxscroll));
+    }
+
     void hkeyandsheets()
     {
         EditorState s;

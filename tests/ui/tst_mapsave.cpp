@@ -210,6 +210,17 @@ private slots:
         QCOMPARE(placetoolboxleft(100, 1000, 1280, MapTool::boxwidth, 7), 7);
     }
 
+    // Keys pressed while the toolbox has the focus still edit the map.
+    void toolboxforwardskeys()
+    {
+        QuibWindow w;
+        open(w);
+        action(w, "usemapobjtb")->trigger();
+        const uint8_t t = w.state().map.maptiles[0][0];
+        QTest::keyClick(w.maptool(), Qt::Key_Plus, Qt::KeypadModifier);
+        QCOMPARE(int(w.state().map.maptiles[0][0]), (t + 1) & 0xFF);
+    }
+
     void readonlysave()
     {
         QuibWindow w;
@@ -218,8 +229,12 @@ private slots:
         w.state().map.maptiles[0][0] = 0x11;
         testutil::SeenBox box;
         testutil::answermodals(box);
+        const uint8_t firstcol = w.state().map.ptrcol[0];
+        std::swap(w.state().map.ptrcol[0], w.state().map.ptrcol[1]); // out of order
         QVERIFY(!w.save());
         QCOMPARE(box.count, 1);
+        // Nothing was written, so the pointers were not reordered either.
+        QCOMPARE(w.state().map.ptrcol[1], firstcol);
         QVERIFY(box.text.contains(rompath));
         QCOMPARE(int(w.state().map.maptiles[0][0]), 0x11);
         QFile::setPermissions(rompath, QFile::ReadOwner | QFile::WriteOwner);

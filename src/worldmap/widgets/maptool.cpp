@@ -5,6 +5,8 @@
 #include "ui/lvlview.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QHBoxLayout>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -22,6 +24,7 @@ MapTool::MapTool(EditorState &state, QWidget *parent) : QWidget(parent, Qt::Tool
     setObjectName(QStringLiteral("MapTool"));
     setWindowTitle(QStringLiteral("Map objects"));
     setAttribute(Qt::WA_DeleteOnClose);
+    setAttribute(Qt::WA_ShowWithoutActivating); // the main window keeps the keyboard
 
     auto *col = new QVBoxLayout(this);
     col->setContentsMargins(3, 3, 3, 3);
@@ -89,6 +92,14 @@ bool MapTool::eventFilter(QObject *watched, QEvent *event)
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void MapTool::keyPressEvent(QKeyEvent *event)
+{
+    if (parentWidget())
+        QCoreApplication::sendEvent(parentWidget(), event);
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void MapTool::closeEvent(QCloseEvent *event)

@@ -35,6 +35,8 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // Keys pressed while the toolbox has the focus belong to the editor.
+    void keyPressEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
