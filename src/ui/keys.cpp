@@ -144,8 +144,18 @@ KeyOutcome mappointers(EditorState &s, Key key, KeyMods)
     case Key::H: s.hdrofs = !s.hdrofs; drawmap(s); break;
     case Key::Kp4: if (any) map.ptrcol[sel] = uint8_t(wrap(map.ptrcol[sel] - 1, map.width())); break;
     case Key::Kp6: if (any) map.ptrcol[sel] = uint8_t(wrap(map.ptrcol[sel] + 1, map.width())); break;
-    case Key::Kp8: if (any) map.ptrrow[sel] = uint8_t(wrap(map.ptrrow[sel] - 1, maprows)); break;
-    case Key::Kp2: if (any) map.ptrrow[sel] = uint8_t(wrap(map.ptrrow[sel] + 1, maprows)); break;
+    case Key::Kp8:
+        if (any) {
+            map.ptrrow[sel] = uint8_t(wrap(map.ptrrow[sel] - 1, maprows));
+            map.ptrrawrow[sel] = 0xFF;
+        }
+        break;
+    case Key::Kp2:
+        if (any) {
+            map.ptrrow[sel] = uint8_t(wrap(map.ptrrow[sel] + 1, maprows));
+            map.ptrrawrow[sel] = 0xFF;
+        }
+        break;
     case Key::Space:
         // Entering the level draws it; no follow-up and no map redraw here.
         return {false, false, any};

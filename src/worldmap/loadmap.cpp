@@ -55,6 +55,7 @@ void readmapptrs(WorldMap &map, const RomFile &rom, int world)
         // A row nibble of 0 or 1 would be above the map: keep such an entry
         // on row 0 so drawing and saving stay in range.
         map.ptrrow[size_t(i)] = uint8_t(b / 16 >= 2 ? b / 16 - 2 : 0);
+        map.ptrrawrow[size_t(i)] = uint8_t(b / 16 >= 2 ? 0xFF : b / 16);
         map.ptrobjset[size_t(i)] = b % 16;
         map.ptrcol[size_t(i)] = rom.readbyte(base + 1 + n + i);
         map.ptrenmpos[size_t(i)] = int32_t(rom::ptrtooffset(rom.readword(base + 1 + 2 * n + 2 * i), rom::enemydataadder));

@@ -104,6 +104,7 @@ void mapdrag(EditorState &s, const MapMouse &m)
         const Square sq = squareat(map, m.px, py);
         map.ptrcol[map.selptr] = uint8_t(sq.col);
         map.ptrrow[map.selptr] = uint8_t(sq.row);
+        map.ptrrawrow[map.selptr] = 0xFF; // placed by the user: a map row from now on
         break;
     }
     case ModeMapSprites: {

@@ -53,6 +53,7 @@ void savemapptrs(RomFile &rom, EditorState &s)
             if (key(i) > key(j)) {
                 const size_t a = size_t(i), b = size_t(j);
                 std::swap(map.ptrrow[a], map.ptrrow[b]);
+                std::swap(map.ptrrawrow[a], map.ptrrawrow[b]);
                 std::swap(map.ptrcol[a], map.ptrcol[b]);
                 std::swap(map.ptrobjset[a], map.ptrobjset[b]);
                 std::swap(map.ptrenmpos[a], map.ptrenmpos[b]);
@@ -61,7 +62,8 @@ void savemapptrs(RomFile &rom, EditorState &s)
     const int64_t base = rom::mapptrpos_of(s.curworld);
     for (int i = 0; i < n; ++i) {
         const size_t e = size_t(i);
-        rom.writebyte(base + 1 + i, uint8_t(16 * (map.ptrrow[e] + 2) + (map.ptrobjset[e] & 15)));
+        const int nibble = map.ptrrawrow[e] < 2 && map.ptrrow[e] == 0 ? map.ptrrawrow[e] : map.ptrrow[e] + 2;
+        rom.writebyte(base + 1 + i, uint8_t(16 * nibble + (map.ptrobjset[e] & 15)));
         rom.writebyte(base + 1 + n + i, map.ptrcol[e]);
         rom.writeword(base + 1 + 2 * n + 2 * i, rom::offsettoptr(map.ptrenmpos[e], rom::enemydataadder));
         rom.writeword(base + 1 + 4 * n + 2 * i, rom::offsettoptr(map.ptrobjpos[e], rom::objadder(map.ptrobjset[e])));

@@ -43,6 +43,10 @@ struct WorldMap {
     std::array<uint8_t, 256> ptrobjset{};
     std::array<int32_t, 256> ptrenmpos{};
     std::array<int32_t, 256> ptrobjpos{};
+    // The row nibble as stored when it was 0 or 1 (a row above the map, shown
+    // on row 0), else 0xFF. Saving writes it back unchanged until the
+    // pointer's row is edited, so an untouched odd byte stays as it was.
+    std::array<uint8_t, 256> ptrrawrow{};
 
     // The nine map sprites.
     std::array<uint8_t, 9> spry{};

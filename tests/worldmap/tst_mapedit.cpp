@@ -211,6 +211,28 @@ private slots:
         QCOMPARE(rom.readword(base + 1 + 4 * 3 + 0), uint16_t(0xA123));
     }
 
+    // A pointer stored with a row nibble above the map (0 or 1) shows on
+    // row 0 and is written back unchanged, unless its row is edited.
+    void oddrownibble()
+    {
+        demo::RomImage img = demo::builddemorom();
+        const int64_t base = rom::mapptrpos[0];
+        img.put(base + 1, uint8_t(0x11)); // nibble 1, object set 1
+        QVERIFY(img.save(rompath));
+        EditorState s;
+        s.romfile = rompath;
+        runstartup(s, Settings{}, nullptr);
+        QCOMPARE(int(s.map.ptrrow[0]), 0);
+        s.map.maptiles[0][0] = 0x43; // some other edit
+        QVERIFY(savemapmodes(s, nullptr));
+        QCOMPARE(uint8_t(testutil::readfile(rompath)[int(base + 1)]), uint8_t(0x11));
+        s.editmode = ModeMapPointers;
+        s.map.selptr = 0;
+        mapdrag(s, at(16 * s.map.ptrcol[0], 0, ButtonLeft)); // placed on row 0 by hand
+        QVERIFY(savemapmodes(s, nullptr));
+        QCOMPARE(uint8_t(testutil::readfile(rompath)[int(base + 1)]), uint8_t(0x21));
+    }
+
     // A world whose tile data has no end marker within eight screens: save
     // writes the eight screens and nothing past them.
     void savestopswhereloadstopped()
