@@ -1,6 +1,8 @@
 #pragma once
 // Helpers shared by the tests: files on disk and modal windows answered from
 // a timer.
+#include "demorom/romimage.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QFile>
@@ -16,6 +18,12 @@ inline QByteArray readfile(const QString &path)
     if (!f.open(QIODevice::ReadOnly))
         return {};
     return f.readAll();
+}
+
+// The bytes of a ROM image under construction, as a file would hold them.
+inline QByteArray bytesof(const quib::demo::RomImage &rom, qsizetype count = -1)
+{
+    return QByteArray(reinterpret_cast<const char *>(rom.bytes().data()), count < 0 ? qsizetype(rom.size()) : count);
 }
 
 inline bool writefile(const QString &path, const QByteArray &bytes)

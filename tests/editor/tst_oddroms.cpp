@@ -104,7 +104,7 @@ private slots:
         QFETCH(int, size);
         const demo::RomImage img = demo::builddemorom();
         const QString path = dir.filePath(QStringLiteral("short%1.nes").arg(size));
-        QVERIFY(testutil::writefile(path, QByteArray(reinterpret_cast<const char *>(img.bytes().data()), size)));
+        QVERIFY(testutil::writefile(path, testutil::bytesof(img, size)));
         walk(path);
     }
 };

@@ -9,37 +9,13 @@
 #include <algorithm>
 #include <memory>
 
+#include "testsheets.h"
+
 using namespace quib;
 
 namespace {
 
-constexpr uint32_t bg = rgb(1, 2, 3);
-
-// Graphic set 0: sheet 0 holds tiles 0..127, sheet 20 tiles 128..255; every
-// pixel of tile T in palette p is RGB(T, 64 p + 1, 0x5A).
-void paintsheets(Graphics &g)
-{
-    for (int page = 0; page < 2; ++page) {
-        Surface &sheet = g.gfxo[gfxsetsheet[page][0]];
-        sheet = Surface(128, 256);
-        for (int y = 0; y < 256; ++y)
-            for (int x = 0; x < 128; ++x)
-                sheet.set(x, y, rgb(128 * page + 16 * (y % 64 / 8) + x / 8, 64 * (y / 64) + 1, 0x5A));
-    }
-    g.lvlbackground = bg;
-}
-
-// The tiles of the block at (x, y) as "T.p" (hex), top left first; "bg".
-QString blockat(const Surface &lvl, int x, int y)
-{
-    QStringList q;
-    for (const auto &[dx, dy] : {std::pair{0, 0}, {8, 0}, {0, 8}, {8, 8}}) {
-        const uint32_t c = lvl.at(x + dx, y + dy);
-        q << (c == bg ? QStringLiteral("bg")
-                      : QString::number((c >> 16) & 255, 16).toUpper() + '.' + QString::number(((c >> 8) & 255) / 64));
-    }
-    return q.join(' ');
-}
+using namespace testsheets;
 
 int count(const Surface &lvl, uint32_t colour) { return int(std::count(lvl.px.begin(), lvl.px.end(), colour)); }
 

@@ -41,7 +41,7 @@ private slots:
         qputenv("XDG_CONFIG_HOME", dir.path().toUtf8());
         rompath = dir.filePath(QStringLiteral("quibrom.nes"));
         const demo::RomImage img = demo::builddemorom();
-        pristine = QByteArray(reinterpret_cast<const char *>(img.bytes().data()), qsizetype(img.size()));
+        pristine = testutil::bytesof(img);
     }
     void cleanup() { testutil::stopanswering(); }
 

@@ -66,7 +66,7 @@ private slots:
         rom.putbytes(0x17C11, {3, 200, 12, 0});
         rom.put(0x3C424, 0x2A);
         rom.put(0x143CA, 0x05);
-        rombytes = QByteArray(reinterpret_cast<const char *>(rom.bytes().data()), qsizetype(rom.size()));
+        rombytes = testutil::bytesof(rom);
         rompath = dir.filePath(QStringLiteral("quibrom.nes"));
     }
     void init()

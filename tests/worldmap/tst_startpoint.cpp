@@ -64,7 +64,7 @@ private slots:
     {
         demo::RomImage rom = demo::builddemorom();
         demo::putstartpoints(rom);
-        rombytes = QByteArray(reinterpret_cast<const char *>(rom.bytes().data()), qsizetype(rom.size()));
+        rombytes = testutil::bytesof(rom);
         rompath = dir.filePath(QStringLiteral("quibrom.nes"));
     }
     void init()
