@@ -86,6 +86,7 @@ int main(int argc, char **argv)
                ed.curworld = uint8_t(1 + world++ % 9);
                ed.map.mapscroll = 0;
                quib::loadmap(ed);
+               quib::drawmap(ed);
                sink = ed.lvl.px[0];
            }), base);
     ed.curworld = 8;

@@ -139,7 +139,7 @@ int main(int argc, char **argv)
             }
         }
         if (p.isSet(selection))
-            for (const QString &t : s.t)
+            for (const QString &t : levellabels(s))
                 std::printf("%s\n", qPrintable(QString(t).replace(QLatin1Char('\r'), QString())));
         QImage img(reinterpret_cast<const uchar *>(out.px.data()), out.width, out.height, out.width * 4,
                    QImage::Format_RGB32);

@@ -50,12 +50,10 @@ struct EditorState {
     int defset = 0;   // object set whose pictures objcells holds
     Level level;
 
-    // What the main window shows: the drawing surface `lvl` (the map in its
-    // top-left 256 x 144), the four info labels and the window title. The
-    // core draws into them; the window only displays them.
+    // The drawing surface `lvl` the main window shows (the map in its
+    // top-left 256 x 144). The core draws into it; the window only displays
+    // it. The info labels and the title are computed (editor/presentation.h).
     Surface lvl{256, 240, rgb(224, 224, 224)};
-    std::array<QString, 4> t;
-    QString title;
 };
 
 } // namespace quib

@@ -5,6 +5,7 @@
 #include "graphics/graphics.h"
 #include "tables/names.h"
 #include "tables/objprops.h"
+#include "worldmap/drawmap.h"
 #include "worldmap/loadmap.h"
 
 #include <QLocale>
@@ -82,6 +83,7 @@ void runstartup(EditorState &state, const Settings &settings, const ProgressFn &
     state.hdrofs = true;
     loadmap(state);
     buildobjpal(state.props);
+    drawmap(state);
 }
 
 } // namespace quib

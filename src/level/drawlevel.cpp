@@ -147,14 +147,6 @@ void objectselection(EditorState &s)
     outline(s.lvl, left - 1, top - 1, px + w, py + h, objselouter);
     outline(s.lvl, left, top, px + w - 1, py + h - 1, four ? objsel4byte : objsel3byte);
 
-    s.t[0] = QStringLiteral("Object #") + threedigits(i + 1) + QLatin1Char('/') + threedigits(objcount(lv))
-        + (four ? QStringLiteral(" (4 bytes)") : QStringLiteral(" (3 bytes)"));
-    s.t[1] = position(lv.objx[size_t(i)], lv.objy[size_t(i)]);
-    s.t[2] = objsetline(s);
-    s.t[3] = QStringLiteral("Object bank: ") + QString::number(b) + linebreak + QStringLiteral("Object type: ")
-        + hexpad(t, 2);
-    if (four)
-        s.t[3] += linebreak + QStringLiteral("Object length: ") + hexpad(lv.objlen[size_t(i)], 2);
 }
 
 // Enemies are boxes of their table size; the selected one is marked in its
@@ -174,10 +166,6 @@ void enemies(EditorState &s)
         if (s.editmode != ModeEnemyEditing || i != lv.selenemy)
             continue;
         hatchedbox(s.lvl, left, top, px + w - 1, py + h - 1, enemysel, enemysel);
-        s.t[0] = QStringLiteral("Enemy #") + threedigits(i + 1) + QLatin1Char('/') + threedigits(enemycount(lv));
-        s.t[1] = position(lv.enemyx[size_t(i)], lv.enemyy[size_t(i)]);
-        s.t[2] = objsetline(s);
-        s.t[3] = QStringLiteral("Enemy type: ") + hexpad(type, 2) + linebreak + s.names.enemynames[size_t(type)];
     }
 }
 
@@ -206,6 +194,33 @@ void drawlevel(EditorState &s)
     enemies(s);
     if (s.showsheets)
         sheets(s);
+}
+
+InfoLabels levellabels(const EditorState &s)
+{
+    const Level &lv = s.level;
+    InfoLabels t;
+    if (s.editmode == ModeObjectEditing && lv.selobj < objcount(lv)) {
+        const int i = lv.selobj;
+        const int b = lv.objbank[size_t(i)], type = lv.objtype[size_t(i)];
+        const bool four = lv.obj4[size_t(i)];
+        t[0] = QStringLiteral("Object #") + threedigits(i + 1) + QLatin1Char('/') + threedigits(objcount(lv))
+            + (four ? QStringLiteral(" (4 bytes)") : QStringLiteral(" (3 bytes)"));
+        t[1] = position(lv.objx[size_t(i)], lv.objy[size_t(i)]);
+        t[2] = objsetline(s);
+        t[3] = QStringLiteral("Object bank: ") + QString::number(b) + linebreak + QStringLiteral("Object type: ")
+            + hexpad(type, 2);
+        if (four)
+            t[3] += linebreak + QStringLiteral("Object length: ") + hexpad(lv.objlen[size_t(i)], 2);
+    } else if (s.editmode == ModeEnemyEditing && lv.selenemy < enemycount(lv)) {
+        const int i = lv.selenemy;
+        const int type = lv.enemytype[size_t(i)];
+        t[0] = QStringLiteral("Enemy #") + threedigits(i + 1) + QLatin1Char('/') + threedigits(enemycount(lv));
+        t[1] = position(lv.enemyx[size_t(i)], lv.enemyy[size_t(i)]);
+        t[2] = objsetline(s);
+        t[3] = QStringLiteral("Enemy type: ") + hexpad(type, 2) + linebreak + s.names.enemynames[size_t(type)];
+    }
+    return t;
 }
 
 } // namespace quib

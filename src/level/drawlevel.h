@@ -1,5 +1,6 @@
 #pragma once
 // The redraw of the level view.
+#include "graphics/infolabels.h"
 #include "graphics/surface.h"
 
 namespace quib {
@@ -18,8 +19,11 @@ constexpr uint32_t enemysel = rgb(255, 200, 200); // outline and hatching of the
 // background blocks, the fixed strips of object sets 2 and 9, every object in
 // stream order, the selected object's outline, the enemies as hatched boxes,
 // the selected enemy's outline and, when asked, the two pattern sheets on
-// top. While an object (object mode) or an enemy (enemy mode) is selected the
-// four info labels describe it; otherwise they keep their text.
+// top. Changes nothing but the surface.
 void drawlevel(EditorState &s);
+
+// The four info labels of the level modes: the selected object (object mode)
+// or enemy (enemy mode); empty when the area has none.
+InfoLabels levellabels(const EditorState &s);
 
 } // namespace quib

@@ -26,7 +26,9 @@
 
 namespace quib {
 
-struct Level {
+// What Save writes: the area's place, header and records. Two documents
+// compare equal when Save would write the same bytes from them.
+struct LevelDocument {
     int32_t lvlobjpos = 0; // file offset of the object stream (its header)
     int32_t lvlenmpos = 0; // file offset of the enemy stream (its leading byte)
     int32_t lvlobjset = 0; // 0..15
@@ -34,8 +36,6 @@ struct Level {
 
     int objcount = 0;   // 0..255
     int enemycount = 0; // 0..255
-    uint8_t selobj = 0;
-    uint8_t selenemy = 0;
 
     std::array<uint8_t, 256> objy{};
     std::array<uint8_t, 256> objbank{};
@@ -48,13 +48,27 @@ struct Level {
     std::array<uint8_t, 256> enemyx{};
     std::array<uint8_t, 256> enemyy{};
 
-    int16_t lvlscrollx = 0; // level column at the view's left edge
-    int16_t lvlscrolly = 0; // level row at the view's top edge
-
-    bool loaded = false; // an area has been loaded since start-up
-
     bool vertical() const { return lvlhdr[6] & 0x10; }
     int graphicset() const { return lvlhdr[7] & 0x1F; }
+    bool operator==(const LevelDocument &) const = default;
+};
+
+// Where the user looks and what is selected: never saved.
+struct LevelView {
+    uint8_t selobj = 0;
+    uint8_t selenemy = 0;
+    int16_t lvlscrollx = 0; // level column at the view's left edge
+    int16_t lvlscrolly = 0; // level row at the view's top edge
+};
+
+// The loaded area: its document and the view on it.
+struct Level : LevelDocument, LevelView {
+    bool loaded = false; // an area has been loaded since start-up
+
+    LevelDocument &document() { return *this; }
+    const LevelDocument &document() const { return *this; }
+    LevelView &view() { return *this; }
+    const LevelView &view() const { return *this; }
 };
 
 } // namespace quib

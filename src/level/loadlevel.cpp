@@ -92,7 +92,6 @@ void loadlevel(EditorState &s)
         rom.close();
     }
 
-    s.title = leveltitle(s.map, s.curworld);
     lvl.selobj = 0;
     lvl.selenemy = 0;
 

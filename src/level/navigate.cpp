@@ -2,10 +2,7 @@
 
 #include "editor/editorstate.h"
 #include "graphics/blit.h"
-#include "level/drawlevel.h"
 #include "level/loadlevel.h"
-#include "worldmap/drawmap.h"
-#include "worldmap/loadmap.h"
 
 #include <algorithm>
 
@@ -43,14 +40,11 @@ void enterlevel(EditorState &s)
     l.lvlscrollx = 0;
     l.lvlscrolly = 12;
     showobj(s);
-    drawlevel(s);
 }
 
 void exitlevel(EditorState &s)
 {
     s.editmode = ModeMapPointers;
-    drawmap(s);
-    s.title = maptitle(s.curworld);
 }
 
 bool nextarea(EditorState &s)

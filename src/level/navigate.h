@@ -18,8 +18,8 @@ void drawtransition(Surface &lvl, int elapsedms);
 // 15 lead nowhere; a world without pointers has none).
 bool canenterlevel(const EditorState &s);
 
-// Loads the selected pointer's area and shows it in object editing mode
-// (the window plays the transition first).
+// Loads the selected pointer's area and selects its first object in object
+// editing mode (the window plays the transition first). Nothing is drawn.
 void enterlevel(EditorState &s);
 
 // Back to the map pointers mode of the world map.

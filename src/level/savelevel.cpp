@@ -2,7 +2,6 @@
 
 #include "editor/editorstate.h"
 #include "editor/romfile.h"
-#include "level/drawlevel.h"
 
 #include <algorithm>
 #include <utility>
@@ -63,7 +62,6 @@ bool savelevelmodes(EditorState &s, QString *error)
         if (error)
             *error = rom.error();
     }
-    drawlevel(s);
     return ok;
 }
 

@@ -4,14 +4,14 @@
 #include "editor/settings.h"
 #include "editor/startup.h"
 #include "editor/widgets/splash.h"
+#include "editor/hex.h"
+#include "editor/presentation.h"
 #include "level/drawlevel.h"
 #include "level/navigate.h"
-#include "level/savelevel.h"
+#include "ui/keyreference.h"
 #include "ui/keys.h"
 #include "ui/lvlview.h"
 #include "worldmap/drawmap.h"
-#include "worldmap/mapedit.h"
-#include "worldmap/savemap.h"
 #include "worldmap/widgets/editmappntr.h"
 #include "worldmap/widgets/editmappr.h"
 #include "worldmap/widgets/maptool.h"
@@ -20,8 +20,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QElapsedTimer>
-#include <QThread>
+#include <QDateTime>
 #include <QKeyEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -31,6 +30,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QStatusBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace quib {
@@ -44,6 +45,18 @@ QString askwithdialog(QWidget *parent, const QString &title, const QString &labe
     return ok ? answer : QString();
 }
 
+Document::Leave askwithbox(QWidget *parent, const QString &question)
+{
+    const auto answer = QMessageBox::question(parent, QStringLiteral("Unsaved changes"), question,
+                                              QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                                              QMessageBox::Save);
+    if (answer == QMessageBox::Save)
+        return Document::Leave::Save;
+    if (answer == QMessageBox::Discard)
+        return Document::Leave::Discard;
+    return Document::Leave::Cancel;
+}
+
 // An area that links nowhere.
 void cantgothere(QWidget *parent)
 {
@@ -52,7 +65,8 @@ void cantgothere(QWidget *parent)
 
 } // namespace
 
-QuibWindow::QuibWindow(QWidget *parent) : QMainWindow(parent), romprompt_(askwithdialog)
+QuibWindow::QuibWindow(QWidget *parent)
+    : QMainWindow(parent), romprompt_(askwithdialog), leaveprompt_(askwithbox)
 {
     setObjectName(QStringLiteral("quib"));
     setWindowTitle(QStringLiteral("Quib editor"));
@@ -86,6 +100,22 @@ QuibWindow::QuibWindow(QWidget *parent) : QMainWindow(parent), romprompt_(askwit
     connect(lvl_, &LvlView::dragged, this, &QuibWindow::lvldragged);
     setFocusPolicy(Qt::StrongFocus);
 
+    // The mode and the current map tile stay in sight in the status bar.
+    modelabel_ = new QLabel(this);
+    modelabel_->setObjectName(QStringLiteral("modelabel"));
+    tilelabel_ = new QLabel(this);
+    tilelabel_->setObjectName(QStringLiteral("tilelabel"));
+    statusBar()->addPermanentWidget(tilelabel_);
+    statusBar()->addPermanentWidget(modelabel_);
+
+    transition_ = new QTimer(this);
+    transition_->setInterval(15);
+    connect(transition_, &QTimer::timeout, this, &QuibWindow::transitionstep);
+
+    doc_.setguard([this](Document &doc) { return askleave(doc); });
+    connect(&doc_, &Document::changed, this, &QuibWindow::changed);
+    connect(&doc_.undostack(), &QUndoStack::cleanChanged, this, [this] { showview(); });
+
     buildmenus();
     splash_ = new Splash(this);
 }
@@ -117,6 +147,17 @@ void QuibWindow::buildmenus()
     quit_ = levels_->addAction(QStringLiteral("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q), this, &QuibWindow::Quit);
     quit_->setObjectName(QStringLiteral("Quit"));
 
+    QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    edit->setObjectName(QStringLiteral("Edit"));
+    undo_ = doc_.undostack().createUndoAction(this, QStringLiteral("&Undo"));
+    undo_->setObjectName(QStringLiteral("undo"));
+    undo_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    redo_ = doc_.undostack().createRedoAction(this, QStringLiteral("&Redo"));
+    redo_->setObjectName(QStringLiteral("redo"));
+    redo_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    edit->addAction(undo_);
+    edit->addAction(redo_);
+
     QMenu *options = menuBar()->addMenu(QStringLiteral("&Options"));
     options->setObjectName(QStringLiteral("Options"));
     viewmapsprites_ = options->addAction(QStringLiteral("&View map sprites when not in Map Sprites mode"),
@@ -141,6 +182,12 @@ void QuibWindow::buildmenus()
 
     about_ = menuBar()->addAction(QStringLiteral("&About"), this, &QuibWindow::about);
     about_->setObjectName(QStringLiteral("about"));
+
+    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("Help"));
+    keyreference_ = help->addAction(QStringLiteral("&Keys and mouse ..."), QKeySequence(Qt::Key_F1), this,
+                                    &QuibWindow::showkeyreference);
+    keyreference_->setObjectName(QStringLiteral("keyreference"));
 }
 
 QString QuibWindow::settingsfile() const
@@ -183,7 +230,8 @@ bool QuibWindow::startup()
     runstartup(state_, settings, [this](int32_t value) { splash_->progress()->showprogress(value); });
     viewmapsprites_->setChecked(state_.viewmapsprites);
     viewlvlbg_->setChecked(state_.viewlvlbg);
-    showview();
+    lastmode_ = state_.editmode;
+    redraw();
 
     // 9. Idle in map editing mode.
     splash_->progress()->hide();
@@ -193,29 +241,72 @@ bool QuibWindow::startup()
 
 void QuibWindow::showview()
 {
+    const InfoLabels texts = infolabels(state_);
     for (int i = 0; i < 4; ++i) {
         // The texts break lines with CR+LF, LF+CR or a lone CR; a label wants LF.
-        QString text = state_.t[size_t(i)];
+        QString text = texts[size_t(i)];
         text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
             .replace(QStringLiteral("\n\r"), QStringLiteral("\n"))
             .replace(QLatin1Char('\r'), QLatin1Char('\n'));
         t_[size_t(i)]->setText(text);
     }
-    if (!state_.title.isEmpty())
-        setWindowTitle(state_.title);
+    setWindowTitle(windowtitle(state_) + (doc_.modified() ? QStringLiteral(" *") : QString()));
     // Enter and Exit level follow the mode, so their shortcuts always work.
     enterlevelM_->setEnabled(ismapmode(state_.editmode));
     exitlevelM_->setEnabled(!ismapmode(state_.editmode));
+    modelabel_->setText(modename(state_.editmode) + QStringLiteral(" mode"));
+    tilelabel_->setText(QStringLiteral("Tile: ") + hexpad(state_.curtile, 2) + QStringLiteral(" ")
+                        + state_.names.maptilenames[state_.curtile]);
     lvl_->update();
 }
 
 void QuibWindow::redraw()
 {
+    if (intransition())
+        return;
     if (ismapmode(state_.editmode))
         drawmap(state_);
     else
         drawlevel(state_);
     showview();
+}
+
+void QuibWindow::changed(unsigned what)
+{
+    if (what & ChangedMode || state_.editmode != lastmode_) {
+        const uint8_t from = lastmode_;
+        lastmode_ = state_.editmode;
+        modechanged(from);
+    }
+    if (what & ChangedLoaded && maptool_)
+        maptool_->refresh();
+    redraw();
+}
+
+// The toolbox belongs to the map: it closes inside a level and comes back
+// when the level is left.
+void QuibWindow::modechanged(uint8_t from)
+{
+    if (ismapmode(from) == ismapmode(state_.editmode))
+        return;
+    if (ismapmode(state_.editmode)) {
+        if (usemapobjtb_->isChecked())
+            showtoolbox(true);
+    } else {
+        const bool hadtoolbox = maptool_ && maptool_->isVisible();
+        showtoolbox(false);
+        usemapobjtb_->setChecked(hadtoolbox);
+    }
+}
+
+void QuibWindow::status(const QString &text)
+{
+    statusBar()->showMessage(text, 5000);
+}
+
+Document::Leave QuibWindow::askleave(Document &doc)
+{
+    return leaveprompt_(this, QStringLiteral("Save changes to %1?").arg(doc.name()));
 }
 
 void QuibWindow::updatelevelsmenu()
@@ -243,19 +334,14 @@ void QuibWindow::updatelevelsmenu()
 
 bool QuibWindow::save()
 {
-    QString error;
-    bool ok = true;
-    if (ismapmode(state_.editmode)) {
-        ok = savemapmodes(state_, &error);
-        drawmap(state_);
-    } else {
-        ok = savelevelmodes(state_, &error);
-    }
-    showview();
-    if (!ok)
+    QString error, saved;
+    if (!doc_.save(&error, &saved)) {
         QMessageBox::warning(this, QStringLiteral("Not saved"),
                              error + QStringLiteral("\n\nYour edits are kept in the editor; nothing was written."));
-    return ok;
+        return false;
+    }
+    status(saved);
+    return true;
 }
 
 void QuibWindow::movestart()
@@ -272,7 +358,7 @@ void QuibWindow::editmapproperties()
     if (dialog.exec() == QDialog::Accepted) {
         if (maptool_)
             maptool_->refresh();
-        redraw();
+        doc_.viewchanged();
     }
 }
 
@@ -318,116 +404,94 @@ void QuibWindow::editpointer()
     if (state_.map.ptrcount == 0)
         return;
     EditMapPntr dialog(state_, this);
-    dialog.exec();
+    if (dialog.exec() == QDialog::Accepted)
+        doc_.setpointer(dialog.objset(), dialog.objpos(), dialog.enmpos());
 }
 
-void QuibWindow::worldchanged()
+namespace {
+
+PointerInput pointerinput(const ViewMouse &m, bool toolbox)
 {
-    if (maptool_)
-        maptool_->refresh();
+    return {m.x, m.y, m.buttons, m.shiftonly, toolbox};
 }
+
+} // namespace
 
 void QuibWindow::lvlpressed(const ViewMouse &m)
 {
-    if (!ismapmode(state_.editmode))
-        return;
-    MapMouse mm{m.x, m.y, m.buttons, m.shiftonly, maptool_ && maptool_->isVisible()};
-    if (mappress(state_, mm))
-        showview();
+    if (!intransition())
+        doc_.press(pointerinput(m, maptool_ && maptool_->isVisible()));
 }
 
 void QuibWindow::lvldragged(const ViewMouse &m)
 {
-    if (!ismapmode(state_.editmode))
-        return;
-    MapMouse mm{m.x, m.y, m.buttons, m.shiftonly, maptool_ && maptool_->isVisible()};
-    mapdrag(state_, mm);
-    showview();
+    if (!intransition())
+        doc_.drag(pointerinput(m, maptool_ && maptool_->isVisible()));
 }
 
 void QuibWindow::emodswitch()
 {
-    switch (state_.editmode) {
-    case ModeMapEditing: state_.editmode = ModeMapPointers; break;
-    case ModeMapPointers: state_.editmode = ModeMapEditing; break;
-    case ModeMapSprites: state_.editmode = ModeMapPointers; break;
-    case ModeObjectEditing:
-        state_.editmode = ModeEnemyEditing;
-        showenemy(state_);
-        break;
-    case ModeEnemyEditing:
-        state_.editmode = ModeObjectEditing;
-        showobj(state_);
-        break;
-    default: return;
-    }
-    redraw();
+    static constexpr uint8_t next[5] = {ModeMapPointers, ModeMapEditing, ModeEnemyEditing, ModeObjectEditing,
+                                        ModeMapPointers};
+    doc_.setmode(next[state_.editmode % 5]);
 }
 
 void QuibWindow::emodswitch2()
 {
     switch (state_.editmode) {
     case ModeMapEditing:
-    case ModeMapPointers: state_.editmode = ModeMapSprites; break;
-    case ModeMapSprites: state_.editmode = ModeMapEditing; break;
-    case ModeObjectEditing:
-    case ModeEnemyEditing:
-        nextareaM();
-        return;
-    default: return;
+    case ModeMapPointers: doc_.setmode(ModeMapSprites); break;
+    case ModeMapSprites: doc_.setmode(ModeMapEditing); break;
+    default: nextareaM(); break;
     }
-    redraw();
 }
 
 void QuibWindow::nextareaM()
 {
-    if (!nextarea(state_)) {
+    if (doc_.gotonextarea() == 0)
         cantgothere(this);
-        return;
-    }
-    if (state_.editmode == ModeObjectEditing)
-        showobj(state_);
-    else
-        showenemy(state_);
-    redraw();
+}
+
+bool QuibWindow::intransition() const
+{
+    return transition_->isActive();
 }
 
 void QuibWindow::enterlevelM()
 {
-    if (!ismapmode(state_.editmode) || !canenterlevel(state_))
+    if (!ismapmode(state_.editmode) || intransition())
         return;
-    // The closing bars: a short animation on the map view before the level.
-    QElapsedTimer clock;
-    clock.start();
-    for (;;) {
-        const int e = int(clock.elapsed());
-        drawtransition(state_.lvl, e);
-        lvl_->repaint();
-        if (e >= transitionms)
-            break;
-        QThread::msleep(15);
+    if (!canenterlevel(state_)) {
+        if (state_.map.ptrcount > 0)
+            status(QStringLiteral("This pointer leads into no level: its object set is %1.")
+                       .arg(state_.map.ptrobjset[state_.map.selptr] & 15));
+        return;
     }
-    enterlevel(state_);
-    // The toolbox closes inside a level and comes back when it is left.
-    const bool hadtoolbox = maptool_ && maptool_->isVisible();
-    showtoolbox(false);
-    usemapobjtb_->setChecked(hadtoolbox);
-    showview();
+    // Ask about the map's edits before the bars close, not after.
+    if (!doc_.mayleave())
+        return;
+    // The closing bars: a short animation on the map view before the level,
+    // one frame a timer tick, the event loop running in between.
+    transitionstart_ = QDateTime::currentMSecsSinceEpoch();
+    transition_->start();
+    transitionstep();
+}
+
+void QuibWindow::transitionstep()
+{
+    const int e = int(QDateTime::currentMSecsSinceEpoch() - transitionstart_);
+    drawtransition(state_.lvl, std::min(e, transitionms));
+    lvl_->update();
+    if (e < transitionms)
+        return;
+    transition_->stop();
+    // The edits were saved or dropped before the bars closed.
+    doc_.enterlevel();
 }
 
 void QuibWindow::exitlevelM()
 {
-    if (ismapmode(state_.editmode))
-        return;
-    exitlevel(state_);
-    leftlevel();
-}
-
-void QuibWindow::leftlevel()
-{
-    if (usemapobjtb_->isChecked())
-        showtoolbox(true);
-    showview();
+    doc_.exitlevel();
 }
 
 void QuibWindow::keyPressEvent(QKeyEvent *event)
@@ -437,29 +501,31 @@ void QuibWindow::keyPressEvent(QKeyEvent *event)
         QMainWindow::keyPressEvent(event);
         return;
     }
-    const int world = state_.curworld;
-    const KeyOutcome out = handlekey(state_, *key, modsfromevent(*event));
-    if (state_.curworld != world)
-        worldchanged();
-    if (out.editpointer) {
-        editpointer();
-        drawmap(state_);
-    }
-    if (out.enterlevel) {
-        enterlevelM();
+    if (intransition())
         return;
-    }
+    const KeyOutcome out = doc_.key(*key, modsfromevent(*event), event->isAutoRepeat());
+    if (out.editpointer)
+        editpointer();
+    if (out.enterlevel)
+        enterlevelM();
+    if (out.cantenter)
+        status(QStringLiteral("This pointer leads into no level: its object set is %1.")
+                   .arg(state_.map.ptrobjset[state_.map.selptr] & 15));
     if (out.nolink)
         cantgothere(this);
-    if (out.exitedlevel) {
-        leftlevel();
-        return;
-    }
-    showview();
+}
+
+void QuibWindow::showkeyreference()
+{
+    KeyReference::show(this, state_.editmode);
 }
 
 void QuibWindow::closeEvent(QCloseEvent *event)
 {
+    if (!quitting_ && !doc_.mayleave()) {
+        event->ignore();
+        return;
+    }
     if (!quitting_) {
         QString error;
         if (!writesettings(settingsfile(), state_, &error))
@@ -471,6 +537,8 @@ void QuibWindow::closeEvent(QCloseEvent *event)
 
 void QuibWindow::Quit()
 {
+    if (!doc_.mayleave())
+        return;
     quitting_ = true;
     close();
     QApplication::quit();
@@ -486,7 +554,7 @@ void QuibWindow::toggleviewmapsprites()
     state_.viewmapsprites = !state_.viewmapsprites;
     viewmapsprites_->setChecked(state_.viewmapsprites);
     if (ismapmode(state_.editmode))
-        redraw();
+        doc_.viewchanged();
 }
 
 void QuibWindow::toggleviewlvlbg()
@@ -494,7 +562,7 @@ void QuibWindow::toggleviewlvlbg()
     state_.viewlvlbg = viewlvlbg_->isChecked();
     // Redraw only what the current mode shows.
     if (!ismapmode(state_.editmode))
-        redraw();
+        doc_.viewchanged();
 }
 
 } // namespace quib

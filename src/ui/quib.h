@@ -2,6 +2,7 @@
 // The main window `quib`: owns the editor state, brings the editor up and
 // takes it down, and turns menu commands, mouse and keys into calls on the
 // core, then shows what the core drew.
+#include "editor/document.h"
 #include "editor/editorstate.h"
 #include "worldmap/widgets/maptool.h"
 
@@ -14,6 +15,7 @@ class QAction;
 class QLabel;
 class QMenu;
 class QPushButton;
+class QTimer;
 
 namespace quib {
 
@@ -38,14 +40,24 @@ public:
     // window.
     bool startup();
 
+    // What to do with unsaved edits before they would be dropped, asked with
+    // "Save changes to …?". Replaceable so tests can answer it.
+    using LeavePrompt = std::function<Document::Leave(QWidget *parent, const QString &question)>;
+    void setleaveprompt(LeavePrompt prompt) { leaveprompt_ = std::move(prompt); }
+
     EditorState &state() { return state_; }
+    Document &document() { return doc_; }
     Splash *splash() const { return splash_; }
     QLabel *t(int i) const { return t_[size_t(i)]; }
     LvlView *lvl() const { return lvl_; }
     MapTool *maptool() const { return maptool_; }
     QPushButton *savebutton() const { return save_; }
 
-    // Shows the core's drawing: the labels, the title and the surface.
+    // Draws the view for the current mode and shows it with the labels, the
+    // title, the menus' states and the status bar: the one redraw, run once
+    // for every change the document reports.
+    void redraw();
+    // Shows what is drawn without drawing (after the transition's frames).
     void showview();
     QString settingsfile() const;
 
@@ -55,14 +67,19 @@ public:
     // Save, chosen by mode. Reports a failed write and returns false.
     bool save();
 
+    // True while the closing bars of entering a level play.
+    bool intransition() const;
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void buildmenus();
-    void redraw();
     void Quit();
+    Document::Leave askleave(Document &doc);
+    void changed(unsigned what);
+    void status(const QString &text);
     void about();
     void emodswitch();
     void emodswitch2();
@@ -77,13 +94,17 @@ private:
     void enterlevelM();
     void exitlevelM();
     void nextareaM();
-    void leftlevel();
+    void showkeyreference();
+    void transitionstep();
+    void modechanged(uint8_t from);
     void lvlpressed(const ViewMouse &m);
     void lvldragged(const ViewMouse &m);
     void worldchanged();
 
     EditorState state_;
+    Document doc_{state_};
     RomPrompt romprompt_;
+    LeavePrompt leaveprompt_;
     Splash *splash_ = nullptr;
     LvlView *lvl_ = nullptr;
     std::array<QLabel *, 4> t_{};
@@ -103,7 +124,15 @@ private:
     QAction *usemapobjtb_ = nullptr;
     QAction *editmapproperties_ = nullptr;
     QAction *about_ = nullptr;
+    QAction *undo_ = nullptr;
+    QAction *redo_ = nullptr;
+    QAction *keyreference_ = nullptr;
+    QLabel *modelabel_ = nullptr;
+    QLabel *tilelabel_ = nullptr;
 
+    QTimer *transition_ = nullptr; // the closing bars, one frame a tick
+    qint64 transitionstart_ = 0;
+    uint8_t lastmode_ = ModeMapEditing;
     bool quitting_ = false;
 };
 

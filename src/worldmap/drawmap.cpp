@@ -4,6 +4,8 @@
 #include "editor/hex.h"
 #include "graphics/blit.h"
 
+#include <algorithm>
+
 namespace quib {
 
 namespace {
@@ -29,55 +31,59 @@ void drawtiles(Surface &lvl, const WorldMap &map, const Surface &tiles)
         }
 }
 
-void pointermode(EditorState &s)
+void pointermode(Surface &lvl, const EditorState &s)
 {
-    WorldMap &map = s.map;
-    Surface &lvl = s.lvl;
+    const WorldMap &map = s.map;
     for (int i = 0; i < map.ptrcount; ++i) {
         const int col = map.ptrcol[size_t(i)];
         if (col >= map.mapscroll && col < map.mapscroll + 16)
             box(lvl, 16 * (col - map.mapscroll), 16 * map.ptrrow[size_t(i)], rgb(0, 128, 255), rgb(0, 192, 255));
     }
-    if (map.ptrcount == 0) {
-        // Nothing to select: say so rather than describe a pointer that isn't there.
-        s.t = {QStringLiteral("No map pointers"), QString(), QString(), QString()};
+    if (map.ptrcount == 0)
         return;
-    }
     const size_t sel = map.selptr;
     if (map.ptrcol[sel] >= map.mapscroll)
         box(lvl, 16 * (map.ptrcol[sel] - map.mapscroll), 16 * map.ptrrow[sel], rgb(255, 255, 92), rgb(255, 255, 160));
-    s.t[0] = QStringLiteral("Pointer #") + twodigits(map.selptr + 1);
-    s.t[1] = position(map.ptrcol[sel], 2, map.ptrrow[sel]);
+}
+
+InfoLabels pointerlabels(const EditorState &s)
+{
+    const WorldMap &map = s.map;
+    // Nothing to select: say so rather than describe a pointer that isn't there.
+    if (map.ptrcount == 0)
+        return {QStringLiteral("No map pointers"), QString(), QString(), QString()};
+    const size_t sel = map.selptr;
+    InfoLabels t;
+    t[0] = QStringLiteral("Pointer #") + twodigits(map.selptr + 1);
+    t[1] = position(map.ptrcol[sel], 2, map.ptrrow[sel]);
     if (s.curworld >= 9) {
-        s.t[2] = QStringLiteral("Goes to world ") + QString::number(map.ptrobjset[sel] + 1);
-        s.t[3] = QString();
+        t[2] = QStringLiteral("Goes to world ") + QString::number(map.ptrobjset[sel] + 1);
     } else {
         const int d = s.hdrofs ? 0 : 0x10;
-        s.t[2] = QStringLiteral("Obj. set: ") + hexstr(map.ptrobjset[sel]) + QStringLiteral(" -- ")
+        t[2] = QStringLiteral("Obj. set: ") + hexstr(map.ptrobjset[sel]) + QStringLiteral(" -- ")
             + s.names.objsetnames[map.ptrobjset[sel] & 15];
-        s.t[3] = QStringLiteral("Object data: ") + hexstr(map.ptrobjpos[sel] - d) + QChar(10) + QChar(13)
+        t[3] = QStringLiteral("Object data: ") + hexstr(map.ptrobjpos[sel] - d) + QChar(10) + QChar(13)
             + QStringLiteral("Enemy data: ") + hexstr(map.ptrenmpos[sel] - d);
     }
+    return t;
 }
 
-void editingmode(EditorState &s)
+// The cursor is drawn where it is; the editing code keeps it in the window.
+void editingmode(Surface &lvl, const WorldMap &map)
 {
-    WorldMap &map = s.map;
-    if (map.mapcurcol < map.mapscroll)
-        map.mapcurcol = map.mapscroll;
-    if (map.mapcurcol > map.mapscroll + 15)
-        map.mapcurcol = uint8_t(map.mapscroll + 15);
-    if (map.mapcurrow >= maprows)
-        map.mapcurrow = maprows - 1;
-    const uint8_t tile = map.maptiles[map.mapcurrow][map.mapcurcol & (mapcols - 1)];
-    s.t[0] = QString();
-    s.t[1] = position(map.mapcurcol, 2, map.mapcurrow);
-    s.t[2] = QStringLiteral("Object type: ") + hexpad(tile, 2);
-    s.t[3] = s.names.maptilenames[tile];
-    box(s.lvl, 16 * (map.mapcurcol - map.mapscroll), 16 * map.mapcurrow, rgb(255, 160, 0), rgb(255, 240, 0));
+    box(lvl, 16 * (map.mapcurcol - map.mapscroll), 16 * std::min<int>(map.mapcurrow, maprows - 1), rgb(255, 160, 0),
+        rgb(255, 240, 0));
 }
 
-void sprites(EditorState &s)
+InfoLabels editinglabels(const EditorState &s)
+{
+    const WorldMap &map = s.map;
+    const uint8_t tile = map.maptiles[std::min<int>(map.mapcurrow, maprows - 1)][map.mapcurcol & (mapcols - 1)];
+    return {QString(), position(map.mapcurcol, 2, map.mapcurrow), QStringLiteral("Object type: ") + hexpad(tile, 2),
+            s.names.maptilenames[tile]};
+}
+
+void sprites(Surface &lvl, const EditorState &s)
 {
     const WorldMap &map = s.map;
     for (size_t i = 0; i < 9; ++i) {
@@ -86,40 +92,57 @@ void sprites(EditorState &s)
             continue;
         const int x = map.sprx[i] - 16 * map.mapscroll;
         const int y = map.spry[i] - 32;
-        maskblit(s.lvl, x, y, s.gfx.mapsgrey, 16 * (type - 1), 16, s.gfx.maps, 16 * (type - 1), 0, 16, 16);
+        maskblit(lvl, x, y, s.gfx.mapsgrey, 16 * (type - 1), 16, s.gfx.maps, 16 * (type - 1), 0, 16, 16);
         if (s.editmode == ModeMapSprites)
-            box(s.lvl, x, y, rgb(160, 0, 0), rgb(240, 0, 0));
+            box(lvl, x, y, rgb(160, 0, 0), rgb(240, 0, 0));
     }
 }
 
-void spritemode(EditorState &s)
+void spritemode(Surface &lvl, const WorldMap &map)
+{
+    const size_t sel = map.selsprite % 9;
+    box(lvl, map.sprx[sel] - 16 * map.mapscroll, map.spry[sel] - 32, rgb(200, 170, 170), rgb(250, 190, 190));
+}
+
+InfoLabels spritelabels(const EditorState &s)
 {
     const WorldMap &map = s.map;
     const size_t sel = map.selsprite % 9;
     const uint8_t type = map.sprtype[sel];
     const uint8_t item = map.spritem[sel];
-    s.t[0] = QStringLiteral("Map sprite #") + QString::number(sel + 1);
-    s.t[1] = position(map.sprx[sel], 3, map.spry[sel]);
-    s.t[2] = QStringLiteral("Object type: ") + hexpad(type, 2);
-    s.t[3] = s.names.mapspritenames[type] + QChar(13) + QChar(13) + QStringLiteral("Item given: ") + hexpad(item, 2)
-        + QChar(13) + s.names.itemnames[item];
-    box(s.lvl, map.sprx[sel] - 16 * map.mapscroll, map.spry[sel] - 32, rgb(200, 170, 170), rgb(250, 190, 190));
+    return {QStringLiteral("Map sprite #") + QString::number(sel + 1), position(map.sprx[sel], 3, map.spry[sel]),
+            QStringLiteral("Object type: ") + hexpad(type, 2),
+            s.names.mapspritenames[type] + QChar(13) + QChar(13) + QStringLiteral("Item given: ") + hexpad(item, 2)
+                + QChar(13) + s.names.itemnames[item]};
 }
 
 } // namespace
 
 void drawmap(EditorState &s)
 {
-    s.lvl.fill(mapbackground);
-    drawtiles(s.lvl, s.map, s.gfx.map);
+    Surface &lvl = s.lvl;
+    lvl.fill(mapbackground);
+    drawtiles(lvl, s.map, s.gfx.map);
     if (s.editmode == ModeMapPointers)
-        pointermode(s);
+        pointermode(lvl, s);
     if (s.editmode == ModeMapEditing)
-        editingmode(s);
+        editingmode(lvl, s.map);
     if (s.curworld < 9 && (s.editmode == ModeMapSprites || s.viewmapsprites))
-        sprites(s);
+        sprites(lvl, s);
     if (s.editmode == ModeMapSprites && s.curworld < 9)
-        spritemode(s);
+        spritemode(lvl, s.map);
+}
+
+InfoLabels maplabels(const EditorState &s)
+{
+    switch (s.editmode) {
+    case ModeMapPointers: return pointerlabels(s);
+    case ModeMapEditing: return editinglabels(s);
+    case ModeMapSprites:
+        // World 9 has no sprites to describe.
+        return s.curworld < 9 ? spritelabels(s) : InfoLabels{};
+    default: return {};
+    }
 }
 
 } // namespace quib

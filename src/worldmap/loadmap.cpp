@@ -3,7 +3,8 @@
 #include "editor/editorstate.h"
 #include "editor/romfile.h"
 #include "editor/romlayout.h"
-#include "worldmap/drawmap.h"
+
+#include <algorithm>
 
 namespace quib {
 
@@ -92,8 +93,14 @@ void loadmap(EditorState &state)
         readmapptrs(map, rom, state.curworld);
         rom.close();
     }
-    drawmap(state);
-    state.title = maptitle(state.curworld);
+    clampcursor(map);
+}
+
+void changeworld(EditorState &state, int world)
+{
+    state.curworld = uint8_t(std::clamp(world, 1, 9));
+    state.map.mapscroll = 0;
+    loadmap(state);
 }
 
 } // namespace quib

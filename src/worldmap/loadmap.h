@@ -7,9 +7,12 @@ struct EditorState;
 struct WorldMap;
 class RomFile;
 
-// Loads world `curworld` whole (tiles, sprites, pointers), recolours the map
-// pictures and draws it; sets the window title.
+// Loads world `curworld` whole (tiles, sprites, pointers) and recolours the
+// map pictures. Nothing is drawn.
 void loadmap(EditorState &state);
+
+// Page Up / Page Down: world 1..9 from its first column.
+void changeworld(EditorState &state, int world);
 
 // The pieces of loadmap that read the ROM, for the renderer and the tests.
 // Returns the number of bytes read, the end marker included.

@@ -1,30 +1,42 @@
 #include "worldmap/mapedit.h"
 
 #include "editor/editorstate.h"
-#include "worldmap/drawmap.h"
 
 #include <algorithm>
 
 namespace quib {
 
+void clampcursor(WorldMap &map)
+{
+    if (map.mapcurcol < map.mapscroll)
+        map.mapcurcol = map.mapscroll;
+    if (map.mapcurcol > map.mapscroll + 15)
+        map.mapcurcol = uint8_t(map.mapscroll + 15);
+    if (map.mapcurrow >= maprows)
+        map.mapcurrow = maprows - 1;
+}
+
 namespace {
 
-// The square under the pointer, kept inside the world's columns and rows.
+// The square under the pointer: column px \ 16 + mapscroll (a column left of
+// 0 taken as 0) and row py \ 16. The column may lie past the world's right
+// edge; the caller decides what that means.
 struct Square {
     int col, row;
 };
 
 Square squareat(const WorldMap &map, int px, int py)
 {
-    const int col = std::clamp(px / 16 + map.mapscroll, 0, map.width() - 1);
-    const int row = std::clamp(py / 16, 0, maprows - 1);
-    return {col, row};
+    return {std::max(px / 16 + map.mapscroll, 0), std::clamp(py / 16, 0, maprows - 1)};
 }
 
 void paintmode0(EditorState &s, const MapMouse &m, int py)
 {
     WorldMap &map = s.map;
     const Square sq = squareat(map, m.px, py);
+    // A square beyond the world's last column is no square of the map.
+    if (sq.col >= map.width())
+        return;
     if (m.buttons == ButtonLeft) {
         map.mapcurcol = uint8_t(sq.col);
         map.mapcurrow = uint8_t(sq.row);
@@ -47,6 +59,13 @@ void paintmode0(EditorState &s, const MapMouse &m, int py)
     }
 }
 
+// The world pixel under the pointer; left of the view it lies in the world
+// columns scrolled out of sight.
+int worldx(const WorldMap &map, int px)
+{
+    return 16 * map.mapscroll + px;
+}
+
 } // namespace
 
 bool mappress(EditorState &s, const MapMouse &m)
@@ -59,6 +78,7 @@ bool mappress(EditorState &s, const MapMouse &m)
     switch (s.editmode) {
     case ModeMapEditing:
         paintmode0(s, m, py);
+        clampcursor(map);
         break;
     case ModeMapPointers:
         for (int i = 0; i < map.ptrcount; ++i)
@@ -66,7 +86,7 @@ bool mappress(EditorState &s, const MapMouse &m)
                 map.selptr = uint8_t(i);
         break;
     case ModeMapSprites: {
-        const int wx = 16 * map.mapscroll + std::max(m.px, 0);
+        const int wx = worldx(map, std::max(m.px, 0));
         for (size_t i = 0; i < 9; ++i) {
             const bool hit = map.sprx[i] <= wx && wx <= map.sprx[i] + 15 && map.spry[i] - 32 <= py
                 && py <= map.spry[i] - 17;
@@ -85,7 +105,6 @@ bool mappress(EditorState &s, const MapMouse &m)
     default:
         return false;
     }
-    drawmap(s);
     return true;
 }
 
@@ -96,34 +115,35 @@ void mapdrag(EditorState &s, const MapMouse &m)
     switch (s.editmode) {
     case ModeMapEditing:
         paintmode0(s, m, py);
+        clampcursor(map);
         break;
     case ModeMapPointers: {
         if (map.ptrcount == 0)
             break;
         // The column stays inside the world however far right the pointer goes.
         const Square sq = squareat(map, m.px, py);
-        map.ptrcol[map.selptr] = uint8_t(sq.col);
+        map.ptrcol[map.selptr] = uint8_t(std::min(sq.col, map.width() - 1));
         map.ptrrow[map.selptr] = uint8_t(sq.row);
         map.ptrrawrow[map.selptr] = 0xFF; // placed by the user: a map row from now on
         break;
     }
     case ModeMapSprites: {
         const size_t i = map.selsprite % 9;
-        const int wx = 16 * map.mapscroll + std::max(m.px, 0);
+        const int wx = worldx(map, m.px);
         int x = wx + s.grabx;
         int y = py + s.graby;
         if (m.buttons == ButtonLeft) {
-            x = (wx / 16) * 16;
+            x = (std::max(wx, 0) / 16) * 16;
             y = ((py + 32) / 16) * 16;
         }
-        map.sprx[i] = int16_t(std::clamp(x, 0, 0x7FFF));
-        map.spry[i] = uint8_t(std::clamp(y, 0, 255)); // Y is one byte: clamp, don't wrap
+        // X stays in the world's pixels, Y in its byte: clamp, don't wrap.
+        map.sprx[i] = int16_t(std::clamp(x, 0, 16 * map.width() - 1));
+        map.spry[i] = uint8_t(std::clamp(y, 0, 255));
         break;
     }
     default:
         return;
     }
-    drawmap(s);
 }
 
 } // namespace quib

@@ -1,6 +1,7 @@
 #pragma once
 // Mouse editing of the world map: a press or a move with a button held on
-// the view, in pixels of the view.
+// the view, in pixels of the view. These change the state only; the caller
+// redraws.
 #include <cstdint>
 
 namespace quib {
@@ -17,7 +18,7 @@ struct MapMouse {
 };
 
 // Returns false when the press was ignored (below the map rows): nothing
-// changed and nothing needs drawing. Otherwise the map was redrawn.
+// changed.
 bool mappress(EditorState &state, const MapMouse &m);
 void mapdrag(EditorState &state, const MapMouse &m);
 

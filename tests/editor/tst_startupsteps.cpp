@@ -1,4 +1,5 @@
 #include "demorom/demorom.h"
+#include "editor/presentation.h"
 #include "editor/editorstate.h"
 #include "editor/startup.h"
 
@@ -34,7 +35,7 @@ private slots:
         QVERIFY(namesbeforeimages);
         QCOMPARE(s.loadprogress, 1000000);
         QVERIFY(s.hdrofs);
-        QCOMPARE(s.title, QStringLiteral("Quib editor -- World 1"));
+        QCOMPARE(windowtitle(s), QStringLiteral("Quib editor -- World 1"));
         QVERIFY(s.props.four(1, 2, 0x60)); // the property tables are built
         QCOMPARE(s.props.pal(1, 1, 0x50), 2);
     }

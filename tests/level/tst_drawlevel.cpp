@@ -59,16 +59,16 @@ private slots:
         QTest::addColumn<bool>("empty"); // an area without objects and enemies
         QTest::addColumn<QStringList>("labels");
         const QString set = QStringLiteral("Obj. set: C -- Twelve");
-        const QStringList kept(4, QStringLiteral("kept"));
+        const QStringList none(4, QString()); // nothing selected: nothing to describe
         QTest::newRow("first of three objects") << 2 << 0 << false
             << QStringList{"Object #001/003 (3 bytes)", "X: 1C   Y: 05", set, "Object bank: 5\r\nObject type: 2A"};
         QTest::newRow("a 4-byte object") << 2 << 1 << false
             << QStringList{"Object #002/003 (4 bytes)", "X: 03   Y: 0A", set, "Object bank: 0\r\nObject type: C3\r\nObject length: 0B"};
         QTest::newRow("enemy outside the view") << 3 << 1 << false
             << QStringList{"Enemy #002/002", "X: 40   Y: 09", set, "Enemy type: 08\r\nSpinner"};
-        QTest::newRow("selection past the objects") << 2 << 3 << false << kept;
-        QTest::newRow("no objects") << 2 << 0 << true << kept;
-        QTest::newRow("no enemies") << 3 << 0 << true << kept;
+        QTest::newRow("selection past the objects") << 2 << 3 << false << none;
+        QTest::newRow("no objects") << 2 << 0 << true << none;
+        QTest::newRow("no enemies") << 3 << 0 << true << none;
     }
     void infoline()
     {
@@ -88,9 +88,9 @@ private slots:
         }
         s->editmode = uint8_t(mode);
         s->level.selobj = s->level.selenemy = uint8_t(sel);
-        s->t.fill(QStringLiteral("kept"));
         drawlevel(*s);
-        QCOMPARE(QStringList(s->t.begin(), s->t.end()), labels);
+        const InfoLabels t = levellabels(*s);
+        QCOMPARE(QStringList(t.begin(), t.end()), labels);
         QCOMPARE(count(s->lvl, enemysel), 0); // the selected enemy's box is off the view
     }
 

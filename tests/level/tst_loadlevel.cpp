@@ -1,4 +1,5 @@
 #include "demorom/romimage.h"
+#include "editor/presentation.h"
 #include "editor/editorstate.h"
 #include "editor/romlayout.h"
 #include "level/loadlevel.h"
@@ -301,7 +302,8 @@ void TestLoadLevel::title()
     s.map.maptiles[6][100] = uint8_t(tile);
     s.map.maptiles[0][0] = 5; // the tile under the cursor counts, no other
     load(s, objpos, enmpos, 1);
-    QCOMPARE(s.title, expected);
+    s.editmode = ModeObjectEditing;
+    QCOMPARE(windowtitle(s), expected);
 }
 
 // The object pictures are rebuilt only when the object set changes.

@@ -1,4 +1,5 @@
 #include "demorom/demorom.h"
+#include "editor/presentation.h"
 #include "editor/editorstate.h"
 #include "editor/romlayout.h"
 #include "editor/startup.h"
@@ -125,7 +126,7 @@ private slots:
         s.map.selptr = 0;
         handlekey(s, Key::Up, none);
         QCOMPARE(int(s.map.selptr), 0);
-        QCOMPARE(s.t[0], QStringLiteral("No map pointers"));
+        QCOMPARE(infolabels(s)[0], QStringLiteral("No map pointers"));
     }
 
     void spriteselection()
@@ -162,7 +163,7 @@ private slots:
         s.map.mapscroll = 0;
         handlekey(s, Key::PageDown, none);
         QCOMPARE(int(s.curworld), 2);
-        QCOMPARE(s.title, QStringLiteral("Quib editor -- World 2"));
+        QCOMPARE(windowtitle(s), QStringLiteral("Quib editor -- World 2"));
         s.curworld = 9;
         handlekey(s, Key::PageDown, none);
         QCOMPARE(int(s.curworld), 9);
@@ -201,7 +202,7 @@ private slots:
         s.editmode = ModeMapPointers;
         handlekey(s, Key::H, none);
         QVERIFY(!s.hdrofs);
-        QVERIFY(s.t[3].contains(QString::number(s.map.ptrobjpos[0] - 0x10, 16).toUpper()));
+        QVERIFY(infolabels(s)[3].contains(QString::number(s.map.ptrobjpos[0] - 0x10, 16).toUpper()));
         handlekey(s, Key::S, none);
         QVERIFY(s.showsheets);
     }

@@ -1,4 +1,5 @@
 #include "demorom/demorom.h"
+#include "editor/presentation.h"
 #include "editor/editorstate.h"
 #include "editor/romfile.h"
 #include "editor/romlayout.h"
@@ -169,20 +170,20 @@ private slots:
         startup(s, save(img));
         s.editmode = ModeMapPointers;
         drawmap(s);
-        QCOMPARE(s.t[0], QStringLiteral("Pointer #01"));
-        QCOMPARE(s.t[1], QStringLiteral("X: 05   Y: 01"));
-        QCOMPARE(s.t[2], QStringLiteral("Obj. set: 1 -- Plain"));
-        QCOMPARE(s.t[3], QStringLiteral("Object data: 1E133\n\rEnemy data: C1A5"));
+        QCOMPARE(infolabels(s)[0], QStringLiteral("Pointer #01"));
+        QCOMPARE(infolabels(s)[1], QStringLiteral("X: 05   Y: 01"));
+        QCOMPARE(infolabels(s)[2], QStringLiteral("Obj. set: 1 -- Plain"));
+        QCOMPARE(infolabels(s)[3], QStringLiteral("Object data: 1E133\n\rEnemy data: C1A5"));
         s.hdrofs = false;
         drawmap(s);
-        QCOMPARE(s.t[3], QStringLiteral("Object data: 1E123\n\rEnemy data: C195"));
+        QCOMPARE(infolabels(s)[3], QStringLiteral("Object data: 1E123\n\rEnemy data: C195"));
         // The selected pointer's yellow box and the others' blue ones.
         QCOMPARE(s.lvl.at(16 * 5, 16), rgb(255, 255, 92));
         QCOMPARE(s.lvl.at(16 * 5 + 1, 17), rgb(255, 255, 160));
         // A selected pointer right of the view draws nowhere and breaks nothing.
         s.map.selptr = 1;
         drawmap(s);
-        QCOMPARE(s.t[0], QStringLiteral("Pointer #02"));
+        QCOMPARE(infolabels(s)[0], QStringLiteral("Pointer #02"));
         QCOMPARE(s.lvl.at(16 * 5, 16), rgb(0, 128, 255));
     }
 
@@ -190,13 +191,13 @@ private slots:
     {
         EditorState s;
         startup(s, save(demo::builddemorom()), 9);
-        QCOMPARE(s.title, QStringLiteral("Quib editor -- World 9"));
+        QCOMPARE(windowtitle(s), QStringLiteral("Quib editor -- World 9"));
         s.editmode = ModeMapPointers;
         s.viewmapsprites = true;
         drawmap(s);
-        QVERIFY(s.t[2].startsWith(QStringLiteral("Goes to world ")));
-        QCOMPARE(s.t[2], QStringLiteral("Goes to world ") + QString::number(s.map.ptrobjset[0] + 1));
-        QCOMPARE(s.t[3], QString());
+        QVERIFY(infolabels(s)[2].startsWith(QStringLiteral("Goes to world ")));
+        QCOMPARE(infolabels(s)[2], QStringLiteral("Goes to world ") + QString::number(s.map.ptrobjset[0] + 1));
+        QCOMPARE(infolabels(s)[3], QString());
     }
 
     void editinglabels()
@@ -207,16 +208,16 @@ private slots:
         s.map.mapcurrow = 2;
         drawmap(s);
         const uint8_t tile = s.map.maptiles[2][4];
-        QCOMPARE(s.t[0], QString());
-        QCOMPARE(s.t[1], QStringLiteral("X: 04   Y: 02"));
-        QCOMPARE(s.t[2], QStringLiteral("Object type: ") + QStringLiteral("%1").arg(tile, 2, 16, QLatin1Char('0')).toUpper());
-        QCOMPARE(s.t[3], s.names.maptilenames[tile]);
+        QCOMPARE(infolabels(s)[0], QString());
+        QCOMPARE(infolabels(s)[1], QStringLiteral("X: 04   Y: 02"));
+        QCOMPARE(infolabels(s)[2], QStringLiteral("Object type: ") + QStringLiteral("%1").arg(tile, 2, 16, QLatin1Char('0')).toUpper());
+        QCOMPARE(infolabels(s)[3], s.names.maptilenames[tile]);
         QCOMPARE(s.lvl.at(64, 32), rgb(255, 160, 0));
         QCOMPARE(s.lvl.at(65, 33), rgb(255, 240, 0));
         // The cursor is pulled back into the view and onto the map's rows.
         s.map.mapcurcol = 40;
         s.map.mapcurrow = 12;
-        drawmap(s);
+        clampcursor(s.map);
         QCOMPARE(int(s.map.mapcurcol), 15);
         QCOMPARE(int(s.map.mapcurrow), 8);
     }
@@ -232,10 +233,10 @@ private slots:
         s.map.sprx[8] = 0x20;
         s.map.spry[8] = 0x50;
         drawmap(s);
-        QCOMPARE(s.t[0], QStringLiteral("Map sprite #9"));
-        QCOMPARE(s.t[1], QStringLiteral("X: 020   Y: 50"));
-        QCOMPARE(s.t[2], QStringLiteral("Object type: 11"));
-        QCOMPARE(s.t[3], QStringLiteral("Crashes game\r\rItem given: 00\rNothing"));
+        QCOMPARE(infolabels(s)[0], QStringLiteral("Map sprite #9"));
+        QCOMPARE(infolabels(s)[1], QStringLiteral("X: 020   Y: 50"));
+        QCOMPARE(infolabels(s)[2], QStringLiteral("Object type: 11"));
+        QCOMPARE(infolabels(s)[3], QStringLiteral("Crashes game\r\rItem given: 00\rNothing"));
         QCOMPARE(s.lvl.at(0x20, 0x50 - 32), rgb(200, 170, 170));
     }
 

@@ -84,11 +84,8 @@ void EditMapPntr::accept()
             return;
         }
     }
-    WorldMap &map = state_.map;
-    const size_t sel = map.selptr;
-    map.ptrobjpos[sel] = foldobjpos(ad_[0]->text().trimmed(), set_, state_.hdrofs);
-    map.ptrenmpos[sel] = foldenmpos(ad_[1]->text().trimmed(), state_.hdrofs);
-    map.ptrobjset[sel] = uint8_t(set_);
+    result_objpos_ = foldobjpos(ad_[0]->text().trimmed(), set_, state_.hdrofs);
+    result_enmpos_ = foldenmpos(ad_[1]->text().trimmed(), state_.hdrofs);
     QDialog::accept();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The map pointer dialog: the object set and the two data offsets of the
-// selected map pointer. OK changes the pointer in memory; Save writes it.
+// selected map pointer. OK gives the pointer's new target, which the window
+// hands to the document as an edit; Save writes it.
 #include <QDialog>
 
 class QLabel;
@@ -19,8 +20,13 @@ public:
     QListWidget *objsetlist() const { return objsetlist_; }
     QLineEdit *ad(int i) const { return ad_[i]; }
 
-    // OK: refuses text that is not hex, else changes the pointer in memory.
+    // OK: refuses text that is not hex, else takes the typed target.
     void accept() override;
+
+    // The target chosen, after OK.
+    int objset() const { return set_; }
+    int32_t objpos() const { return result_objpos_; }
+    int32_t enmpos() const { return result_enmpos_; }
 
 private:
     void choose(int set);
@@ -32,6 +38,8 @@ private:
     QLabel *enmrange_; // t(1)
     int set_;       // the object set chosen
     int32_t objpos_; // the object offset the dialog holds
+    int32_t result_objpos_ = 0;
+    int32_t result_enmpos_ = 0;
 };
 
 } // namespace quib

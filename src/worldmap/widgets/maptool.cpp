@@ -42,9 +42,8 @@ MapTool::MapTool(EditorState &state, QWidget *parent) : QWidget(parent, Qt::Tool
     col->addLayout(row);
     connect(draw_, &QPushButton::clicked, this, [this] { setaction(0); });
     connect(replace_, &QPushButton::clicked, this, [this] { setaction(1); });
-    // A new toolbox shows Draw chosen, as it starts.
-    draw_->setStyleSheet(chosen);
-    replace_->setStyleSheet(notchosen);
+    // A reopened toolbox shows the action still in force.
+    setaction(state_.toolaction == 1 ? 1 : 0);
     refresh();
 }
 

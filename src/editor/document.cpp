@@ -1,0 +1,447 @@
+#include "editor/document.h"
+
+#include "editor/editorstate.h"
+#include "editor/hex.h"
+#include "level/leveledit.h"
+#include "level/loadlevel.h"
+#include "level/navigate.h"
+#include "level/savelevel.h"
+#include "worldmap/loadmap.h"
+#include "worldmap/mapedit.h"
+#include "worldmap/savemap.h"
+
+#include <QFileInfo>
+#include <QUndoCommand>
+#include <algorithm>
+
+namespace quib {
+
+// The state before an operation: the document of the current kind, the view
+// on it and the mode.
+struct Document::Before {
+    bool level = false;
+    uint8_t mode = 0;
+    MapDocument map;
+    MapView mapview;
+    LevelDocument lvl;
+    LevelView lvlview;
+};
+
+namespace {
+
+// One undo step: the document, the view and the mode before and after. A
+// step restores the selection and the scroll it was made with, so the edited
+// item is in view again. The steps of one drag or one held key carry the same
+// merge key and fold into one.
+template <class Doc, class View>
+class SnapshotCommand : public QUndoCommand {
+public:
+    SnapshotCommand(Document &doc, const QString &label, uint64_t merge, const Doc &before, const View &vbefore,
+                    uint8_t mbefore, const Doc &after, const View &vafter, uint8_t mafter)
+        : QUndoCommand(label), doc_(doc), merge_(merge), before_(before), after_(after), vbefore_(vbefore),
+          vafter_(vafter), mbefore_(mbefore), mafter_(mafter)
+    {
+    }
+
+    void undo() override { apply(before_, vbefore_, mbefore_); }
+    void redo() override
+    {
+        // Pushing the step runs redo(): the edit has been made already.
+        if (first_) {
+            first_ = false;
+            return;
+        }
+        apply(after_, vafter_, mafter_);
+    }
+    int id() const override { return merge_ ? 1 : -1; }
+    bool mergeWith(const QUndoCommand *other) override
+    {
+        const auto *o = dynamic_cast<const SnapshotCommand *>(other);
+        if (!o || o->merge_ != merge_)
+            return false;
+        after_ = o->after_;
+        vafter_ = o->vafter_;
+        mafter_ = o->mafter_;
+        // A drag that ends where it began changed nothing.
+        setObsolete(after_ == before_);
+        return true;
+    }
+
+private:
+    void apply(const Doc &doc, const View &view, uint8_t mode);
+
+    Document &doc_;
+    uint64_t merge_;
+    Doc before_, after_;
+    View vbefore_, vafter_;
+    uint8_t mbefore_, mafter_;
+    bool first_ = true;
+};
+
+template <>
+void SnapshotCommand<MapDocument, MapView>::apply(const MapDocument &doc, const MapView &view, uint8_t mode)
+{
+    EditorState &s = doc_.state();
+    s.map.document() = doc;
+    s.map.view() = view;
+    s.editmode = mode;
+    emit doc_.changed(ChangedDocument | ChangedView | ChangedMode);
+}
+
+template <>
+void SnapshotCommand<LevelDocument, LevelView>::apply(const LevelDocument &doc, const LevelView &view, uint8_t mode)
+{
+    EditorState &s = doc_.state();
+    // Only the records are edited here; the header is written by its own
+    // dialog and stays as it is now.
+    const LevelDocument now = s.level.document();
+    s.level.document() = doc;
+    s.level.lvlhdr = now.lvlhdr;
+    s.level.view() = view;
+    s.editmode = mode;
+    emit doc_.changed(ChangedDocument | ChangedView | ChangedMode);
+}
+
+} // namespace
+
+class Document::MapEdit : public SnapshotCommand<MapDocument, MapView> {
+    using SnapshotCommand::SnapshotCommand;
+};
+class Document::LevelEdit : public SnapshotCommand<LevelDocument, LevelView> {
+    using SnapshotCommand::SnapshotCommand;
+};
+
+Document::Document(EditorState &state, QObject *parent) : QObject(parent), s_(state)
+{
+    stack_.setUndoLimit(1000);
+}
+
+Document::~Document() = default;
+
+QString Document::name() const
+{
+    if (ismapmode(s_.editmode))
+        return QStringLiteral("world ") + QString::number(s_.curworld);
+    return QStringLiteral("the level area at 0x") + hexstr(s_.level.lvlobjpos - (s_.hdrofs ? 0 : 0x10));
+}
+
+bool Document::mayleave()
+{
+    discarded_ = false;
+    if (!modified() || !guard_)
+        return true;
+    switch (guard_(*this)) {
+    case Leave::Save: {
+        QString error;
+        return save(&error);
+    }
+    case Leave::Discard:
+        discarded_ = true;
+        return true;
+    case Leave::Cancel:
+    default:
+        return false;
+    }
+}
+
+Document::Before Document::snapshot() const
+{
+    Before b;
+    b.mode = s_.editmode;
+    b.level = !ismapmode(s_.editmode);
+    if (b.level) {
+        b.lvl = s_.level.document();
+        b.lvlview = s_.level.view();
+    } else {
+        b.map = s_.map.document();
+        b.mapview = s_.map.view();
+    }
+    return b;
+}
+
+// Puts the change since `before` on the undo stack, unless the operation
+// changed nothing that Save writes or loaded something else. Returns the
+// change bits.
+unsigned Document::commit(const Before &b, const QString &label, uint64_t merge)
+{
+    if (navigated_)
+        return ChangedLoaded | ChangedDocument | ChangedView | ChangedMode;
+    unsigned what = ChangedView;
+    if (b.mode != s_.editmode)
+        what |= ChangedMode;
+    if (b.level != !ismapmode(s_.editmode))
+        return what;
+    if (b.level) {
+        if (s_.level.document() == b.lvl)
+            return what;
+        stack_.push(new LevelEdit(*this, label, merge, b.lvl, b.lvlview, b.mode, s_.level.document(),
+                                  s_.level.view(), s_.editmode));
+    } else {
+        if (s_.map.document() == b.map)
+            return what;
+        stack_.push(new MapEdit(*this, label, merge, b.map, b.mapview, b.mode, s_.map.document(), s_.map.view(),
+                                s_.editmode));
+    }
+    return what | ChangedDocument;
+}
+
+void Document::finish(const Before &before, unsigned extra, const QString &label, uint64_t merge)
+{
+    const unsigned what = commit(before, label, merge) | extra;
+    navigated_ = false;
+    emit changed(what);
+}
+
+// Another world or area was loaded: its edits start here.
+void Document::loaded()
+{
+    stack_.clear();
+    navigated_ = true;
+}
+
+KeyOutcome Document::key(Key key, KeyMods mods, bool autorepeat)
+{
+    // A held key makes one undo step; a new press starts another.
+    if (!autorepeat || key != lastkey_)
+        keymerge_ = ++serial_;
+    lastkey_ = key;
+    const Before before = snapshot();
+    const KeyOutcome out = handlekey(s_, key, mods, this);
+    finish(before, 0, out.edit, keymerge_);
+    return out;
+}
+
+namespace {
+
+QString mouseedit(const EditorState &s, const PointerInput &in)
+{
+    switch (s.editmode) {
+    case ModeMapEditing:
+        return in.toolbox && s.toolaction == 1 ? QStringLiteral("Replace all") : QStringLiteral("Paint tile");
+    case ModeMapPointers: return QStringLiteral("Move pointer");
+    case ModeMapSprites: return QStringLiteral("Move sprite");
+    case ModeObjectEditing: return QStringLiteral("Move object");
+    case ModeEnemyEditing: return QStringLiteral("Move enemy");
+    default: return QString();
+    }
+}
+
+} // namespace
+
+bool Document::press(const PointerInput &in)
+{
+    dragmerge_ = ++serial_;
+    const Before before = snapshot();
+    bool handled = true;
+    if (ismapmode(s_.editmode))
+        handled = mappress(s_, {in.px, in.py, in.buttons, in.shiftonly, in.toolbox});
+    else
+        levelpress(s_, in.px, in.py);
+    if (handled)
+        finish(before, 0, mouseedit(s_, in), dragmerge_);
+    return handled;
+}
+
+void Document::drag(const PointerInput &in)
+{
+    const Before before = snapshot();
+    if (ismapmode(s_.editmode))
+        mapdrag(s_, {in.px, in.py, in.buttons, in.shiftonly, in.toolbox});
+    else
+        leveldrag(s_, in.px, in.py);
+    finish(before, 0, mouseedit(s_, in), dragmerge_);
+}
+
+void Document::setpointer(int objset, int32_t objpos, int32_t enmpos)
+{
+    WorldMap &map = s_.map;
+    if (!ismapmode(s_.editmode) || map.ptrcount == 0)
+        return;
+    const Before before = snapshot();
+    const size_t sel = map.selptr;
+    map.ptrobjset[sel] = uint8_t(objset & 15);
+    map.ptrobjpos[sel] = objpos;
+    map.ptrenmpos[sel] = enmpos;
+    finish(before, 0, QStringLiteral("Edit pointer"), 0);
+}
+
+void Document::setmode(uint8_t mode)
+{
+    if (mode > ModeMapSprites || ismapmode(mode) != ismapmode(s_.editmode))
+        return;
+    const Before before = snapshot();
+    s_.editmode = mode;
+    if (mode == ModeObjectEditing)
+        showobj(s_);
+    else if (mode == ModeEnemyEditing)
+        showenemy(s_);
+    else if (mode == ModeMapEditing)
+        clampcursor(s_.map);
+    finish(before, 0, QString(), 0);
+}
+
+// ---- Loading ----------------------------------------------------------------
+
+bool Document::changeworld(EditorState &s, int world)
+{
+    if (!mayleave())
+        return false;
+    quib::changeworld(s, world);
+    loaded();
+    return true;
+}
+
+bool Document::exitlevel(EditorState &s)
+{
+    if (ismapmode(s.editmode) || !mayleave())
+        return false;
+    quib::exitlevel(s);
+    loaded();
+    return true;
+}
+
+int Document::nextarea(EditorState &s)
+{
+    if (!linkedarea(s.level).haslink)
+        return 0;
+    if (!mayleave())
+        return -1;
+    const bool enemies = s.editmode == ModeEnemyEditing;
+    quib::nextarea(s);
+    if (enemies)
+        showenemy(s);
+    loaded();
+    return 1;
+}
+
+// The map's edits were dropped on the way into a level: read the world again,
+// keeping the view and the selection.
+void Document::revertmap()
+{
+    if (!discarded_)
+        return;
+    const MapView view = s_.map.view();
+    const uint8_t mode = s_.editmode;
+    s_.editmode = ModeMapPointers;
+    loadmap(s_);
+    s_.map.view() = view;
+    s_.editmode = mode;
+}
+
+bool Document::gotoworld(int world)
+{
+    if (!ismapmode(s_.editmode) || world < 1 || world > 9)
+        return false;
+    const Before before = snapshot();
+    const bool ok = changeworld(s_, world);
+    finish(before, 0, QString(), 0);
+    return ok;
+}
+
+bool Document::enterlevel()
+{
+    if (!ismapmode(s_.editmode) || !canenterlevel(s_) || !mayleave())
+        return false;
+    revertmap();
+    const Before before = snapshot();
+    quib::enterlevel(s_);
+    loaded();
+    finish(before, 0, QString(), 0);
+    return true;
+}
+
+bool Document::exitlevel()
+{
+    const Before before = snapshot();
+    const bool ok = exitlevel(s_);
+    finish(before, 0, QString(), 0);
+    return ok;
+}
+
+int Document::gotonextarea()
+{
+    if (ismapmode(s_.editmode))
+        return -1;
+    const Before before = snapshot();
+    const int r = nextarea(s_);
+    finish(before, 0, QString(), 0);
+    return r;
+}
+
+bool Document::enterarea(int32_t objpos, int32_t enmpos, int objset)
+{
+    if (!mayleave())
+        return false;
+    if (ismapmode(s_.editmode))
+        revertmap();
+    const Before before = snapshot();
+    Level &l = s_.level;
+    l.lvlobjpos = objpos;
+    l.lvlenmpos = enmpos;
+    l.lvlobjset = objset & 15;
+    loadlevel(s_);
+    s_.editmode = ModeObjectEditing;
+    loaded();
+    finish(before, 0, QString(), 0);
+    return true;
+}
+
+void Document::headerwritten()
+{
+    emit changed(ChangedDocument | ChangedView);
+}
+
+// ---- Saving -----------------------------------------------------------------
+
+namespace {
+
+// Save puts the pointers and enemies in the game's order; the selection stays
+// on the item it was on.
+struct PointerKey {
+    uint8_t row, col, set;
+    int32_t objpos, enmpos;
+    bool operator==(const PointerKey &) const = default;
+};
+PointerKey pointerkey(const WorldMap &m, size_t i)
+{
+    return {m.ptrrow[i], m.ptrcol[i], m.ptrobjset[i], m.ptrobjpos[i], m.ptrenmpos[i]};
+}
+
+} // namespace
+
+bool Document::save(QString *error, QString *saved)
+{
+    bool ok;
+    if (ismapmode(s_.editmode)) {
+        WorldMap &map = s_.map;
+        const bool anyptr = map.ptrcount > 0;
+        const PointerKey sel = anyptr ? pointerkey(map, map.selptr) : PointerKey{};
+        ok = savemapmodes(s_, error);
+        if (ok && anyptr && !(pointerkey(map, map.selptr) == sel))
+            for (int i = 0; i < map.ptrcount; ++i)
+                if (pointerkey(map, size_t(i)) == sel) {
+                    map.selptr = uint8_t(i);
+                    break;
+                }
+    } else {
+        Level &l = s_.level;
+        const bool anyenemy = l.enemycount > 0;
+        const uint8_t t = l.enemytype[l.selenemy], x = l.enemyx[l.selenemy], y = l.enemyy[l.selenemy];
+        ok = savelevelmodes(s_, error);
+        if (ok && anyenemy)
+            for (int i = 0; i < l.enemycount; ++i)
+                if (l.enemytype[size_t(i)] == t && l.enemyx[size_t(i)] == x && l.enemyy[size_t(i)] == y) {
+                    l.selenemy = uint8_t(i);
+                    break;
+                }
+    }
+    if (!ok)
+        return false;
+    stack_.setClean();
+    if (saved)
+        *saved = QStringLiteral("Saved %1 to %2").arg(name(), QFileInfo(s_.romfile).fileName());
+    emit changed(ChangedDocument | ChangedView);
+    return true;
+}
+
+} // namespace quib

@@ -1,0 +1,121 @@
+#pragma once
+// The document: the one path by which the loaded world map or level area is
+// changed. Every edit (keys, mouse, the pointer dialog) is an operation here;
+// each one that changes what Save writes becomes a step on the undo stack,
+// and every operation ends by reporting what changed, so the window redraws
+// once per operation and nothing else draws.
+//
+// The undo stack belongs to the world or area it edits: loading another one
+// clears it. Its clean state is the "unsaved edits" mark.
+#include "editor/keys.h"
+
+#include <QObject>
+#include <QString>
+#include <QUndoStack>
+#include <cstdint>
+#include <functional>
+
+namespace quib {
+
+struct EditorState;
+
+// What an operation changed. The window redraws the whole view for any of
+// them; the bits say why.
+enum Change : unsigned {
+    ChangedDocument = 1, // what Save writes
+    ChangedView = 2,     // scroll, cursor, selection, view options
+    ChangedMode = 4,
+    ChangedLoaded = 8,   // another world or area is shown
+};
+
+// A press or a move with a button held on the view, in surface pixels.
+struct PointerInput {
+    int px = 0, py = 0;
+    int buttons = 0;        // 1 left, 2 right, 4 middle, added up
+    bool shiftonly = false; // exactly Shift held
+    bool toolbox = false;   // the map objects toolbox is shown
+};
+
+class Document : public QObject, private Navigator {
+    Q_OBJECT
+public:
+    explicit Document(EditorState &state, QObject *parent = nullptr);
+    ~Document() override;
+
+    EditorState &state() { return s_; }
+    QUndoStack &undostack() { return stack_; }
+
+    // True when the loaded world or area has edits that Save has not written.
+    bool modified() const { return !stack_.isClean(); }
+    // "world 3", or "the level area at 0x1A2B3"
+    QString name() const;
+
+    // What to do with unsaved edits before they would be dropped.
+    enum class Leave { Save, Discard, Cancel };
+    using Guard = std::function<Leave(Document &)>;
+    void setguard(Guard guard) { guard_ = std::move(guard); }
+    // Asks the guard when there are unsaved edits; true when they were saved
+    // or may be dropped. Without a guard they are dropped.
+    bool mayleave();
+
+    // ---- Edits and view changes --------------------------------------------
+    KeyOutcome key(Key key, KeyMods mods, bool autorepeat = false);
+    // Returns false when the press was ignored (below the map rows).
+    bool press(const PointerInput &in);
+    void drag(const PointerInput &in);
+    // The map pointer dialog's OK: the selected pointer's target.
+    void setpointer(int objset, int32_t objpos, int32_t enmpos);
+    // The mode items of the Levels menu (within the map or the level modes).
+    void setmode(uint8_t mode);
+    // A view option changed outside the document (hdrofs, view options, tool
+    // state, palettes): only redraw.
+    void viewchanged() { emit changed(ChangedView); }
+
+    // ---- Loading other worlds and areas ------------------------------------
+    // Each asks about unsaved edits first and returns false when refused.
+    bool gotoworld(int world);
+    bool enterlevel();
+    bool exitlevel();
+    int gotonextarea(); // 1 loaded, 0 no linked area, -1 refused
+    bool enterarea(int32_t objpos, int32_t enmpos, int objset);
+    // The header dialog wrote the area's header to the ROM and decoded it:
+    // the records are as they were, the pictures may have changed.
+    void headerwritten();
+
+    // ---- Saving --------------------------------------------------------------
+    // Writes the loaded world (tiles, sprites, pointers) or area (objects,
+    // enemies) into the ROM. On success the unsaved mark goes and `saved`
+    // says what was written ("Saved world 3 to quibrom.nes"); on failure
+    // nothing changes and `error` says why.
+    bool save(QString *error, QString *saved = nullptr);
+
+signals:
+    void changed(unsigned what);
+
+private:
+    struct Before;
+    class MapEdit;
+    class LevelEdit;
+
+    Before snapshot() const;
+    unsigned commit(const Before &before, const QString &label, uint64_t merge);
+    void finish(const Before &before, unsigned extra, const QString &label, uint64_t merge);
+    void loaded();
+    void revertmap();
+
+    bool changeworld(EditorState &s, int world) override;
+    bool exitlevel(EditorState &s) override;
+    int nextarea(EditorState &s) override;
+
+    EditorState &s_;
+    QUndoStack stack_;
+    Guard guard_;
+    bool navigated_ = false; // another world or area was loaded during an operation
+    bool discarded_ = false; // the last mayleave() dropped the edits
+    uint64_t serial_ = 0;    // merge keys: one per drag, one per held key
+    uint64_t dragmerge_ = 0;
+    uint64_t keymerge_ = 0;
+    Key lastkey_ = Key::Esc;
+};
+
+} // namespace quib

@@ -1,0 +1,28 @@
+#include "editor/presentation.h"
+
+#include "editor/editorstate.h"
+#include "level/drawlevel.h"
+#include "level/loadlevel.h"
+#include "worldmap/drawmap.h"
+#include "worldmap/loadmap.h"
+
+namespace quib {
+
+InfoLabels infolabels(const EditorState &s)
+{
+    return ismapmode(s.editmode) ? maplabels(s) : levellabels(s);
+}
+
+QString windowtitle(const EditorState &s)
+{
+    return ismapmode(s.editmode) ? maptitle(s.curworld) : leveltitle(s.map, s.curworld);
+}
+
+QString modename(uint8_t mode)
+{
+    static const char *const names[5] = {"Map Editing", "Map Pointers", "Object Editing", "Enemy Editing",
+                                         "Map Sprites"};
+    return mode < 5 ? QString::fromLatin1(names[mode]) : QString();
+}
+
+} // namespace quib

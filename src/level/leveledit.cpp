@@ -1,0 +1,115 @@
+#include "level/leveledit.h"
+
+#include "editor/editorstate.h"
+
+#include <algorithm>
+
+namespace quib {
+
+ItemBox objectbox(const Level &l, const ObjProps &props, int i)
+{
+    const size_t k = size_t(i);
+    ItemBox b{l.objx[k], l.objy[k], 0, 0, 0, 0};
+    if (l.obj4[k]) {
+        b.width = l.objlen[k] + 1;
+        b.height = (l.objtype[k] & 15) + 1;
+    } else {
+        const int set = l.lvlobjset & 15, bank = l.objbank[k] & 7, type = l.objtype[k];
+        b.width = props.width(set, bank, type);
+        b.height = props.height(set, bank, type);
+        b.left = props.left(set, bank, type);
+        b.up = props.up(set, bank, type);
+    }
+    return b;
+}
+
+ItemBox enemybox(const Level &l, const ObjProps &props, int i)
+{
+    const size_t k = size_t(i), t = l.enemytype[k];
+    return {l.enemyx[k], l.enemyy[k], props.enemywidth[t], props.enemyheight[t], props.enemyleft[t],
+            props.enemyup[t]};
+}
+
+int levelmaxx(const Level &l)
+{
+    return l.vertical() ? 15 : 255;
+}
+
+int levelmaxy(const Level &l)
+{
+    return l.vertical() ? 240 : 26;
+}
+
+namespace {
+
+// Pixels to blocks: division truncating toward zero, as the view reports
+// whole pixels.
+int block(int px)
+{
+    return px / 16;
+}
+
+} // namespace
+
+void levelpress(EditorState &s, int px, int py)
+{
+    Level &l = s.level;
+    py = std::clamp(py, 0, 240);
+    if (block(px) < -l.lvlscrollx)
+        px = -l.lvlscrollx * 16;
+    const int bx = block(px) + l.lvlscrollx, by = block(py) + l.lvlscrolly;
+
+    int hitobj = -1, hitenemy = -1;
+    for (int i = 0; i < l.objcount; ++i)
+        if (objectbox(l, s.props, i).contains(bx, by))
+            hitobj = i;
+    for (int i = 0; i < l.enemycount; ++i)
+        if (enemybox(l, s.props, i).contains(bx, by))
+            hitenemy = i;
+    // The kind of the current mode is scanned last, so it wins a shared block.
+    const bool objectwins = s.editmode == ModeObjectEditing ? hitobj >= 0 : hitenemy < 0;
+    if (objectwins && hitobj >= 0) {
+        l.selobj = uint8_t(hitobj);
+        s.grabx = int16_t(l.objx[size_t(hitobj)] - bx);
+        s.graby = int16_t(l.objy[size_t(hitobj)] - by);
+        s.editmode = ModeObjectEditing;
+    } else if (hitenemy >= 0) {
+        l.selenemy = uint8_t(hitenemy);
+        s.grabx = int16_t(l.enemyx[size_t(hitenemy)] - bx);
+        s.graby = int16_t(l.enemyy[size_t(hitenemy)] - by);
+        s.editmode = ModeEnemyEditing;
+    }
+}
+
+void leveldrag(EditorState &s, int px, int py)
+{
+    Level &l = s.level;
+    const bool objects = s.editmode == ModeObjectEditing;
+    if (objects ? l.objcount == 0 : l.enemycount == 0)
+        return;
+    const int bx = block(px) + l.lvlscrollx, by = block(py) + l.lvlscrolly;
+    const int nx = std::min(std::max(bx + s.grabx, 0), levelmaxx(l));
+    const int ny = std::min(std::max(by + s.graby, 0), levelmaxy(l));
+    ItemBox b;
+    if (objects) {
+        l.objx[l.selobj] = uint8_t(nx);
+        l.objy[l.selobj] = uint8_t(ny);
+        b = objectbox(l, s.props, l.selobj);
+    } else {
+        l.enemyx[l.selenemy] = uint8_t(nx);
+        l.enemyy[l.selenemy] = uint8_t(ny);
+        b = enemybox(l, s.props, l.selenemy);
+    }
+    // The view follows the item's box; not clamped, so an empty box at
+    // column or row 0 may take the view to -1.
+    if (nx - b.left >= l.lvlscrollx + 16)
+        l.lvlscrollx = int16_t(nx - b.left - 15);
+    if (nx + b.width - 1 < l.lvlscrollx)
+        l.lvlscrollx = int16_t(nx + b.width - 1);
+    if (ny - b.up >= l.lvlscrolly + 15)
+        l.lvlscrolly = int16_t(ny - b.up - 14);
+    if (ny + b.height - 1 < l.lvlscrolly)
+        l.lvlscrolly = int16_t(ny + b.height - 1);
+}
+
+} // namespace quib
