@@ -5,6 +5,7 @@
 #include "demorom/demoworlds.h"
 #include "editor/romlayout.h"
 #include "graphics/pictures.h"
+#include "worldmap/maprecords.h"
 
 #include <stdexcept>
 
@@ -47,16 +48,23 @@ void putmappointers(RomImage &rom)
         const std::vector<DemoPointer> ptrs = demopointers(world);
         const int n = int(ptrs.size());
         const int64_t base = rom::mapptrpos[size_t(world - 1)];
-        if (n == 35 || (world < 9 && 1 + 6 * n > room(rom::mapptrpos, world, 0)))
+        if (ptrcountof(uint8_t(n)) != n || (world < 9 && 1 + 6 * n > room(rom::mapptrpos, world, 0)))
             throw std::length_error("demo pointer table does not fit");
         rom.put(base, uint8_t(n));
         for (int i = 0; i < n; ++i) {
             const DemoPointer &p = ptrs[size_t(i)];
-            rom.put(base + 1 + i, uint8_t(16 * (p.row + 2) + p.objset));
-            rom.put(base + 1 + n + i, uint8_t(p.col));
             const AreaRef area = demolevelfor(world, i, p.objset);
-            rom.putptr(base + 1 + 2 * n + 2 * i, area.enmpos, rom::enemydataadder);
-            rom.putptr(base + 1 + 4 * n + 2 * i, area.objpos, rom::objadder(p.objset));
+            MapPtr m;
+            m.row = uint8_t(p.row);
+            m.col = uint8_t(p.col);
+            m.objset = uint8_t(p.objset);
+            m.enmpos = int32_t(area.enmpos);
+            m.objpos = int32_t(area.objpos);
+            const PtrBytes b = encodeptr(m);
+            rom.put(ptrrowpos(base, n, i), b.rowset);
+            rom.put(ptrcolpos(base, n, i), b.col);
+            rom.putword(ptrenmpos_at(base, n, i), b.enmword);
+            rom.putword(ptrobjpos_at(base, n, i), b.objword);
         }
     }
 }
