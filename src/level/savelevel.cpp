@@ -27,9 +27,10 @@ void savelevel(RomFile &rom, EditorState &s)
         writeenemybytes(rom, enemyrecordpos(l.lvlenmpos, e), encodeenemy(enemyrecord(l, e)));
     int64_t q = int64_t(l.lvlobjpos) + hdrsize;
     for (int o = 0; o < l.objcount; ++o) {
-        const ObjBytes b = saveobjbytes(objrecord(l, o), l.objraw[size_t(o)], l.vertical());
-        writeobjbytes(rom, q, b);
-        q += b.size;
+        ObjBytes &raw = l.objraw[size_t(o)];
+        raw = saveobjbytes(objrecord(l, o), raw, l.vertical());
+        writeobjbytes(rom, q, raw);
+        q += raw.size;
     }
 }
 
@@ -40,7 +41,8 @@ bool savelevelmodes(EditorState &s, QString *error)
     savelevel(rom, s);
     const bool ok = rom.close();
     if (!ok) {
-        // Nothing was written: the enemies keep the order they had.
+        // Nothing was written: the enemies keep the order they had, the
+        // objects the bytes they were read from.
         s.level = before;
         if (error)
             *error = rom.error();
