@@ -32,12 +32,11 @@ void putworldmaps(RomImage &rom)
         const int64_t length = 144 * w.screens + 1;
         if (length > room(rom::mapdatapos, world, rom::mapptrpos[0]))
             throw std::length_error("demo world does not fit its map data room");
-        int64_t p = start;
-        for (int screen = 0; screen < w.screens; ++screen)
-            for (int row = 0; row < 9; ++row)
-                for (int col = 0; col < 16; ++col)
-                    rom.put(p++, demotile(w, row, 16 * screen + col));
-        rom.put(p, 0xFF);
+        for (int k = 0; k < length - 1; ++k) {
+            const MapSquare sq = mapsquare(k);
+            rom.put(start + k, demotile(w, sq.row, sq.col));
+        }
+        rom.put(start + length - 1, mapend);
         rom.put(mappalettes + world, w.palette);
     }
 }
