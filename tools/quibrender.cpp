@@ -118,7 +118,7 @@ int main(int argc, char **argv)
         Level &l = s.level;
         // Without --selection, a mode that draws no selection marks.
         s.editmode = uint8_t(p.isSet(selection) ? ModeObjectEditing : ModeMapEditing);
-        const int screens = (l.lvlhdr[4] & 0x0F) + 1;
+        const int screens = hdrscreens(l.lvlhdr);
         const int cols = !p.isSet(full) ? 16 : l.vertical() ? 16 : std::min(16 * screens, 256);
         const int rows = !p.isSet(full) ? 15 : l.vertical() ? std::min(15 * screens, 240) : 27;
         out = Surface(16 * cols, 16 * rows);

@@ -5,8 +5,10 @@
 #include "demorom/demoareas.h"
 #include "demorom/demochr.h"
 #include "editor/romlayout.h"
+#include "level/records.h"
 #include "tables/objprops.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstdlib>
@@ -17,17 +19,7 @@ namespace quib::demo {
 
 namespace {
 
-// ---- Level header (9 bytes at the start of the object stream) ------------
-//   0..1  CPU pointer to the linked area's object stream (0 0: no link)
-//   2..3  CPU pointer to the linked area's enemy stream
-//   4     bits 0..3 screens - 1
-//   5     bits 0..2 level colour group, bits 3..4 enemy colour group
-//   6     bits 0..3 object set of the linked area, bits 4..6 scrolling
-//         type (bit 4 set: vertical)
-//   7     bits 0..4 graphic set
-//   8     music, bits 6..7 time setting
-constexpr int headersize = 9;
-constexpr uint8_t verticalscroll = 0x10;
+// Header byte 8: music, time setting in bits 6..7.
 constexpr uint8_t timesetting = 0x80;
 
 // Set 7 always reads its enemies here.
@@ -51,37 +43,37 @@ const ObjProps &props()
     return p;
 }
 
+// The records as the editor's encoder writes them, so that loading and
+// saving an area without edits gives back the same bytes.
 std::vector<uint8_t> objectbytes(const DemoArea &a)
 {
     std::vector<uint8_t> out;
     for (const DemoObj &o : a.objects) {
-        int row = o.y, col = o.x;
-        if (a.vertical) {
-            row = o.y % 15;
-            col = (o.y / 15) * 16 + (o.x & 15);
-        }
-        out.push_back(uint8_t((o.bank << 5) | (row & 0x1F)));
-        out.push_back(uint8_t(col));
-        out.push_back(uint8_t(o.type));
         const bool four = props().four(a.objset, o.bank, o.type);
         if (four != (o.len >= 0))
             areafault("length byte does not match the 4-byte table", a.name);
-        if (four)
-            out.push_back(uint8_t(o.len));
+        const ObjRecord r{uint8_t(o.x), uint8_t(o.y), uint8_t(o.bank), uint8_t(o.type), four, uint8_t(four ? o.len : 0)};
+        const ObjBytes b = encodeobj(r, a.vertical);
+        if (!(decodeobj(b, a.vertical) == r))
+            areafault("object outside what a record holds", a.name);
+        out.insert(out.end(), b.b.begin(), b.b.begin() + b.size);
     }
-    out.push_back(0xFF);
+    out.push_back(streamend);
     return out;
 }
 
+// Save sorts the enemies by column (keeping the order of equal columns), so
+// the streams are written in that order.
 std::vector<uint8_t> enemybytes(const DemoArea &a)
 {
+    std::vector<DemoEnemy> sorted = a.enemies;
+    std::stable_sort(sorted.begin(), sorted.end(), [](const DemoEnemy &l, const DemoEnemy &r) { return l.x < r.x; });
     std::vector<uint8_t> out = {0x01}; // the leading byte
-    for (const DemoEnemy &e : a.enemies) {
-        out.push_back(uint8_t(e.type));
-        out.push_back(uint8_t(e.x));
-        out.push_back(uint8_t(e.y));
+    for (const DemoEnemy &e : sorted) {
+        const EnemyBytes b = encodeenemy({uint8_t(e.type), uint8_t(e.x), uint8_t(e.y)});
+        out.insert(out.end(), b.begin(), b.end());
     }
-    out.push_back(0xFF);
+    out.push_back(streamend);
     return out;
 }
 
@@ -104,7 +96,7 @@ const Layout &layout()
             const rom::OffsetRange w = rom::objdatarange(a.objset);
             int64_t &c = objcursor.try_emplace(rom::objsetbase[size_t(a.objset)], w.low).first->second;
             AreaRef r{c, 0};
-            c += headersize + int64_t(objectbytes(a).size());
+            c += hdrsize + int64_t(objectbytes(a).size());
             if (c - 1 > w.high)
                 areafault("object data runs out of its bank", a.name);
             if (a.objset == 7) {
@@ -134,27 +126,22 @@ int areaindex(const char *name)
     areafault("no area of that name", name);
 }
 
-std::array<uint8_t, headersize> header(const DemoArea &a)
+LevelHeader header(const DemoArea &a)
 {
-    std::array<uint8_t, headersize> h{};
+    LevelHeader h{};
     if (a.link) {
         const int j = areaindex(a.link);
         const DemoArea &to = demoareas()[size_t(j)];
         const AreaRef r = layout().refs[size_t(j)];
-        const uint16_t obj = rom::offsettoptr(r.objpos, rom::objadder(to.objset));
-        const uint16_t enm = rom::offsettoptr(r.enmpos, rom::enemydataadder);
-        h[0] = uint8_t(obj & 0xFF);
-        h[1] = uint8_t(obj >> 8);
-        h[2] = uint8_t(enm & 0xFF);
-        h[3] = uint8_t(enm >> 8);
-        h[6] = uint8_t(to.objset & 0x0F);
+        sethdrlink(h, {rom::offsettoptr(r.objpos, rom::objadder(to.objset)),
+                       rom::offsettoptr(r.enmpos, rom::enemydataadder), to.objset});
     }
-    h[4] = uint8_t((a.screens - 1) & 0x0F);
-    h[5] = uint8_t(a.colours & 0x07);
+    h[hdrlength] = uint8_t((a.screens - 1) & 0x0F);
+    h[hdrcolours] = uint8_t(a.colours & 0x07);
     if (a.vertical)
-        h[6] = uint8_t(h[6] | verticalscroll);
-    h[7] = uint8_t(a.graphicset & 0x1F);
-    h[8] = uint8_t(a.music | timesetting);
+        h[hdrscroll] = uint8_t(h[hdrscroll] | hdrverticalbit);
+    h[hdrgfx] = uint8_t(a.graphicset & 0x1F);
+    h[hdrmusic] = uint8_t(a.music | timesetting);
     return h;
 }
 
@@ -286,9 +273,9 @@ void putlevels(RomImage &rom)
     for (size_t i = 0; i < all.size(); ++i) {
         const DemoArea &a = all[i];
         const AreaRef r = layout().refs[i];
-        const std::array<uint8_t, headersize> h = header(a);
+        const LevelHeader h = header(a);
         rom.putbytes(r.objpos, std::vector<uint8_t>(h.begin(), h.end()));
-        rom.putbytes(r.objpos + headersize, objectbytes(a));
+        rom.putbytes(r.objpos + hdrsize, objectbytes(a));
         rom.putbytes(r.enmpos, enemybytes(a));
     }
 }

@@ -5,6 +5,7 @@
 #include "demorom/demoworlds.h"
 #include "editor/romlayout.h"
 #include "graphics/pictures.h"
+#include "worldmap/maprecords.h"
 
 #include <stdexcept>
 
@@ -31,12 +32,11 @@ void putworldmaps(RomImage &rom)
         const int64_t length = 144 * w.screens + 1;
         if (length > room(rom::mapdatapos, world, rom::mapptrpos[0]))
             throw std::length_error("demo world does not fit its map data room");
-        int64_t p = start;
-        for (int screen = 0; screen < w.screens; ++screen)
-            for (int row = 0; row < 9; ++row)
-                for (int col = 0; col < 16; ++col)
-                    rom.put(p++, demotile(w, row, 16 * screen + col));
-        rom.put(p, 0xFF);
+        for (int k = 0; k < length - 1; ++k) {
+            const MapSquare sq = mapsquare(k);
+            rom.put(start + k, demotile(w, sq.row, sq.col));
+        }
+        rom.put(start + length - 1, mapend);
         rom.put(mappalettes + world, w.palette);
     }
 }
@@ -47,16 +47,23 @@ void putmappointers(RomImage &rom)
         const std::vector<DemoPointer> ptrs = demopointers(world);
         const int n = int(ptrs.size());
         const int64_t base = rom::mapptrpos[size_t(world - 1)];
-        if (n == 35 || (world < 9 && 1 + 6 * n > room(rom::mapptrpos, world, 0)))
+        if (ptrcountof(uint8_t(n)) != n || (world < 9 && 1 + 6 * n > room(rom::mapptrpos, world, 0)))
             throw std::length_error("demo pointer table does not fit");
         rom.put(base, uint8_t(n));
         for (int i = 0; i < n; ++i) {
             const DemoPointer &p = ptrs[size_t(i)];
-            rom.put(base + 1 + i, uint8_t(16 * (p.row + 2) + p.objset));
-            rom.put(base + 1 + n + i, uint8_t(p.col));
             const AreaRef area = demolevelfor(world, i, p.objset);
-            rom.putptr(base + 1 + 2 * n + 2 * i, area.enmpos, rom::enemydataadder);
-            rom.putptr(base + 1 + 4 * n + 2 * i, area.objpos, rom::objadder(p.objset));
+            MapPtr m;
+            m.row = uint8_t(p.row);
+            m.col = uint8_t(p.col);
+            m.objset = uint8_t(p.objset);
+            m.enmpos = int32_t(area.enmpos);
+            m.objpos = int32_t(area.objpos);
+            const PtrBytes b = encodeptr(m);
+            rom.put(ptrrowpos(base, n, i), b.rowset);
+            rom.put(ptrcolpos(base, n, i), b.col);
+            rom.putword(ptrenmpos_at(base, n, i), b.enmword);
+            rom.putword(ptrobjpos_at(base, n, i), b.objword);
         }
     }
 }

@@ -5,11 +5,11 @@
 #include "editor/editorstate.h"
 #include "editor/hex.h"
 #include "graphics/blit.h"
+#include "level/objbox.h"
 #include "objgfx/drawobj.h"
 
 #include <algorithm>
 #include <cstring>
-#include <utility>
 
 namespace quib {
 
@@ -126,24 +126,12 @@ void objectselection(EditorState &s)
     const int i = lv.selobj;
     if (s.editmode != ModeObjectEditing || i >= objcount(lv))
         return;
-    const ObjProps &pr = s.props;
-    const int set = lv.lvlobjset & 15;
     const int b = lv.objbank[size_t(i)], t = lv.objtype[size_t(i)];
     const bool four = lv.obj4[size_t(i)];
-    const int px = 16 * (lv.objx[size_t(i)] - lv.lvlscrollx);
-    const int py = 16 * (lv.objy[size_t(i)] - lv.lvlscrolly);
-    int w, h, left = px, top = py;
-    if (four) {
-        w = 16 * lv.objlen[size_t(i)] + 16;
-        h = 16 * (t & 15) + 16;
-        if (set == 2 && b == 0 && t >= 0xF0)
-            std::swap(w, h);
-    } else {
-        w = 16 * pr.width(set, b, t);
-        h = 16 * pr.height(set, b, t);
-        left -= 16 * pr.left(set, b, t);
-        top -= 16 * pr.up(set, b, t);
-    }
+    const ObjBox box = objbox(lv, s.props, i);
+    const int px = 16 * (box.x - lv.lvlscrollx), py = 16 * (box.y - lv.lvlscrolly);
+    const int w = 16 * box.width, h = 16 * box.height;
+    const int left = px - 16 * box.left, top = py - 16 * box.up;
     outline(s.lvl, left - 1, top - 1, px + w, py + h, objselouter);
     outline(s.lvl, left, top, px + w - 1, py + h - 1, four ? objsel4byte : objsel3byte);
 
@@ -154,13 +142,12 @@ void objectselection(EditorState &s)
 void enemies(EditorState &s)
 {
     const Level &lv = s.level;
-    const ObjProps &pr = s.props;
     for (int i = 0; i < enemycount(lv); ++i) {
         const int type = lv.enemytype[size_t(i)];
-        const int px = 16 * (lv.enemyx[size_t(i)] - lv.lvlscrollx);
-        const int py = 16 * (lv.enemyy[size_t(i)] - lv.lvlscrolly);
-        const int w = 16 * pr.enemywidth[size_t(type)], h = 16 * pr.enemyheight[size_t(type)];
-        const int left = px - 16 * pr.enemyleft[size_t(type)], top = py - 16 * pr.enemyup[size_t(type)];
+        const ObjBox box = enemybox(lv, s.props, i);
+        const int px = 16 * (box.x - lv.lvlscrollx), py = 16 * (box.y - lv.lvlscrolly);
+        const int w = 16 * box.width, h = 16 * box.height;
+        const int left = px - 16 * box.left, top = py - 16 * box.up;
         if (px + w >= 1 && py + h >= 1 && left < 256 && top < 240)
             hatchedbox(s.lvl, left, top, px + w - 1, py + h - 1, enemyline, enemyfill);
         if (s.editmode != ModeEnemyEditing || i != lv.selenemy)

@@ -1,34 +1,11 @@
 #include "level/leveledit.h"
 
 #include "editor/editorstate.h"
+#include "level/objbox.h"
 
 #include <algorithm>
 
 namespace quib {
-
-ItemBox objectbox(const Level &l, const ObjProps &props, int i)
-{
-    const size_t k = size_t(i);
-    ItemBox b{l.objx[k], l.objy[k], 0, 0, 0, 0};
-    if (l.obj4[k]) {
-        b.width = l.objlen[k] + 1;
-        b.height = (l.objtype[k] & 15) + 1;
-    } else {
-        const int set = l.lvlobjset & 15, bank = l.objbank[k] & 7, type = l.objtype[k];
-        b.width = props.width(set, bank, type);
-        b.height = props.height(set, bank, type);
-        b.left = props.left(set, bank, type);
-        b.up = props.up(set, bank, type);
-    }
-    return b;
-}
-
-ItemBox enemybox(const Level &l, const ObjProps &props, int i)
-{
-    const size_t k = size_t(i), t = l.enemytype[k];
-    return {l.enemyx[k], l.enemyy[k], props.enemywidth[t], props.enemyheight[t], props.enemyleft[t],
-            props.enemyup[t]};
-}
 
 int levelmaxx(const Level &l)
 {
@@ -61,7 +38,7 @@ void levelpress(EditorState &s, int px, int py)
 
     int hitobj = -1, hitenemy = -1;
     for (int i = 0; i < l.objcount; ++i)
-        if (objectbox(l, s.props, i).contains(bx, by))
+        if (objbox(l, s.props, i).contains(bx, by))
             hitobj = i;
     for (int i = 0; i < l.enemycount; ++i)
         if (enemybox(l, s.props, i).contains(bx, by))
@@ -90,11 +67,11 @@ void leveldrag(EditorState &s, int px, int py)
     const int bx = block(px) + l.lvlscrollx, by = block(py) + l.lvlscrolly;
     const int nx = std::min(std::max(bx + s.grabx, 0), levelmaxx(l));
     const int ny = std::min(std::max(by + s.graby, 0), levelmaxy(l));
-    ItemBox b;
+    ObjBox b;
     if (objects) {
         l.objx[l.selobj] = uint8_t(nx);
         l.objy[l.selobj] = uint8_t(ny);
-        b = objectbox(l, s.props, l.selobj);
+        b = objbox(l, s.props, l.selobj);
     } else {
         l.enemyx[l.selenemy] = uint8_t(nx);
         l.enemyy[l.selenemy] = uint8_t(ny);

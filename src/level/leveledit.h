@@ -8,19 +8,6 @@ namespace quib {
 
 struct EditorState;
 struct Level;
-struct ObjProps;
-
-// The blocks an item covers, inclusive: columns x - left .. x + width - 1,
-// rows y - up .. y + height - 1. An item of width or height 0 covers nothing.
-struct ItemBox {
-    int x = 0, y = 0, width = 0, height = 0, left = 0, up = 0;
-    bool contains(int bx, int by) const
-    {
-        return bx >= x - left && bx <= x + width - 1 && by >= y - up && by <= y + height - 1;
-    }
-};
-ItemBox objectbox(const Level &lvl, const ObjProps &props, int i);
-ItemBox enemybox(const Level &lvl, const ObjProps &props, int i);
 
 // Where an item may stand: a horizontal area is 256 columns of 27 rows, a
 // vertical one 16 columns of 241 rows.

@@ -16,24 +16,17 @@ void readenemies(Level &lvl, const RomFile &rom)
     // Object set 0 has no enemies: its areas load with none.
     if (lvl.lvlobjset == 0)
         return;
-    int64_t q = int64_t(lvl.lvlenmpos) + 1; // past the leading byte
     while (lvl.enemycount < maxrecords) {
-        const uint8_t type = rom.readbyte(q);
-        if (type == streamend)
+        const EnemyBytes b = readenemybytes(rom, enemyrecordpos(lvl.lvlenmpos, lvl.enemycount));
+        if (b[0] == streamend)
             break;
-        const size_t i = size_t(lvl.enemycount++);
-        lvl.enemytype[i] = type;
-        lvl.enemyx[i] = rom.readbyte(q + 1);
-        lvl.enemyy[i] = rom.readbyte(q + 2);
-        q += 3;
+        setenemyrecord(lvl, lvl.enemycount++, decodeenemy(b));
     }
 }
 
 void readobjects(Level &lvl, const RomFile &rom, const ObjProps &props)
 {
-    for (int k = 0; k < hdrsize; ++k)
-        lvl.lvlhdr[size_t(k)] = rom.readbyte(int64_t(lvl.lvlobjpos) + k);
-
+    lvl.lvlhdr = readheader(rom, lvl.lvlobjpos);
     lvl.objcount = 0;
     lvl.objy.fill(0);
     lvl.objbank.fill(0);
@@ -41,31 +34,17 @@ void readobjects(Level &lvl, const RomFile &rom, const ObjProps &props)
     lvl.objtype.fill(0);
     lvl.obj4.fill(false);
     lvl.objlen.fill(0);
-    // Whether a record has a length byte is not marked in the stream: the
-    // object set, bank and type decide it.
+    lvl.objraw.fill(ObjBytes{});
+    const bool vertical = lvl.vertical();
     int64_t q = int64_t(lvl.lvlobjpos) + hdrsize;
     while (lvl.objcount < maxrecords) {
-        const uint8_t b0 = rom.readbyte(q);
-        if (b0 == streamend)
+        const ObjBytes raw = readobjbytes(rom, q, props, lvl.lvlobjset);
+        if (raw.size == 0)
             break;
-        const size_t i = size_t(lvl.objcount++);
-        lvl.objy[i] = recordrow(b0);
-        lvl.objbank[i] = recordbank(b0);
-        lvl.objx[i] = rom.readbyte(q + 1);
-        lvl.objtype[i] = rom.readbyte(q + 2);
-        q += 3;
-        if (props.four(lvl.lvlobjset, lvl.objbank[i], lvl.objtype[i])) {
-            lvl.obj4[i] = true;
-            lvl.objlen[i] = rom.readbyte(q);
-            q += 1;
-        }
+        lvl.objraw[size_t(lvl.objcount)] = raw;
+        setobjrecord(lvl, lvl.objcount++, decodeobj(raw, vertical));
+        q += raw.size;
     }
-
-    if (lvl.vertical())
-        for (size_t i = 0; i < size_t(lvl.objcount); ++i) {
-            lvl.objy[i] = verticalrow(lvl.objx[i], lvl.objy[i]);
-            lvl.objx[i] = verticalcol(lvl.objx[i]);
-        }
 }
 
 QString leveltitle(const WorldMap &map, int world)
@@ -112,12 +91,12 @@ void loadlevel(EditorState &s)
 
 LinkedArea linkedarea(const Level &lvl)
 {
-    const auto &h = lvl.lvlhdr;
+    const HdrLink link = hdrlink(lvl.lvlhdr);
     LinkedArea a;
-    a.objset = h[6] & 0x0F;
-    a.objpos = int32_t(rom::ptrtooffset(uint16_t(h[0] | h[1] << 8), rom::objadder(a.objset)));
-    a.enmpos = int32_t(rom::ptrtooffset(uint16_t(h[2] | h[3] << 8), rom::enemydataadder));
-    a.haslink = (h[0] | h[1] | h[2] | h[3]) != 0;
+    a.objset = link.objset;
+    a.objpos = int32_t(rom::ptrtooffset(link.objptr, rom::objadder(link.objset)));
+    a.enmpos = int32_t(rom::ptrtooffset(link.enmptr, rom::enemydataadder));
+    a.haslink = link.any();
     return a;
 }
 

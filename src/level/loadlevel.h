@@ -1,6 +1,8 @@
 #pragma once
-// Loading a level area into the current-area state (see level/level.h for
+// Loading a level area into the current-area state (see level/records.h for
 // the stream formats).
+#include "level/records.h"
+
 #include <QString>
 #include <cstdint>
 
@@ -11,24 +13,6 @@ struct Level;
 struct ObjProps;
 struct WorldMap;
 class RomFile;
-
-// ---- Stream records ---------------------------------------------------------
-constexpr int hdrsize = 9;          // header bytes before the first object record
-constexpr uint8_t streamend = 0xFF; // first byte of the record that ends a stream
-constexpr int maxrecords = 255;     // objects or enemies read from one stream at most
-
-// Object record byte 0: bank in bits 5..7, row in bits 0..4.
-constexpr uint8_t recordbank(uint8_t b0) { return uint8_t(b0 >> 5); }
-constexpr uint8_t recordrow(uint8_t b0) { return uint8_t(b0 & 0x1F); }
-// Column byte of a record in a vertical area: screen in the high nibble,
-// column 0..15 in the low one; a screen is 15 rows. The absolute row is cut
-// at 255 (rows 16..31 of screen 15 have no place in a byte).
-constexpr uint8_t verticalcol(uint8_t colbyte) { return uint8_t(colbyte & 0x0F); }
-constexpr uint8_t verticalrow(uint8_t colbyte, uint8_t row)
-{
-    const int y = (colbyte >> 4) * 15 + row;
-    return uint8_t(y > 255 ? 255 : y);
-}
 
 // ---- Loading ----------------------------------------------------------------
 // Reads the area at s.level.lvlobjpos / lvlenmpos of object set lvlobjset
@@ -42,7 +26,8 @@ void loadlevel(EditorState &s);
 // their part of `lvl` first and stop at the end marker or after 255 records.
 void readenemies(Level &lvl, const RomFile &rom);
 // Header and objects, record lengths by props.is4byte of lvl.lvlobjset;
-// objects of a vertical area are converted to absolute rows.
+// objects of a vertical area are converted to absolute rows. The bytes of
+// every record are kept in lvl.objraw.
 void readobjects(Level &lvl, const RomFile &rom, const ObjProps &props);
 
 // "Quib editor -- World 3", or "Quib editor -- World 3-4" when the map
@@ -50,9 +35,8 @@ void readobjects(Level &lvl, const RomFile &rom, const ObjProps &props);
 QString leveltitle(const WorldMap &map, int world);
 
 // ---- Linked area ------------------------------------------------------------
-// Header bytes 0..1 and 2..3 are the CPU pointers of the linked area's object
-// and enemy streams, byte 6 bits 0..3 its object set. All four pointer bytes
-// zero means there is no linked area.
+// The header's link (hdrlink) as file offsets. All four pointer bytes zero
+// means there is no linked area.
 struct LinkedArea {
     int32_t objpos = 0;
     int32_t enmpos = 0;

@@ -3,6 +3,7 @@
 #include "editor/editorstate.h"
 #include "graphics/blit.h"
 #include "level/loadlevel.h"
+#include "level/objbox.h"
 
 #include <algorithm>
 
@@ -64,8 +65,10 @@ namespace {
 
 // Brings the item's blocks into the view: its middle column to view column
 // 8 and its middle row to view row 7 when it reaches outside.
-void showitem(Level &l, int x, int y, int w, int h, int left, int top, bool vertical)
+void showitem(Level &l, const ObjBox &box, bool vertical)
 {
+    const int x = box.x, y = box.y, w = box.width, h = box.height;
+    const int left = box.firstcol(), top = box.firstrow();
     if (x + w >= l.lvlscrollx + 17 || left < l.lvlscrollx)
         l.lvlscrollx = int16_t((x + left + w) / 2 - 8);
     if (y + h >= l.lvlscrolly + 16 || top < l.lvlscrolly)
@@ -88,14 +91,8 @@ void showobj(EditorState &s)
     Level &l = s.level;
     if (l.objcount == 0)
         return; // nothing selected to show
-    const size_t i = l.selobj;
-    const int x = l.objx[i], y = l.objy[i];
-    const int set = l.lvlobjset, b = l.objbank[i], t = l.objtype[i];
-    if (l.obj4[i])
-        showitem(l, x, y, l.objlen[i] + 1, t & 0x0F, x, y, l.vertical());
-    else
-        showitem(l, x, y, s.props.width(set, b, t), s.props.height(set, b, t), x - s.props.left(set, b, t),
-                 y - s.props.up(set, b, t), l.vertical());
+    const ObjBox box = objbox(l, s.props, l.selobj);
+    showitem(l, box, l.vertical());
 }
 
 void showenemy(EditorState &s)
@@ -103,11 +100,8 @@ void showenemy(EditorState &s)
     Level &l = s.level;
     if (l.enemycount == 0)
         return;
-    const size_t i = l.selenemy;
-    const int x = l.enemyx[i], y = l.enemyy[i], t = l.enemytype[i];
     // Enemies keep the horizontal bounds, also in vertical areas.
-    showitem(l, x, y, s.props.enemywidth[size_t(t)], s.props.enemyheight[size_t(t)], x - s.props.enemyleft[size_t(t)],
-             y - s.props.enemyup[size_t(t)], false);
+    showitem(l, enemybox(l, s.props, l.selenemy), false);
 }
 
 } // namespace quib

@@ -3,6 +3,7 @@
 #include "editor/editorstate.h"
 #include "editor/romfile.h"
 #include "editor/romlayout.h"
+#include "worldmap/maprecords.h"
 
 #include <algorithm>
 
@@ -10,17 +11,8 @@ namespace quib {
 
 int readmaptiles(WorldMap &map, const RomFile &rom, int world)
 {
-    // Data that runs on past eight screens without its end marker stops at
-    // the end of the eighth: nothing is stored outside maptiles.
-    const int64_t start = rom::mapdatapos_of(world);
-    constexpr int room = maxscreens * screenbytes;
-    for (int k = 0; k < room; ++k) {
-        const uint8_t b = rom.readbyte(start + k);
-        if (b == 0xFF)
-            return k + 1;
-        map.maptiles[(k / 16) % maprows][(k % 16) + 16 * (k / screenbytes)] = b;
-    }
-    return rom.readbyte(start + room) == 0xFF ? room + 1 : room;
+    return walkmaptiles(rom, rom::mapdatapos_of(world),
+                        [&](int64_t, uint8_t tile, int row, int col) { map.maptiles[row][col] = tile; });
 }
 
 void readmapsprites(WorldMap &map, const RomFile &rom, int world)
@@ -33,9 +25,7 @@ void readmapsprites(WorldMap &map, const RomFile &rom, int world)
         map.spritem = {};
         return;
     }
-    int64_t table[rom::mapspritefields + 1];
-    for (int k = 1; k <= rom::mapspritefields; ++k)
-        table[k] = rom::ptrtooffset(rom.readword(rom::mapspriteptrpos(k, world)), rom::mapdataadder);
+    const std::array<int64_t, 6> table = mapspritetables(rom, world);
     for (int j = 0; j < rom::mapspritecount; ++j) {
         map.spry[size_t(j)] = rom.readbyte(table[1] + j);
         map.sprx[size_t(j)] = int16_t(rom.readbyte(table[2] + j) * 256 + rom.readbyte(table[3] + j));
@@ -47,22 +37,10 @@ void readmapsprites(WorldMap &map, const RomFile &rom, int world)
 void readmapptrs(WorldMap &map, const RomFile &rom, int world)
 {
     const int64_t base = rom::mapptrpos_of(world);
-    int n = rom.readbyte(base);
-    if (n == 35)
-        n = 41;
+    const int n = ptrcountof(rom.readbyte(base));
     map.ptrcount = n;
-    for (int i = 0; i < n; ++i) {
-        const uint8_t b = rom.readbyte(base + 1 + i);
-        // A row nibble of 0 or 1 would be above the map: keep such an entry
-        // on row 0 so drawing and saving stay in range.
-        map.ptrrow[size_t(i)] = uint8_t(b / 16 >= 2 ? b / 16 - 2 : 0);
-        map.ptrrawrow[size_t(i)] = uint8_t(b / 16 >= 2 ? 0xFF : b / 16);
-        map.ptrobjset[size_t(i)] = b % 16;
-        map.ptrcol[size_t(i)] = rom.readbyte(base + 1 + n + i);
-        map.ptrenmpos[size_t(i)] = int32_t(rom::ptrtooffset(rom.readword(base + 1 + 2 * n + 2 * i), rom::enemydataadder));
-        map.ptrobjpos[size_t(i)] =
-            int32_t(rom::ptrtooffset(rom.readword(base + 1 + 4 * n + 2 * i), rom::objadder(b % 16)));
-    }
+    for (int i = 0; i < n; ++i)
+        setmapptr(map, i, decodeptr(readptrbytes(rom, base, n, i)));
     map.selptr = 0;
 }
 

@@ -3,33 +3,23 @@
 #include "editor/editorstate.h"
 #include "editor/romfile.h"
 #include "editor/romlayout.h"
-
-#include <utility>
+#include "worldmap/maprecords.h"
 
 namespace quib {
 
 void savemap(RomFile &rom, const EditorState &s)
 {
     const WorldMap &map = s.map;
-    const int64_t start = rom::mapdatapos_of(s.curworld);
-    // Walk the data as loadmap read it, and stop where it stopped: at the end
-    // marker, or after eight screens when there is none.
-    for (int k = 0; k <= maxscreens * screenbytes; ++k) {
-        const int64_t p = start + k;
-        if (rom.readbyte(p) == 0xFF) {
-            rom.writebyte(p, 0xFF);
-            break;
-        }
-        if (k == maxscreens * screenbytes)
-            break;
-        const uint8_t tile = map.maptiles[(k / 16) % maprows][(k % 16) + 16 * (k / screenbytes)];
-        rom.writebyte(p, tile == 0xFF ? 0xFE : tile);
-    }
+    // Over the bytes loadmap read, and no further: the end marker stays
+    // where it is, and a tile 0xFF is written as 0xFE so the data can't end
+    // early.
+    walkmaptiles(rom, rom::mapdatapos_of(s.curworld), [&](int64_t p, uint8_t, int row, int col) {
+        const uint8_t tile = map.maptiles[row][col];
+        rom.writebyte(p, tile == mapend ? 0xFE : tile);
+    });
     if (s.curworld >= 9)
         return;
-    int64_t table[rom::mapspritefields + 1];
-    for (int k = 1; k <= rom::mapspritefields; ++k)
-        table[k] = rom::ptrtooffset(rom.readword(rom::mapspriteptrpos(k, s.curworld)), rom::mapdataadder);
+    const std::array<int64_t, 6> table = mapspritetables(rom, s.curworld);
     for (int j = 0; j < rom::mapspritecount; ++j) {
         const size_t i = size_t(j);
         rom.writebyte(table[1] + j, map.spry[i]);
@@ -44,6 +34,9 @@ void savemapptrs(RomFile &rom, EditorState &s)
 {
     WorldMap &map = s.map;
     const int n = map.ptrcount;
+    // Screen, then row, then column within the screen. An exchange sort, not
+    // a stable one: the order it leaves pointers with equal keys in is the
+    // order they are stored in, so it is kept as it is.
     auto key = [&](int i) {
         const int col = map.ptrcol[size_t(i)];
         return 10000 * (col / 16) + 100 * map.ptrrow[size_t(i)] + col % 16;
@@ -51,23 +44,13 @@ void savemapptrs(RomFile &rom, EditorState &s)
     for (int i = 0; i < n; ++i)
         for (int j = i + 1; j < n; ++j)
             if (key(i) > key(j)) {
-                const size_t a = size_t(i), b = size_t(j);
-                std::swap(map.ptrrow[a], map.ptrrow[b]);
-                std::swap(map.ptrrawrow[a], map.ptrrawrow[b]);
-                std::swap(map.ptrcol[a], map.ptrcol[b]);
-                std::swap(map.ptrobjset[a], map.ptrobjset[b]);
-                std::swap(map.ptrenmpos[a], map.ptrenmpos[b]);
-                std::swap(map.ptrobjpos[a], map.ptrobjpos[b]);
+                const MapPtr a = mapptr(map, i);
+                setmapptr(map, i, mapptr(map, j));
+                setmapptr(map, j, a);
             }
     const int64_t base = rom::mapptrpos_of(s.curworld);
-    for (int i = 0; i < n; ++i) {
-        const size_t e = size_t(i);
-        const int nibble = map.ptrrawrow[e] < 2 && map.ptrrow[e] == 0 ? map.ptrrawrow[e] : map.ptrrow[e] + 2;
-        rom.writebyte(base + 1 + i, uint8_t(16 * nibble + (map.ptrobjset[e] & 15)));
-        rom.writebyte(base + 1 + n + i, map.ptrcol[e]);
-        rom.writeword(base + 1 + 2 * n + 2 * i, rom::offsettoptr(map.ptrenmpos[e], rom::enemydataadder));
-        rom.writeword(base + 1 + 4 * n + 2 * i, rom::offsettoptr(map.ptrobjpos[e], rom::objadder(map.ptrobjset[e])));
-    }
+    for (int i = 0; i < n; ++i)
+        writeptrbytes(rom, base, n, i, encodeptr(mapptr(map, i)));
 }
 
 bool savemapmodes(EditorState &s, QString *error)

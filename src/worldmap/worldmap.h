@@ -1,22 +1,6 @@
 #pragma once
-// The world map of the current world: its tiles, pointers and sprites.
-//
-// Map tile data in the ROM (world w from mapdatapos[w]): screens of 144 bytes,
-// 9 rows of 16 tile bytes from the top, screens left to right, ended by one
-// 0xFF. Byte k is row (k / 16) % 9, column (k % 16) + 16 (k / 144). A world
-// has one to eight screens.
-//
-// Map pointer table (world w at base = mapptrpos[w], n pointers):
-//   base              1 byte   n (a stored 35 is read as 41)
-//   base + 1 + i      n bytes  high nibble: map row + 2; low nibble: object set
-//                              (world 9: destination world - 1)
-//   base + 1 + n + i  n bytes  map column, 16 * screen + column in the screen
-//   base + 1 + 2n + 2i n words enemy data pointer (file offset = word + 0x10)
-//   base + 1 + 4n + 2i n words object data pointer (+ 0x10 + objsetbase[set])
-//
-// Map sprites (worlds 1..8): five 9-byte tables, one per field, each reached
-// through a map data pointer at 0x16010 + 16 k + 2 (w - 1), k = 1..5:
-// Y, X high byte, X low byte, type (0 none, 1..16 a figure), item given.
+// The world map of the current world: its tiles, pointers and sprites. The
+// ROM formats of all three are described in worldmap/maprecords.h.
 #include <array>
 #include <cstdint>
 
@@ -42,8 +26,7 @@ struct MapDocument {
     std::array<int32_t, 256> ptrenmpos{};
     std::array<int32_t, 256> ptrobjpos{};
     // The row nibble as stored when it was 0 or 1 (a row above the map, shown
-    // on row 0), else 0xFF. Saving writes it back unchanged until the
-    // pointer's row is edited, so an untouched odd byte stays as it was.
+    // on row 0), else 0xFF: see MapPtr in worldmap/maprecords.h.
     std::array<uint8_t, 256> ptrrawrow{};
 
     // The nine map sprites.

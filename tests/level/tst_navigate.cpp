@@ -51,7 +51,8 @@ class TestNavigate : public QObject {
             a1.push_back(b);
         img.putbytes(area1, a1);
         Bytes a2 = header(area1, enemies1, 1, vertical2);
-        for (uint8_t b : Bytes{0x02, 0x35, 0x01, 0xFF})
+        // column 5 row 47, and a record of screen 1 with stored row 17
+        for (uint8_t b : Bytes{0x02, 0x35, 0x01, 0x11, 0x12, 0x01, 0xFF})
             a2.push_back(b);
         img.putbytes(area2, a2);
         img.putbytes(enemies1, {0x01, 0x10, 0x05, 0x18, 0x11, 0x03, 0x18, 0x12, 0x03, 0x19, 0x13, 0x01, 0x18, 0xFF});
@@ -117,6 +118,18 @@ private slots:
         l.objx[0] = 250;
         showobj(s);
         QCOMPARE(int(l.lvlscrollx), 240);
+        // Rows alike: type 4 covers rows 10..14, the last one shown; type 5
+        // reaches row 15, below the view.
+        l.objx[0] = 20;
+        l.objlen[0] = 0;
+        l.objy[0] = 10;
+        l.lvlscrolly = 0;
+        l.objtype[0] = 0x04;
+        showobj(s);
+        QCOMPARE(int(l.lvlscrolly), 0);
+        l.objtype[0] = 0x05;
+        showobj(s);
+        QCOMPARE(int(l.lvlscrolly), (10 + 10 + 6) / 2 - 7);
     }
 
     void linkedareas()
@@ -201,18 +214,27 @@ private slots:
         QCOMPARE(int(s.level.enemyx[0]), 1); // the sorted order stays in memory
 
         // The vertical area: column 5, row 47 is written as 0x35 and row 2,
-        // and shows as column 5, row 47 again; no enemies, nothing written there.
+        // and shows as column 5, row 47 again; no enemies, nothing written
+        // there. The record stored with row 17 of screen 1 (row 32, which
+        // would be stored as screen 2, row 2) goes back as it was read
+        // until it is moved.
         QVERIFY(nextarea(s));
         const QByteArray before2 = testutil::readfile(rompath);
         QVERIFY(savelevelmodes(s, nullptr));
         QCOMPARE(testutil::readfile(rompath), before2);
         QCOMPARE(int(s.level.objx[0]), 5);
         QCOMPARE(int(s.level.objy[0]), 47);
+        QCOMPARE(int(s.level.objy[1]), 32);
         s.level.objy[0] = 48;
         QVERIFY(savelevelmodes(s, nullptr));
-        RomFile rom(rompath);
-        QCOMPARE(int(rom.readbyte(area2 + 9)), 3);
-        QCOMPARE(int(rom.readbyte(area2 + 10)), 0x35);
+        QByteArray expected2 = before2;
+        expected2[int(area2 + 9)] = 3;
+        QCOMPARE(testutil::readfile(rompath), expected2);
+        s.level.objy[1] = 33;
+        QVERIFY(savelevelmodes(s, nullptr));
+        expected2[int(area2 + 12)] = 0x03;
+        expected2[int(area2 + 13)] = 0x22;
+        QCOMPARE(testutil::readfile(rompath), expected2);
     }
 
     // A failed save leaves the enemies in the order they had.

@@ -211,6 +211,66 @@ private slots:
         QCOMPARE(rom.readword(base + 1 + 4 * 3 + 0), uint16_t(0xA123));
     }
 
+    // Pointers with equal keys (on the same square) are not kept in their
+    // order by the exchange sort: behind a pointer with a greater key they
+    // come out reversed. A table already in order is left as it is.
+    void pointersortequalkeys()
+    {
+        EditorState s;
+        start(s, 3);
+        s.map.ptrcount = 4;
+        const uint8_t cols[4] = {0x14, 0x05, 0x05, 0x02}, rows[4] = {0, 3, 3, 1};
+        for (int i = 0; i < 4; ++i) {
+            s.map.ptrcol[size_t(i)] = cols[i];
+            s.map.ptrrow[size_t(i)] = rows[i];
+            s.map.ptrobjset[size_t(i)] = 1;
+            s.map.ptrenmpos[size_t(i)] = 0xC110 + i; // tells them apart
+        }
+        QVERIFY(savemapmodes(s, nullptr));
+        RomFile rom(rompath);
+        const int64_t base = rom::mapptrpos[2];
+        const uint16_t order[4] = {0xC103, 0xC102, 0xC101, 0xC100};
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(rom.readword(base + 1 + 2 * 4 + 2 * i), order[i]);
+        rom.close();
+        const QByteArray saved = testutil::readfile(rompath);
+        QVERIFY(savemapmodes(s, nullptr));
+        QCOMPARE(testutil::readfile(rompath), saved);
+    }
+
+    // A stored count of 35 reads as 41 entries laid out for 41: Save writes
+    // the 41 entries at those places and leaves the count byte 35, so the
+    // table reads back the same.
+    void count35()
+    {
+        demo::RomImage img = demo::builddemorom();
+        const int64_t base = rom::mapptrpos[2];
+        const int n = 41;
+        img.put(base, 35);
+        for (int i = 0; i < n; ++i) {
+            img.put(base + 1 + i, uint8_t(16 * (i % 9 + 2) + 1));
+            img.put(base + 1 + n + i, uint8_t(16 * (i / 9)));
+            img.putword(base + 1 + 2 * n + 2 * i, uint16_t(0xC100 + i));
+            img.putword(base + 1 + 4 * n + 2 * i, uint16_t(0xA000 + i));
+        }
+        QVERIFY(img.save(rompath));
+        EditorState s;
+        s.romfile = rompath;
+        Settings settings;
+        settings.startmap = 3;
+        runstartup(s, settings, nullptr);
+        QCOMPARE(s.map.ptrcount, 41);
+        const QByteArray before = testutil::readfile(rompath);
+        QVERIFY(savemapmodes(s, nullptr));
+        QCOMPARE(testutil::readfile(rompath), before);
+        s.map.ptrenmpos[40] = 0xC210;
+        QVERIFY(savemapmodes(s, nullptr));
+        QByteArray expected = before;
+        expected[int(base + 1 + 2 * n + 2 * 40)] = char(0x00);
+        expected[int(base + 1 + 2 * n + 2 * 40 + 1)] = char(0xC2);
+        QCOMPARE(testutil::readfile(rompath), expected);
+    }
+
     // A pointer stored with a row nibble above the map (0 or 1) shows on
     // row 0 and is written back unchanged, unless its row is edited.
     void oddrownibble()
