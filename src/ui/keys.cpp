@@ -13,6 +13,9 @@ namespace quib {
 std::optional<Key> keyfromevent(const QKeyEvent &e)
 {
     const bool keypad = e.modifiers() & Qt::KeypadModifier;
+    // Ctrl or Alt with a letter is a menu shortcut, never the letter's command.
+    if (e.key() >= Qt::Key_A && e.key() <= Qt::Key_Z && (e.modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+        return std::nullopt;
     switch (e.key()) {
     case Qt::Key_Left: return Key::Left;
     case Qt::Key_Right: return Key::Right;
