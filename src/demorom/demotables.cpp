@@ -1,6 +1,7 @@
 #include "demorom/demotables.h"
 
 #include "editor/romlayout.h"
+#include "graphics/pictures.h"
 
 namespace quib::demo {
 
@@ -33,6 +34,12 @@ void putgametables(RomImage &rom)
     rom.put(rom::startstatus, startstatus);
     for (int k = 0; k < rom::lvlmusicoptions; ++k)
         rom.put(rom::lvlmusicset + k, musicset[k]);
+
+    // Object set 0's enemy groups 2 and 3 colour nothing on the maps; they
+    // repeat the map sprites' group so that the palette editor shows colours there too.
+    const std::array<uint8_t, 16> sprites = pictures::mapspritegroup();
+    for (int g = 2; g < 4; ++g)
+        rom.putbytes(rom::enmpalgroup(0, g), std::vector<uint8_t>(sprites.begin(), sprites.end()));
 }
 
 } // namespace quib::demo
