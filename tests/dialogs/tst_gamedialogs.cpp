@@ -252,7 +252,7 @@ private slots:
         const int mapgroup = romat(rom::mappalettepos(1)) & 15;
         QVERIFY(mapgroup < 8);
         const bool opened = withdialog<EditMapPal>(w, Qt::Key_P, [&](EditMapPal &d) {
-            QCOMPARE(d.objset(), objset == 14 ? 3 : objset);
+            QCOMPARE(d.objset(), objset);
             QCOMPARE(d.levelgroup(), 3);
             QCOMPARE(d.enemygroup(), 3);
             click(child<LvlView>(d, "nesColors"), 16 * 6, 16); // 0x16
@@ -264,6 +264,10 @@ private slots:
         QVERIFY(opened);
         QCOMPARE(int(s.editmode), 2);
         QCOMPAREROM(rompath, with({{rom::palgroup(0, mapgroup), 0x16}}));
+        // Levels of object set 14 are coloured from set 3's record, and the dialog opens there.
+        s.level.lvlobjset = 14;
+        QVERIFY(withdialog<EditMapPal>(w, Qt::Key_P, [&](EditMapPal &d) { QCOMPARE(d.objset(), 3); }));
+        s.level.lvlobjset = objset;
         QTest::keyClick(&w, Qt::Key_Escape);
         QCOMPARE(int(s.editmode), 1);
         QCOMPARE(int(s.gfx.mapcache[0]), 0x16);
