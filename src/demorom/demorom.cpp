@@ -2,6 +2,7 @@
 
 #include "demorom/demolevels.h"
 #include "demorom/demomapprops.h"
+#include "demorom/demotables.h"
 #include "demorom/demoworlds.h"
 #include "editor/romlayout.h"
 #include "graphics/pictures.h"
@@ -120,6 +121,7 @@ RomImage builddemorom()
     putmapsprites(rom);
     putstartpoints(rom);
     putmapproperties(rom);
+    putgametables(rom);
     return rom;
 }
 

@@ -143,4 +143,24 @@ constexpr int64_t returnmusicpos(int entry) { return returnmusic + entry; }
 // whatever enemy pointer led to them: its leading byte is here.
 constexpr int64_t objset7enemies = 0xC043;
 
+// ---- Game settings ----------------------------------------------------------
+// Single bytes and small tables that the game reads when a game or a level
+// starts.
+//   starttimes + k      4 bytes   level timer values: k = 0..2 the three
+//                                 ordinary ones, k = 3 the one used for
+//                                 infinite time; in hundreds of timer units
+//   startlives          1 byte    lives at the start of a game, minus 1
+//   maxstartlives       1 byte    most lives the start screen allows, minus 1
+//   startworld          1 byte    world a new game starts in, minus 1
+//   startstatus         1 byte    the hero's power-up state at the start, 0..8
+//   lvlmusicset + k     16 bytes  music number of level music option k + 1
+constexpr int64_t starttimes = 0x3D7B8;
+constexpr int starttimecount = 4;
+constexpr int64_t startlives = 0x308E1;
+constexpr int64_t maxstartlives = 0x35062;
+constexpr int64_t startworld = 0x30CC3;
+constexpr int64_t startstatus = 0x30CCC;
+constexpr int64_t lvlmusicset = 0x3D7BC;
+constexpr int lvlmusicoptions = 16;
+
 } // namespace quib::rom

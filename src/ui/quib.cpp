@@ -1,5 +1,9 @@
 #include "ui/quib.h"
 
+#include "dialogs/editlvlmusic.h"
+#include "dialogs/editmappal.h"
+#include "dialogs/editstarttime.h"
+#include "dialogs/editstatus.h"
 #include "editor/romfile.h"
 #include "editor/settings.h"
 #include "editor/startup.h"
@@ -179,6 +183,14 @@ void QuibWindow::buildmenus()
     editmapproperties_ = other->addAction(QStringLiteral("Edit &world map properties ..."),
                                           QKeySequence(Qt::CTRL | Qt::Key_W), this, &QuibWindow::editmapproperties);
     editmapproperties_->setObjectName(QStringLiteral("editmapproperties"));
+    other->addAction(QStringLiteral("Edit &color palettes ..."), QKeySequence(Qt::CTRL | Qt::Key_P), this,
+                     &QuibWindow::editmappalettes)->setObjectName(QStringLiteral("editmappalettes"));
+    other->addAction(QStringLiteral("Edit starting &time for levels ..."), QKeySequence(Qt::CTRL | Qt::Key_T), this,
+                     &QuibWindow::editstartingtime)->setObjectName(QStringLiteral("editstartingtime"));
+    other->addAction(QStringLiteral("Edit starting &status ..."), QKeySequence(Qt::CTRL | Qt::Key_A), this,
+                     &QuibWindow::editstartingstatus)->setObjectName(QStringLiteral("editstartingstatus"));
+    other->addAction(QStringLiteral("Edit level &music set ..."), QKeySequence(Qt::CTRL | Qt::Key_M), this,
+                     &QuibWindow::editlvlmusicset)->setObjectName(QStringLiteral("EditLvlMusicSet"));
 
     about_ = menuBar()->addAction(QStringLiteral("&About"), this, &QuibWindow::about);
     about_->setObjectName(QStringLiteral("about"));
@@ -360,6 +372,35 @@ void QuibWindow::editmapproperties()
             maptool_->refresh();
         doc_.viewchanged();
     }
+}
+
+void QuibWindow::editmappalettes()
+{
+    EditMapPal dialog(state_, this, lvl_->zoom());
+    if (dialog.exec() == QDialog::Accepted) {
+        if (maptool_)
+            maptool_->refresh();
+        doc_.viewchanged();
+    }
+}
+
+void QuibWindow::editstartingtime()
+{
+    EditStartTime dialog(state_, this);
+    dialog.exec();
+}
+
+void QuibWindow::editstartingstatus()
+{
+    EditStatus dialog(state_, this);
+    if (dialog.exec() == QDialog::Accepted)
+        doc_.viewchanged();
+}
+
+void QuibWindow::editlvlmusicset()
+{
+    EditLvlMusic dialog(state_, this);
+    dialog.exec();
 }
 
 void QuibWindow::usemapobjtb()

@@ -90,6 +90,10 @@ private:
     void showtoolbox(bool show);
     void placetoolbox();
     void editmapproperties();
+    void editmappalettes();
+    void editstartingtime();
+    void editstartingstatus();
+    void editlvlmusicset();
     void editpointer();
     void enterlevelM();
     void exitlevelM();

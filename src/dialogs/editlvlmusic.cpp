@@ -1,0 +1,107 @@
+#include "dialogs/editlvlmusic.h"
+
+#include "editor/editorstate.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+namespace quib {
+
+EditLvlMusic::EditLvlMusic(EditorState &state, QWidget *parent) : QDialog(parent), state_(state)
+{
+    setObjectName(QStringLiteral("EditLvlMusic"));
+    setWindowTitle(QStringLiteral("Edit level music set"));
+    setModal(true);
+
+    optionlabel_ = new QLabel(this);
+    optionlabel_->setObjectName(QStringLiteral("optionLabel"));
+    optionbar_ = new QScrollBar(Qt::Horizontal, this);
+    optionbar_->setObjectName(QStringLiteral("optionBar"));
+    optionbar_->setRange(1, rom::lvlmusicoptions);
+    optionbar_->setPageStep(1);
+    optionbar_->setMinimumWidth(240);
+
+    musiclist_ = new QListWidget(this);
+    musiclist_->setObjectName(QStringLiteral("musicList"));
+    musiclist_->setSelectionMode(QAbstractItemView::SingleSelection);
+    setlist_ = new QListWidget(this);
+    setlist_->setObjectName(QStringLiteral("setList"));
+    setlist_->setSelectionMode(QAbstractItemView::SingleSelection);
+
+    auto *lists = new QGridLayout;
+    lists->addWidget(new QLabel(QStringLiteral("Music for this option:"), this), 0, 0);
+    lists->addWidget(musiclist_, 1, 0);
+    lists->addWidget(new QLabel(QStringLiteral("Current set:"), this), 0, 1);
+    lists->addWidget(setlist_, 1, 1);
+
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(optionlabel_);
+    layout->addWidget(optionbar_);
+    layout->addLayout(lists);
+    layout->addWidget(buttons);
+
+    readmusicset(state_.romfile, set_);
+    dolistboxes();
+    setvalues(1);
+
+    connect(optionbar_, &QScrollBar::valueChanged, this, [this](int k) {
+        if (!setting_)
+            setvalues(k);
+    });
+    connect(musiclist_, &QListWidget::currentRowChanged, this, &EditLvlMusic::musicpicked);
+    connect(buttons, &QDialogButtonBox::accepted, this, &EditLvlMusic::OK_Click);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+}
+
+int EditLvlMusic::option() const
+{
+    return optionbar_->value();
+}
+
+void EditLvlMusic::dolistboxes()
+{
+    musiclist_->clear();
+    for (const QString &name : state_.names.musicnames)
+        musiclist_->addItem(name);
+    setlist_->clear();
+    for (const uint8_t music : set_)
+        setlist_->addItem(state_.names.musicnames[music]);
+}
+
+void EditLvlMusic::setvalues(int option)
+{
+    setting_ = true;
+    optionlabel_->setText(optionlabel(option));
+    optionbar_->setValue(option);
+    musiclist_->setCurrentRow(set_[size_t(option - 1)]);
+    musiclist_->scrollToItem(musiclist_->currentItem());
+    setting_ = false;
+}
+
+void EditLvlMusic::musicpicked(int music)
+{
+    if (setting_ || music < 0 || music > 255)
+        return;
+    const size_t k = size_t(option() - 1);
+    set_[k] = uint8_t(music);
+    setlist_->item(int(k))->setText(state_.names.musicnames[size_t(music)]);
+}
+
+void EditLvlMusic::OK_Click()
+{
+    QString error;
+    if (!writemusicset(state_.romfile, set_, &error)) {
+        QMessageBox::warning(this, windowTitle(), QStringLiteral("The level music set was not saved.\n\n") + error);
+        return;
+    }
+    accept();
+}
+
+} // namespace quib

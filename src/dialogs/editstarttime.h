@@ -1,0 +1,31 @@
+#pragma once
+// "Edit starting times": the four level timer values the game offers (three
+// ordinary ones and the one used for infinite time), each a byte shown as
+// the time it gives. Read when the dialog opens, written by OK.
+#include "tables/gametables.h"
+
+#include <QDialog>
+
+class QLabel;
+class QScrollBar;
+
+namespace quib {
+
+struct EditorState;
+
+class EditStartTime : public QDialog {
+    Q_OBJECT
+public:
+    EditStartTime(EditorState &state, QWidget *parent = nullptr);
+
+    StartTimes times() const;
+
+private:
+    void OK_Click();
+
+    EditorState &state_;
+    std::array<QScrollBar *, rom::starttimecount> bars_{};
+    std::array<QLabel *, rom::starttimecount> values_{};
+};
+
+} // namespace quib

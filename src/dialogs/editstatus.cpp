@@ -1,0 +1,84 @@
+#include "dialogs/editstatus.h"
+
+#include "editor/editorstate.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+#include <functional>
+
+namespace quib {
+
+EditStatus::EditStatus(EditorState &state, QWidget *parent) : QDialog(parent), state_(state)
+{
+    setObjectName(QStringLiteral("EditStatus"));
+    setWindowTitle(QStringLiteral("Edit starting status"));
+    setModal(true);
+
+    StartStatus stored;
+    readstartstatus(state_.romfile, stored);
+    statusopened_ = stored.status;
+
+    auto *layout = new QVBoxLayout(this);
+    // A scroll bar 1..256 over a byte holding the value less one, with its label.
+    auto valuebar = [this, layout](const QString &name, uint8_t byte, std::function<QString(int)> text) {
+        auto *label = new QLabel(text(byte + 1), this);
+        label->setObjectName(name + QStringLiteral("Label"));
+        auto *bar = new QScrollBar(Qt::Horizontal, this);
+        bar->setObjectName(name + QStringLiteral("Bar"));
+        bar->setRange(1, 256);
+        bar->setPageStep(10);
+        bar->setMinimumWidth(240);
+        bar->setValue(byte + 1);
+        connect(bar, &QScrollBar::valueChanged, label, [label, text](int v) { label->setText(text(v)); });
+        layout->addWidget(label);
+        layout->addWidget(bar);
+        return bar;
+    };
+    livesbar_ = valuebar(QStringLiteral("lives"), stored.lives, liveslabel);
+    maxlivesbar_ = valuebar(QStringLiteral("maxLives"), stored.maxlives, maxliveslabel);
+    worldbar_ = valuebar(QStringLiteral("world"), stored.world, startworldlabel);
+
+    auto *caption = new QLabel(statuscaption(), this);
+    caption->setObjectName(QStringLiteral("statusCaption"));
+    statuslist_ = new QListWidget(this);
+    statuslist_->setObjectName(QStringLiteral("statusList"));
+    statuslist_->setSelectionMode(QAbstractItemView::SingleSelection);
+    for (int i = 0; i < statuscount; ++i)
+        statuslist_->addItem(statusname(i));
+    statuslist_->setCurrentRow(statusitem(stored.status));
+    layout->addWidget(caption);
+    layout->addWidget(statuslist_);
+
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &EditStatus::OK_Click);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+}
+
+StartStatus EditStatus::status() const
+{
+    StartStatus s;
+    s.lives = uint8_t(livesbar_->value() - 1);
+    s.maxlives = uint8_t(maxlivesbar_->value() - 1);
+    s.world = uint8_t(worldbar_->value() - 1);
+    const QList<QListWidgetItem *> picked = statuslist_->selectedItems();
+    s.status = picked.isEmpty() ? statusopened_ : uint8_t(statuslist_->row(picked.back()));
+    return s;
+}
+
+void EditStatus::OK_Click()
+{
+    QString error;
+    if (!writestartstatus(state_.romfile, status(), &error)) {
+        QMessageBox::warning(this, windowTitle(), QStringLiteral("The starting status was not saved.\n\n") + error);
+        return;
+    }
+    accept();
+}
+
+} // namespace quib
