@@ -143,4 +143,11 @@ constexpr int64_t returnmusicpos(int entry) { return returnmusic + entry; }
 // whatever enemy pointer led to them: its leading byte is here.
 constexpr int64_t objset7enemies = 0xC043;
 
+// The level header's time setting (byte 8 bits 6..7) and music (bits 0..3)
+// choose entries of two small tables: four timer values, the last one the
+// unlimited time, each shown as value * 100; and the music number of each
+// of the 16 music values.
+constexpr int64_t leveltimes = 0x3D7B8; // 4 bytes
+constexpr int64_t levelmusic = 0x3D7BC; // 16 bytes
+
 } // namespace quib::rom
