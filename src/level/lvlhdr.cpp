@@ -259,10 +259,11 @@ bool LvlHdrEdit::result(HeaderBytes &out, QString *message) const
 
 namespace {
 
-// The objects of an area held in the form of the other scrolling type, so
-// that each keeps its record bytes: a horizontal area holds the column byte
-// and row as they are stored; a vertical one holds column 0..15 and the row
-// counted over all screens (the screen is the column byte's high nibble).
+// The objects of an area held in the form of the other scrolling type, as
+// saving them and loading them again would give: a horizontal area holds the
+// column byte and row as they are stored; a vertical one holds column 0..15
+// and the row counted over all screens (the screen is the column byte's high
+// nibble).
 void reorient(Level &l, bool tovertical)
 {
     for (size_t i = 0; i < size_t(l.objcount); ++i) {

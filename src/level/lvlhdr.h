@@ -169,10 +169,11 @@ private:
 // one write operation, then puts them into s.level.lvlhdr, decodes both
 // pattern sheets of the graphic set and recolours the level sheets. When the
 // scrolling type changes between horizontal and vertical, the objects in
-// memory take the form of the new type, so each keeps the bytes it was
-// loaded with (or would be saved as). The caller redraws. On failure
-// (no area loaded, the file can't be written) nothing changes and *error
-// says why.
+// memory take the form of the new type, as loading the area again would give
+// them (unsaved edits kept), and the view keeps to the new type's bounds:
+// a later save then writes each record as the game will read it. The caller
+// redraws. On failure (no area loaded, the file can't be written) nothing
+// changes and *error says why.
 bool applylevelheader(EditorState &s, const HeaderBytes &hdr, QString *error);
 
 } // namespace quib
