@@ -14,7 +14,10 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace quib {
 
@@ -168,10 +171,16 @@ EditLvlHdr::EditLvlHdr(EditorState &state, QWidget *parent)
     layout->addLayout(hdrbytes);
     layout->addWidget(buttons);
 
-    for (QListWidget *list : findChildren<QListWidget *>())
-        list->setMaximumHeight(list->sizeHintForRow(0) * 6 + 2 * list->frameWidth());
-    for (QListWidget *list : findChildren<QListWidget *>())
+    // Lists show up to six items and their longest one.
+    const int scrollbar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    for (QListWidget *list : findChildren<QListWidget *>()) {
+        const int frame = 2 * list->frameWidth();
+        list->setFixedHeight(list->sizeHintForRow(0) * std::min(list->count(), 6) + frame);
+        list->setMinimumWidth(list->sizeHintForColumn(0) + frame + scrollbar);
         list->scrollToItem(list->currentItem());
+    }
+    for (QLineEdit *box : {objptr_, enmptr_})
+        box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000000")));
 
     connect(objsetlist_, &QListWidget::itemSelectionChanged, this, &EditLvlHdr::chooseset);
     connect(objptr_, &QLineEdit::textEdited, this, [this](const QString &text) {
