@@ -238,21 +238,19 @@ bool LvlHdrEdit::result(HeaderBytes &out, QString *message) const
 {
     out = hdr_;
     const TypedPointer o = objptr(), e = enmptr();
-    if (o.status != TypedPointer::Ok) {
-        if (message)
-            *message = pointermessage(objtyped_, o, "objects", objptrrange(field(HdrField::LinkSet), hdrofs_));
-        return false;
+    if (o.status == TypedPointer::Ok) {
+        out[0] = uint8_t(o.word & 0xFF);
+        out[1] = uint8_t(o.word >> 8);
     }
-    if (e.status != TypedPointer::Ok) {
-        if (message)
-            *message = pointermessage(enmtyped_, e, "enemies", enmptrrange(hdrofs_));
-        return false;
+    if (e.status == TypedPointer::Ok) {
+        out[2] = uint8_t(e.word & 0xFF);
+        out[3] = uint8_t(e.word >> 8);
     }
-    out[0] = uint8_t(o.word & 0xFF);
-    out[1] = uint8_t(o.word >> 8);
-    out[2] = uint8_t(e.word & 0xFF);
-    out[3] = uint8_t(e.word >> 8);
-    return true;
+    if (message && o.status != TypedPointer::Ok)
+        *message = pointermessage(objtyped_, o, "objects", objptrrange(field(HdrField::LinkSet), hdrofs_));
+    else if (message && e.status != TypedPointer::Ok)
+        *message = pointermessage(enmtyped_, e, "enemies", enmptrrange(hdrofs_));
+    return o.status == TypedPointer::Ok && e.status == TypedPointer::Ok;
 }
 
 // ---- OK ---------------------------------------------------------------------------

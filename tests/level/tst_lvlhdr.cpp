@@ -256,6 +256,8 @@ private slots:
         QCOMPARE(seen.text, QStringLiteral("The enemies of the linked area must lie between C010 and 1000F (hex): 'C00F' does not."));
         type(d, "objptrEdit", QStringLiteral("1e0x0"));
         QVERIFY(text(d, "hdrbytesLabel").startsWith(QStringLiteral("-- -- -- -- ")));
+        type(d, "enmptrEdit", QStringLiteral("C1A5"));
+        QVERIFY(text(d, "hdrbytesLabel").startsWith(QStringLiteral("-- -- 95 C1 ")));
         press(d, "OK");
         QCOMPARE(seen.text, QStringLiteral("'1e0x0' is not a hexadecimal number."));
         QVERIFY(d.isVisible());
