@@ -2,6 +2,7 @@
 
 #include "editor/editorstate.h"
 #include "editor/hex.h"
+#include "level/enterspec.h"
 #include "level/leveledit.h"
 #include "level/loadlevel.h"
 #include "level/navigate.h"
@@ -196,6 +197,7 @@ void Document::finish(const Before &before, unsigned extra, const QString &label
 void Document::loaded()
 {
     stack_.clear();
+    unsaved_ = false;
     navigated_ = true;
 }
 
@@ -375,19 +377,20 @@ bool Document::enterarea(int32_t objpos, int32_t enmpos, int objset)
     if (ismapmode(s_.editmode))
         revertmap();
     const Before before = snapshot();
-    Level &l = s_.level;
-    l.lvlobjpos = objpos;
-    l.lvlenmpos = enmpos;
-    l.lvlobjset = objset & 15;
-    loadlevel(s_);
-    s_.editmode = ModeObjectEditing;
-    loaded();
+    const bool ok = enterlevelspec(s_, objpos, enmpos, objset);
+    if (ok)
+        loaded();
     finish(before, 0, QString(), 0);
-    return true;
+    return ok;
 }
 
-void Document::headerwritten()
+void Document::headerwritten(bool scrollingchanged)
 {
+    if (scrollingchanged) {
+        const bool edits = modified();
+        stack_.clear();
+        unsaved_ = edits;
+    }
     emit changed(ChangedDocument | ChangedView);
 }
 
@@ -438,6 +441,7 @@ bool Document::save(QString *error, QString *saved)
     if (!ok)
         return false;
     stack_.setClean();
+    unsaved_ = false;
     if (saved)
         *saved = QStringLiteral("Saved %1 to %2").arg(name(), QFileInfo(s_.romfile).fileName());
     emit changed(ChangedDocument | ChangedView);

@@ -46,7 +46,7 @@ public:
     QUndoStack &undostack() { return stack_; }
 
     // True when the loaded world or area has edits that Save has not written.
-    bool modified() const { return !stack_.isClean(); }
+    bool modified() const { return !stack_.isClean() || unsaved_; }
     // "world 3", or "the level area at 0x1A2B3"
     QString name() const;
 
@@ -78,9 +78,11 @@ public:
     bool exitlevel();
     int gotonextarea(); // 1 loaded, 0 no linked area, -1 refused
     bool enterarea(int32_t objpos, int32_t enmpos, int objset);
-    // The header dialog wrote the area's header to the ROM and decoded it:
-    // the records are as they were, the pictures may have changed.
-    void headerwritten();
+    // The header dialog wrote the area's header to the ROM and decoded it.
+    // When the scrolling type changed, the records in memory were converted
+    // to the new type: the steps before can't be undone any more, but their
+    // edits stay unsaved.
+    void headerwritten(bool scrollingchanged);
 
     // ---- Saving --------------------------------------------------------------
     // Writes the loaded world (tiles, sprites, pointers) or area (objects,
@@ -112,6 +114,7 @@ private:
     Guard guard_;
     bool navigated_ = false; // another world or area was loaded during an operation
     bool discarded_ = false; // the last mayleave() dropped the edits
+    bool unsaved_ = false;   // edits that are no longer on the undo stack
     uint64_t serial_ = 0;    // merge keys: one per drag, one per held key
     uint64_t dragmerge_ = 0;
     uint64_t keymerge_ = 0;

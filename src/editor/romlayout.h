@@ -154,6 +154,8 @@ constexpr int64_t objset7enemies = 0xC043;
 //   startworld          1 byte    world a new game starts in, minus 1
 //   startstatus         1 byte    the hero's power-up state at the start, 0..8
 //   lvlmusicset + k     16 bytes  music number of level music option k + 1
+// A level header's time setting (byte 8 bits 6..7) picks one of the timer
+// values, its music (bits 0..3) one of the music options.
 constexpr int64_t starttimes = 0x3D7B8;
 constexpr int starttimecount = 4;
 constexpr int64_t startlives = 0x308E1;

@@ -11,6 +11,8 @@
 #include "editor/hex.h"
 #include "editor/presentation.h"
 #include "level/drawlevel.h"
+#include "level/widgets/editlvlhdr.h"
+#include "level/widgets/enterlevelspc.h"
 #include "level/navigate.h"
 #include "ui/keyreference.h"
 #include "ui/keys.h"
@@ -144,6 +146,9 @@ void QuibWindow::buildmenus()
     enterlevelM_ = levels_->addAction(QStringLiteral("&Enter level"), QKeySequence(Qt::CTRL | Qt::Key_E), this,
                                       &QuibWindow::enterlevelM);
     enterlevelM_->setObjectName(QStringLiteral("enterlevelM"));
+    enterlevelspec_ = levels_->addAction(QStringLiteral("E&nter level from specified offset and object set ..."),
+                                         QKeySequence(Qt::CTRL | Qt::Key_L), this, &QuibWindow::enterlevelspec);
+    enterlevelspec_->setObjectName(QStringLiteral("enterlevelspec"));
     exitlevelM_ = levels_->addAction(QStringLiteral("E&xit level"), QKeySequence(Qt::CTRL | Qt::Key_X), this,
                                      &QuibWindow::exitlevelM);
     exitlevelM_->setObjectName(QStringLiteral("exitlevelM"));
@@ -180,15 +185,15 @@ void QuibWindow::buildmenus()
 
     QMenu *other = menuBar()->addMenu(QStringLiteral("O&ther"));
     other->setObjectName(QStringLiteral("Other"));
-    editmapproperties_ = other->addAction(QStringLiteral("Edit &world map properties ..."),
-                                          QKeySequence(Qt::CTRL | Qt::Key_W), this, &QuibWindow::editmapproperties);
-    editmapproperties_->setObjectName(QStringLiteral("editmapproperties"));
     other->addAction(QStringLiteral("Edit &color palettes ..."), QKeySequence(Qt::CTRL | Qt::Key_P), this,
                      &QuibWindow::editmappalettes)->setObjectName(QStringLiteral("editmappalettes"));
     other->addAction(QStringLiteral("Edit starting &time for levels ..."), QKeySequence(Qt::CTRL | Qt::Key_T), this,
                      &QuibWindow::editstartingtime)->setObjectName(QStringLiteral("editstartingtime"));
     other->addAction(QStringLiteral("Edit starting &status ..."), QKeySequence(Qt::CTRL | Qt::Key_A), this,
                      &QuibWindow::editstartingstatus)->setObjectName(QStringLiteral("editstartingstatus"));
+    editmapproperties_ = other->addAction(QStringLiteral("Edit &world map properties ..."),
+                                          QKeySequence(Qt::CTRL | Qt::Key_W), this, &QuibWindow::editmapproperties);
+    editmapproperties_->setObjectName(QStringLiteral("editmapproperties"));
     other->addAction(QStringLiteral("Edit level &music set ..."), QKeySequence(Qt::CTRL | Qt::Key_M), this,
                      &QuibWindow::editlvlmusicset)->setObjectName(QStringLiteral("EditLvlMusicSet"));
 
@@ -304,7 +309,7 @@ void QuibWindow::modechanged(uint8_t from)
     if (ismapmode(state_.editmode)) {
         if (usemapobjtb_->isChecked())
             showtoolbox(true);
-    } else {
+    } else if (!keeptoolbox_) {
         const bool hadtoolbox = maptool_ && maptool_->isVisible();
         showtoolbox(false);
         usemapobjtb_->setChecked(hadtoolbox);
@@ -340,8 +345,7 @@ void QuibWindow::updatelevelsmenu()
     emodswitch2_->setText(QString::fromLatin1(c.emodswitch2));
     movestart_->setText(ismapmode(state_.editmode) ? QStringLiteral("&Move start point on map ...")
                                                    : QStringLiteral("Edit level &header ..."));
-    // The level header dialog is not there yet: inside a level the item is greyed.
-    movestart_->setEnabled(ismapmode(state_.editmode));
+
 }
 
 bool QuibWindow::save()
@@ -358,10 +362,34 @@ bool QuibWindow::save()
 
 void QuibWindow::movestart()
 {
-    if (!ismapmode(state_.editmode))
+    if (!ismapmode(state_.editmode)) {
+        editlevelheader();
         return;
+    }
     MoveStartPnt dialog(state_, this);
     dialog.exec();
+}
+
+void QuibWindow::editlevelheader()
+{
+    if (ismapmode(state_.editmode) || intransition())
+        return;
+    const bool vertical = state_.level.vertical();
+    EditLvlHdr dialog(state_, this);
+    if (dialog.exec() == QDialog::Accepted)
+        doc_.headerwritten(state_.level.vertical() != vertical);
+}
+
+void QuibWindow::enterlevelspec()
+{
+    if (intransition())
+        return;
+    Enterlevelspc dialog(state_, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    keeptoolbox_ = true;
+    doc_.enterarea(dialog.objpos(), dialog.enmpos(), dialog.objset());
+    keeptoolbox_ = false;
 }
 
 void QuibWindow::editmapproperties()

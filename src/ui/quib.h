@@ -96,6 +96,8 @@ private:
     void editlvlmusicset();
     void editpointer();
     void enterlevelM();
+    void enterlevelspec();
+    void editlevelheader();
     void exitlevelM();
     void nextareaM();
     void showkeyreference();
@@ -122,6 +124,7 @@ private:
     QAction *movestart_ = nullptr;
     QAction *quit_ = nullptr;
     QAction *enterlevelM_ = nullptr;
+    QAction *enterlevelspec_ = nullptr;
     QAction *exitlevelM_ = nullptr;
     QAction *viewmapsprites_ = nullptr;
     QAction *viewlvlbg_ = nullptr;
@@ -137,6 +140,7 @@ private:
     QTimer *transition_ = nullptr; // the closing bars, one frame a tick
     qint64 transitionstart_ = 0;
     uint8_t lastmode_ = ModeMapEditing;
+    bool keeptoolbox_ = false; // entering by offsets leaves the toolbox as it is
     bool quitting_ = false;
 };
 

@@ -1,0 +1,36 @@
+#include "level/enterspec.h"
+
+#include "editor/editorstate.h"
+#include "editor/romfile.h"
+#include "level/loadlevel.h"
+#include "worldmap/mappntr.h"
+
+namespace quib {
+
+LevelSpec foldlevelspec(const QString &objtext, const QString &enmtext, int objset, bool hdrofs)
+{
+    objset &= 15;
+    return {foldobjpos(objtext.trimmed(), objset, hdrofs), foldenmpos(enmtext.trimmed(), hdrofs), objset};
+}
+
+LevelSpec initiallevelspec(const EditorState &s)
+{
+    if (s.map.ptrcount == 0)
+        return {s.level.lvlobjpos, s.level.lvlenmpos, s.level.lvlobjset & 15};
+    const size_t sel = s.map.selptr;
+    return {s.map.ptrobjpos[sel], s.map.ptrenmpos[sel], s.map.ptrobjset[sel] & 15};
+}
+
+bool enterlevelspec(EditorState &s, int32_t objofs, int32_t enmofs, int objset)
+{
+    if (!romusable(s.romfile))
+        return false;
+    s.level.lvlobjpos = objofs;
+    s.level.lvlenmpos = enmofs;
+    s.level.lvlobjset = objset & 15;
+    loadlevel(s);
+    s.editmode = ModeObjectEditing;
+    return true;
+}
+
+} // namespace quib
