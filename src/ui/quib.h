@@ -33,10 +33,16 @@ public:
                                             const QString &initial)>;
     void setromprompt(RomPrompt prompt) { romprompt_ = std::move(prompt); }
 
-    // Start-up. Returns false when the program should end (prompt cancelled
-    // or the ROM file unusable); the caller then exits without showing the
-    // window.
-    bool startup();
+    // Start-up. Opens `rompath` when it is given (from the command line),
+    // else asks for the ROM. Returns false when the program should end
+    // (prompt cancelled or the ROM file unusable); the caller then exits
+    // without showing the window.
+    bool startup(const QString &rompath = QString());
+
+    // The zoom of the view and the toolbox, 1..4 (default 2), kept in the
+    // settings file. Windows opened later follow zoomchanged.
+    int zoom() const { return zoom_; }
+    void setzoom(int zoom);
 
     EditorState &state() { return state_; }
     Splash *splash() const { return splash_; }
@@ -55,12 +61,16 @@ public:
     // Save, chosen by mode. Reports a failed write and returns false.
     bool save();
 
+signals:
+    void zoomchanged(int zoom);
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void buildmenus();
+    void buildviewmenu();
     void redraw();
     void Quit();
     void about();
@@ -103,6 +113,10 @@ private:
     QAction *usemapobjtb_ = nullptr;
     QAction *editmapproperties_ = nullptr;
     QAction *about_ = nullptr;
+    QAction *zoomin_ = nullptr;
+    QAction *zoomout_ = nullptr;
+    QAction *actualsize_ = nullptr;
+    int zoom_ = 2;
 
     bool quitting_ = false;
 };
