@@ -3,6 +3,7 @@
 // takes it down, and turns menu commands, mouse and keys into calls on the
 // core, then shows what the core drew.
 #include "editor/editorstate.h"
+#include "ui/zoom.h"
 #include "worldmap/widgets/maptool.h"
 
 #include <QMainWindow>
@@ -116,7 +117,7 @@ private:
     QAction *zoomin_ = nullptr;
     QAction *zoomout_ = nullptr;
     QAction *actualsize_ = nullptr;
-    int zoom_ = 2;
+    int zoom_ = defaultzoom;
 
     bool quitting_ = false;
 };
