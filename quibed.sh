@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs Quibed on Debian.
-#   bash quibed.sh run    install what is missing, build, write the demo ROM as
-#                         quibrom.nes here if there is none, open the editor
-#   bash quibed.sh test   install what is missing, build, run every test headless
-#   bash quibed.sh build  install what is missing and build
+#   bash quibed.sh run    install what is missing, build the editor, write the
+#                         demo ROM as quibrom.nes here if there is none, open it
+#   bash quibed.sh test   install what is missing, build everything, run every
+#                         test headless
+#   bash quibed.sh build  install what is missing and build everything
 set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
@@ -30,8 +31,28 @@ if ((${#missing[@]})); then
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
+# The build's own chatter (a line per target even when nothing is to be done)
+# is dropped; what is compiled and linked, warnings and errors are shown.
+quietly() {
+    local line shown=0
+    while IFS= read -r line; do
+        case "$line" in
+        *"Built target "* | *"Automatic MOC for target "* | *"Automatic RCC for target "* | \
+            *"Scanning dependencies of target "* | *"Consolidate compiler generated dependencies"*) continue ;;
+        *"Building CXX object "*) line="${line%%Building*}compiling ${line##*.dir/}" && line="${line%.o}" ;;
+        *"Linking CXX "*) line="${line%%Linking*}linking ${line##* }" ;;
+        esac
+        printf '%s\n' "$line"
+        shown=1
+    done
+    ((shown)) || echo "The build is up to date."
+}
+
 cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" -j"$(nproc)"
+targets=()
+[ "$what" = run ] && targets=(--target quibed mkdemorom) # the tests wait for `test`
+[ -f "$build/quibed" ] || echo "Building; the first time takes a few minutes."
+cmake --build "$build" -j"$(nproc)" "${targets[@]}" 2>&1 | quietly
 
 case "$what" in
 run)

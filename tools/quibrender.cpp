@@ -26,7 +26,7 @@ int main(int argc, char **argv)
         "Examples:\n"
         "  quibrender --world 3 --full quibrom.nes world3.png\n"
         "  quibrender --world 1 --pointer 1 --full quibrom.nes level-1-1.png\n"
-        "  quibrender --area 1E01A,C0A5,1 --background quibrom.nes area.png"));
+        "  quibrender --area 1E0D6,C123,1 --background quibrom.nes area.png"));
     p.addHelpOption();
     p.addPositionalArgument(QStringLiteral("rom"), QStringLiteral("The ROM file."));
     p.addPositionalArgument(QStringLiteral("png"), QStringLiteral("The picture to write."));

@@ -112,4 +112,17 @@ bool writesettings(const QString &file, const EditorState &state, QString *error
     return ini.save(file, error);
 }
 
+int readzoom(const QString &file)
+{
+    const int32_t z = leadingnumber(readini(file, QStringLiteral("Options"), QStringLiteral("Zoom")));
+    return z == 0 ? 2 : z < 1 ? 1 : z > 4 ? 4 : int(z);
+}
+
+bool writezoom(const QString &file, int zoom, QString *error)
+{
+    IniFile ini = IniFile::load(file);
+    ini.setvalue(QStringLiteral("Options"), QStringLiteral("Zoom"), signform(zoom));
+    return ini.save(file, error);
+}
+
 } // namespace quib

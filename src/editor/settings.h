@@ -48,4 +48,10 @@ Settings readsettings(const QString &file);
 // Writes the four keys in their order, each changing only its own line.
 bool writesettings(const QString &file, const EditorState &state, QString *error = nullptr);
 
+// The zoom of the view, one more key beside the four: "Options"/"Zoom", 1..4
+// in sign-position form. Missing, empty or 0 gives 2; other numbers are
+// clamped into 1..4.
+int readzoom(const QString &file);
+bool writezoom(const QString &file, int zoom, QString *error = nullptr);
+
 } // namespace quib

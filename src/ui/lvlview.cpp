@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
 #include <cmath>
 
 namespace quib {
@@ -38,6 +39,13 @@ LvlView::LvlView(const Surface &surface, QWidget *parent, int zoom)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+void LvlView::setzoom(int zoom)
+{
+    zoom_ = std::max(zoom, 1);
+    setFixedSize(surface_.width * zoom_, surface_.height * zoom_);
+    update();
+}
+
 void LvlView::paintEvent(QPaintEvent *)
 {
     const QImage frame(reinterpret_cast<const uchar *>(surface_.px.data()), surface_.width, surface_.height,
@@ -58,6 +66,31 @@ void LvlView::mouseMoveEvent(QMouseEvent *event)
 {
     if (event->buttons() != Qt::NoButton)
         emit dragged(frommouse(*event, event->buttons(), zoom_));
+}
+
+ViewArea::ViewArea(QWidget *view, QWidget *parent) : QScrollArea(parent)
+{
+    setFrameShape(QFrame::NoFrame);
+    setAlignment(Qt::AlignCenter);
+    setFocusPolicy(Qt::NoFocus);
+    horizontalScrollBar()->setFocusPolicy(Qt::NoFocus);
+    verticalScrollBar()->setFocusPolicy(Qt::NoFocus);
+    // Never larger than the view: the space around it goes to the window.
+    setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Maximum);
+    setWidget(view);
+}
+
+QSize ViewArea::sizeHint() const
+{
+    const int f = 2 * frameWidth();
+    return widget() ? widget()->size() + QSize(f, f) : QScrollArea::sizeHint();
+}
+
+bool ViewArea::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == widget() && event->type() == QEvent::Resize)
+        updateGeometry(); // a new zoom: the window's layout asks again
+    return QScrollArea::eventFilter(watched, event);
 }
 
 } // namespace quib

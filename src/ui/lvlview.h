@@ -1,6 +1,7 @@
 #pragma once
 // The drawing surface `lvl`: shows the core's frame buffer, wrapped in a
 // QImage without copying, and reports mouse presses and moves in its pixels.
+#include <QScrollArea>
 #include <QWidget>
 
 namespace quib {
@@ -21,6 +22,7 @@ public:
     // surface's own pixels.
     explicit LvlView(const Surface &surface, QWidget *parent = nullptr, int zoom = 1);
     int zoom() const { return zoom_; }
+    void setzoom(int zoom);
 
 signals:
     void pressed(const quib::ViewMouse &m);
@@ -34,6 +36,19 @@ protected:
 private:
     const Surface &surface_;
     int zoom_;
+};
+
+// Holds a view centred, at its full size when there is room, with scroll
+// bars when the window is made smaller. It never takes the keyboard: keys
+// belong to the editor.
+class ViewArea : public QScrollArea {
+    Q_OBJECT
+public:
+    explicit ViewArea(QWidget *view, QWidget *parent = nullptr);
+    QSize sizeHint() const override;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 };
 
 } // namespace quib

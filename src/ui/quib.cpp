@@ -17,6 +17,7 @@
 #include "ui/keyreference.h"
 #include "ui/keys.h"
 #include "ui/lvlview.h"
+#include "ui/zoom.h"
 #include "worldmap/drawmap.h"
 #include "worldmap/widgets/editmappntr.h"
 #include "worldmap/widgets/editmappr.h"
@@ -39,16 +40,27 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace quib {
 
 namespace {
 
+// The ROM prompt, wide enough for its title and the whole path offered.
 QString askwithdialog(QWidget *parent, const QString &title, const QString &label, const QString &initial)
 {
-    bool ok = false;
-    const QString answer = QInputDialog::getText(parent, title, label, QLineEdit::Normal, initial, &ok);
-    return ok ? answer : QString();
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(label);
+    dialog.setTextValue(initial);
+    const QFontMetrics fm(dialog.font());
+    // Room for the path with the edit's frame and the dialog's margins, and
+    // for the title beside the title bar's buttons.
+    int width = std::max({420, fm.horizontalAdvance(initial) + 80, 2 * fm.horizontalAdvance(title) + 160});
+    if (QScreen *screen = dialog.screen())
+        width = std::min(width, screen->availableGeometry().width() * 9 / 10);
+    dialog.resize(std::max(width, dialog.sizeHint().width()), dialog.sizeHint().height());
+    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
 Document::Leave askwithbox(QWidget *parent, const QString &question)
@@ -77,30 +89,41 @@ QuibWindow::QuibWindow(QWidget *parent)
     setObjectName(QStringLiteral("quib"));
     setWindowTitle(QStringLiteral("Quib editor"));
 
+    // The view and its labels sit together in the middle of the window; the
+    // space a larger window adds goes around them.
     auto *central = new QWidget(this);
-    auto *row = new QHBoxLayout(central);
-    lvl_ = new LvlView(state_.lvl, central, 2); // shown twice enlarged
-    row->addWidget(lvl_, 0, Qt::AlignTop);
+    auto *outer = new QVBoxLayout(central);
+    auto *row = new QHBoxLayout;
+    lvl_ = new LvlView(state_.lvl, central, zoom_);
+    row->addStretch(1);
+    row->addWidget(new ViewArea(lvl_, central));
 
-    auto *side = new QVBoxLayout;
+    auto *side = new QWidget(central);
+    side->setFixedWidth(240);
+    auto *column = new QVBoxLayout(side);
+    column->setContentsMargins(0, 0, 0, 0);
     for (int i = 0; i < 4; ++i) {
-        auto *label = new QLabel(central);
+        auto *label = new QLabel(side);
         label->setObjectName(QStringLiteral("t%1").arg(i));
         label->setWordWrap(true);
-        label->setMinimumWidth(240);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
         t_[size_t(i)] = label;
-        side->addWidget(label);
+        column->addWidget(label);
     }
-    side->addStretch(1);
-    save_ = new QPushButton(QStringLiteral("Save"), central);
+    column->addStretch(1);
+    save_ = new QPushButton(QStringLiteral("Save"), side);
     save_->setObjectName(QStringLiteral("Save"));
     save_->setFocusPolicy(Qt::NoFocus); // keys belong to the editor, not the button
     connect(save_, &QPushButton::clicked, this, &QuibWindow::save);
-    side->addWidget(save_);
-    row->addLayout(side, 1);
+    column->addWidget(save_, 0, Qt::AlignLeft);
+    row->addWidget(side);
+    row->addStretch(1);
+    outer->addStretch(1);
+    outer->addLayout(row);
+    outer->addStretch(1);
     setCentralWidget(central);
+    installEventFilter(new KeypadKeys(this));
 
     connect(lvl_, &LvlView::pressed, this, &QuibWindow::lvlpressed);
     connect(lvl_, &LvlView::dragged, this, &QuibWindow::lvldragged);
@@ -183,6 +206,8 @@ void QuibWindow::buildmenus()
     usemapobjtb_->setObjectName(QStringLiteral("usemapobjtb"));
     usemapobjtb_->setCheckable(true);
 
+    buildviewmenu();
+
     QMenu *other = menuBar()->addMenu(QStringLiteral("O&ther"));
     other->setObjectName(QStringLiteral("Other"));
     other->addAction(QStringLiteral("Edit &color palettes ..."), QKeySequence(Qt::CTRL | Qt::Key_P), this,
@@ -207,20 +232,54 @@ void QuibWindow::buildmenus()
     keyreference_->setObjectName(QStringLiteral("keyreference"));
 }
 
+// The zoom keys are the main keyboard's: keypad keys never reach a shortcut
+// (see KeypadKeys), they edit.
+void QuibWindow::buildviewmenu()
+{
+    QMenu *view = menuBar()->addMenu(QStringLiteral("&View"));
+    view->setObjectName(QStringLiteral("View"));
+    zoomin_ = view->addAction(QStringLiteral("Zoom &In"), this, [this] { setzoom(zoom_ + 1); });
+    zoomin_->setObjectName(QStringLiteral("zoomin"));
+    zoomin_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    zoomout_ = view->addAction(QStringLiteral("Zoom &Out"), QKeySequence(Qt::CTRL | Qt::Key_Minus), this,
+                               [this] { setzoom(zoom_ - 1); });
+    zoomout_->setObjectName(QStringLiteral("zoomout"));
+    actualsize_ = view->addAction(QStringLiteral("&Actual Size"), QKeySequence(Qt::CTRL | Qt::Key_0), this,
+                                  [this] { setzoom(1); });
+    actualsize_->setObjectName(QStringLiteral("actualsize"));
+}
+
+void QuibWindow::setzoom(int zoom)
+{
+    zoom = clampzoom(zoom);
+    zoomin_->setEnabled(zoom < maxzoom);
+    zoomout_->setEnabled(zoom > minzoom);
+    if (zoom == zoom_)
+        return;
+    zoom_ = zoom;
+    lvl_->setzoom(zoom);
+    emit zoomchanged(zoom);
+    fitwindow(this);
+    placetoolbox();
+}
+
 QString QuibWindow::settingsfile() const
 {
     return state_.inidir + QString::fromLatin1(settingsname);
 }
 
-bool QuibWindow::startup()
+bool QuibWindow::startup(const QString &rompath)
 {
     // 1. The settings file and the name offered for the ROM.
     state_.inidir = inidir();
     const Settings settings = readsettings(settingsfile());
 
-    // 2. Ask for the ROM; an empty or cancelled answer ends the program.
-    const QString answer = romprompt_(this, QStringLiteral("Quib level editor"),
-                                      QStringLiteral("Enter the filename and path :"), settings.filename);
+    // 2. The ROM given on the command line, else ask; an empty or cancelled
+    // answer ends the program.
+    const QString answer = !rompath.isEmpty() ? rompath
+                                              : romprompt_(this, QStringLiteral("Quib level editor"),
+                                                           QStringLiteral("Enter the filename and path :"),
+                                                           settings.filename);
     if (answer.isEmpty())
         return false;
     state_.romfile = answer;
@@ -247,6 +306,8 @@ bool QuibWindow::startup()
     runstartup(state_, settings, [this](int32_t value) { splash_->progress()->showprogress(value); });
     viewmapsprites_->setChecked(state_.viewmapsprites);
     viewlvlbg_->setChecked(state_.viewlvlbg);
+    setzoom(readzoom(settingsfile()));
+    fitwindow(this);
     lastmode_ = state_.editmode;
     redraw();
 
@@ -445,7 +506,8 @@ void QuibWindow::showtoolbox(bool show)
 {
     if (show) {
         if (!maptool_) {
-            maptool_ = new MapTool(state_, this);
+            maptool_ = new MapTool(state_, this, zoom_);
+            connect(this, &QuibWindow::zoomchanged, maptool_, &MapTool::setzoom);
             connect(maptool_, &MapTool::closed, this, [this] { usemapobjtb_->setChecked(false); });
         }
         maptool_->show();
@@ -463,7 +525,7 @@ void QuibWindow::placetoolbox()
         return;
     const QRect frame = frameGeometry();
     const int screenwidth = screen() ? screen()->geometry().width() : 1920;
-    const int left = placetoolboxleft(frame.left(), frame.width(), screenwidth, MapTool::boxwidth,
+    const int left = placetoolboxleft(frame.left(), frame.width(), screenwidth, maptool_->frameGeometry().width(),
                                       maptool_->frameGeometry().left());
     maptool_->move(left, frame.top());
 }
@@ -597,7 +659,7 @@ void QuibWindow::closeEvent(QCloseEvent *event)
     }
     if (!quitting_) {
         QString error;
-        if (!writesettings(settingsfile(), state_, &error))
+        if (!writesettings(settingsfile(), state_, &error) || !writezoom(settingsfile(), zoom_, &error))
             QMessageBox::warning(this, QStringLiteral("Settings not saved"),
                                  QStringLiteral("Can't write the settings to '%1': %2").arg(settingsfile(), error));
     }

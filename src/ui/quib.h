@@ -4,6 +4,7 @@
 // core, then shows what the core drew.
 #include "editor/document.h"
 #include "editor/editorstate.h"
+#include "ui/zoom.h"
 #include "worldmap/widgets/maptool.h"
 
 #include <QMainWindow>
@@ -35,10 +36,16 @@ public:
                                             const QString &initial)>;
     void setromprompt(RomPrompt prompt) { romprompt_ = std::move(prompt); }
 
-    // Start-up. Returns false when the program should end (prompt cancelled
-    // or the ROM file unusable); the caller then exits without showing the
-    // window.
-    bool startup();
+    // Start-up. Opens `rompath` when it is given (from the command line),
+    // else asks for the ROM. Returns false when the program should end
+    // (prompt cancelled or the ROM file unusable); the caller then exits
+    // without showing the window.
+    bool startup(const QString &rompath = QString());
+
+    // The zoom of the view and the toolbox, 1..4 (default 2), kept in the
+    // settings file. Windows opened later follow zoomchanged.
+    int zoom() const { return zoom_; }
+    void setzoom(int zoom);
 
     // What to do with unsaved edits before they would be dropped, asked with
     // "Save changes to …?". Replaceable so tests can answer it.
@@ -70,12 +77,16 @@ public:
     // True while the closing bars of entering a level play.
     bool intransition() const;
 
+signals:
+    void zoomchanged(int zoom);
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void buildmenus();
+    void buildviewmenu();
     void Quit();
     Document::Leave askleave(Document &doc);
     void changed(unsigned what);
@@ -136,6 +147,10 @@ private:
     QAction *keyreference_ = nullptr;
     QLabel *modelabel_ = nullptr;
     QLabel *tilelabel_ = nullptr;
+    QAction *zoomin_ = nullptr;
+    QAction *zoomout_ = nullptr;
+    QAction *actualsize_ = nullptr;
+    int zoom_ = defaultzoom;
 
     QTimer *transition_ = nullptr; // the closing bars, one frame a tick
     qint64 transitionstart_ = 0;

@@ -144,7 +144,8 @@ private slots:
         QCOMPARE(w.splash()->version()->text(), QStringLiteral("Version 0.01, Build 29"));
     }
 
-    // Closing writes the four keys in their forms; only their lines change.
+    // Closing writes the four keys in their forms, and the zoom; only their
+    // lines change.
     void closewritessettings()
     {
         testutil::writefile(inipath(), "; mine\r\n[Options]\r\nStartMapNumber=2\r\nOther=x\r\n");
@@ -158,7 +159,7 @@ private slots:
         }
         QCOMPARE(testutil::readfile(inipath()),
                  QByteArray("; mine\r\n[Options]\r\nStartMapNumber= 4\r\nOther=x\r\nViewMapSprites=-1\r\n"
-                            "ViewLevelBackg= 0\r\n[Load]\r\nFilename=")
+                            "ViewLevelBackg= 0\r\nZoom= 2\r\n[Load]\r\nFilename=")
                      + rompath.toUtf8() + "\r\n");
         QuibWindow again;
         QVERIFY(start(again, rompath));

@@ -3,12 +3,12 @@
 #include "editor/editorstate.h"
 #include "graphics/blit.h"
 #include "ui/lvlview.h"
+#include "ui/zoom.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QHBoxLayout>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -19,7 +19,7 @@ const QString chosen = QStringLiteral("background-color: rgb(255, 255, 192);");
 const QString notchosen = QStringLiteral("background-color: rgb(192, 192, 192);");
 } // namespace
 
-MapTool::MapTool(EditorState &state, QWidget *parent) : QWidget(parent, Qt::Tool), state_(state)
+MapTool::MapTool(EditorState &state, QWidget *parent, int zoom) : QWidget(parent, Qt::Tool), state_(state)
 {
     setObjectName(QStringLiteral("MapTool"));
     setWindowTitle(QStringLiteral("Map objects"));
@@ -28,10 +28,15 @@ MapTool::MapTool(EditorState &state, QWidget *parent) : QWidget(parent, Qt::Tool
 
     auto *col = new QVBoxLayout(this);
     col->setContentsMargins(3, 3, 3, 3);
-    map_ = new LvlView(picture_, this);
+    installEventFilter(new KeypadKeys(this));
+    map_ = new LvlView(picture_, this, clampzoom(zoom));
     map_->setObjectName(QStringLiteral("Map"));
-    map_->installEventFilter(this);
-    col->addWidget(map_);
+    col->addWidget(new ViewArea(map_, this));
+    connect(map_, &LvlView::pressed, this, [this](const ViewMouse &m) { pick(m.x, m.y); });
+    connect(map_, &LvlView::dragged, this, [this](const ViewMouse &m) {
+        if (m.buttons & 1)
+            pick(m.x, m.y);
+    });
     auto *row = new QHBoxLayout;
     draw_ = new QPushButton(QStringLiteral("Draw"), this);
     draw_->setObjectName(QStringLiteral("Draw"));
@@ -72,25 +77,10 @@ void MapTool::pick(int x, int y)
     map_->repaint();
 }
 
-bool MapTool::eventFilter(QObject *watched, QEvent *event)
+void MapTool::setzoom(int zoom)
 {
-    if (watched == map_) {
-        if (event->type() == QEvent::MouseButtonPress) {
-            const auto *e = static_cast<QMouseEvent *>(event);
-            const QPoint p = e->position().toPoint();
-            pick(p.x(), p.y());
-            return true;
-        }
-        if (event->type() == QEvent::MouseMove) {
-            const auto *e = static_cast<QMouseEvent *>(event);
-            if (e->buttons() & Qt::LeftButton) {
-                const QPoint p = e->position().toPoint();
-                pick(p.x(), p.y());
-            }
-            return true;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
+    map_->setzoom(clampzoom(zoom));
+    fitwindow(this);
 }
 
 void MapTool::keyPressEvent(QKeyEvent *event)

@@ -11,11 +11,13 @@ class QPushButton;
 namespace quib {
 
 struct EditorState;
+class LvlView;
 
 class MapTool : public QWidget {
     Q_OBJECT
 public:
-    MapTool(EditorState &state, QWidget *parent = nullptr);
+    // The tiles are shown `zoom` times enlarged, as big as on the map.
+    MapTool(EditorState &state, QWidget *parent = nullptr, int zoom = 1);
 
     // Copies the coloured map tiles again (a new world), without the
     // selection boxes.
@@ -24,11 +26,15 @@ public:
     QPushButton *drawbutton() const { return draw_; }
     QPushButton *replacebutton() const { return replace_; }
 
-    // Picks the tile under a point of the picture, as a click does.
+    // Picks the tile under a point of the picture (in its own pixels,
+    // whatever the zoom), as a click does.
     void pick(int x, int y);
 
-    // The width the toolbox is given beside the main window.
+    // The width of the toolbox at zoom 1.
     static constexpr int boxwidth = 262;
+
+public slots:
+    void setzoom(int zoom);
 
 signals:
     void closed();
@@ -37,14 +43,13 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     // Keys pressed while the toolbox has the focus belong to the editor.
     void keyPressEvent(QKeyEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void setaction(int action);
 
     EditorState &state_;
     Surface picture_{256, 256};
-    QWidget *map_;
+    LvlView *map_;
     QPushButton *draw_;
     QPushButton *replace_;
 };

@@ -1,0 +1,73 @@
+#include "demorom/demorom.h"
+
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace quib;
+
+// The built programs, run as a user runs them.
+class TestPrograms : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir;
+
+    struct Run {
+        int code = -1;
+        QString out;
+    };
+    Run run(const QString &program, const QStringList &args)
+    {
+        QProcess p;
+        p.setWorkingDirectory(dir.path());
+        p.start(program, args);
+        if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit)
+            return {};
+        return {p.exitCode(), QString::fromLocal8Bit(p.readAllStandardOutput() + p.readAllStandardError())};
+    }
+
+private slots:
+    void initTestCase() { QVERIFY(demo::builddemorom().save(dir.filePath(QStringLiteral("quibrom.nes")))); }
+
+    void editorprints()
+    {
+        const Run help = run(QStringLiteral(QUIBED_PATH), {QStringLiteral("--help")});
+        QCOMPARE(help.code, 0);
+        QVERIFY(help.out.contains(QStringLiteral("[ROM]")));
+        const Run version = run(QStringLiteral(QUIBED_PATH), {QStringLiteral("--version")});
+        QCOMPARE(version.code, 0);
+        QCOMPARE(version.out.trimmed(), QStringLiteral("Quibed 0.01, build 29"));
+        const Run two = run(QStringLiteral(QUIBED_PATH), {QStringLiteral("a.nes"), QStringLiteral("b.nes")});
+        QCOMPARE(two.code, 2);
+    }
+
+    // Every example of the renderer's help works on the demo ROM and writes
+    // a picture of the right size.
+    void renderexamples()
+    {
+        // The demo's world 3 is 48 columns; the area behind world 1's first
+        // pointer is 12 screens across, drawn 27 rows high; one screen.
+        const QHash<QString, QSize> sizes = {{QStringLiteral("world3.png"), QSize(16 * 48, 144)},
+                                             {QStringLiteral("level-1-1.png"), QSize(256 * 12, 16 * 27)},
+                                             {QStringLiteral("area.png"), QSize(256, 240)}};
+        const Run help = run(QStringLiteral(QUIBRENDER_PATH), {QStringLiteral("--help")});
+        QCOMPARE(help.code, 0);
+        int examples = 0;
+        for (const QString &line : help.out.split(QLatin1Char('\n'))) {
+            if (!line.startsWith(QStringLiteral("  quibrender ")))
+                continue;
+            ++examples;
+            const QStringList args = line.trimmed().split(QLatin1Char(' '), Qt::SkipEmptyParts).mid(1);
+            const QString png = dir.filePath(args.last());
+            QFile::remove(png);
+            const Run r = run(QStringLiteral(QUIBRENDER_PATH), args);
+            QVERIFY2(r.code == 0, qPrintable(line + QLatin1Char('\n') + r.out));
+            QVERIFY2(sizes.contains(args.last()), qPrintable(QStringLiteral("no size known for: ") + line));
+            QCOMPARE(QImage(png).size(), sizes.value(args.last()));
+        }
+        QCOMPARE(examples, int(sizes.size()));
+    }
+};
+
+QTEST_MAIN(TestPrograms)
+#include "tst_programs.moc"

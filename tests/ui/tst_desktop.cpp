@@ -1,0 +1,192 @@
+#include "demorom/demorom.h"
+#include "editor/startup.h"
+#include "ui/lvlview.h"
+#include "ui/quib.h"
+#include "worldmap/widgets/maptool.h"
+
+#include "testutil.h"
+
+#include <QAction>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace quib;
+
+// The window as a desktop program: a ROM from the command line, the prompt,
+// zoom with its menu, keys and setting.
+class TestDesktop : public QObject {
+    Q_OBJECT
+    QTemporaryDir config;
+    QTemporaryDir work;
+    QString rompath;
+
+    QString inipath() const { return config.filePath(QStringLiteral("Quibed.ini")); }
+    static QAction *action(QuibWindow &w, const char *name) { return w.findChild<QAction *>(QLatin1String(name)); }
+
+    // Starts from a path as the command line gives it; the prompt must not open.
+    void open(QuibWindow &w)
+    {
+        bool asked = false;
+        w.setromprompt([&](QWidget *, const QString &, const QString &, const QString &) {
+            asked = true;
+            return QString();
+        });
+        QVERIFY(w.startup(rompath));
+        QVERIFY(!asked);
+        w.show();
+        w.activateWindow(); // shortcuts go to the active window
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+        rompath = work.filePath(QStringLiteral("quibrom.nes"));
+        QVERIFY(demo::builddemorom().save(rompath));
+    }
+    void init() { QFile::remove(inipath()); }
+    void cleanup() { testutil::stopanswering(); }
+
+    void commandlinerom()
+    {
+        QuibWindow w;
+        open(w);
+        QCOMPARE(w.state().romfile, rompath);
+        QCOMPARE(w.windowTitle(), QStringLiteral("Quib editor -- World 1"));
+        // A bad path from the command line is told as the prompt's answer is.
+        testutil::SeenBox seen;
+        testutil::answermodals(seen);
+        QuibWindow bad;
+        const QString missing = work.filePath(QStringLiteral("none.nes"));
+        QVERIFY(!bad.startup(missing));
+        QCOMPARE(seen.count, 1);
+        QCOMPARE(seen.icon, QMessageBox::Critical);
+        QCOMPARE(seen.title, QStringLiteral("Can't open file!"));
+        QCOMPARE(seen.text, QStringLiteral("File '") + missing + QStringLiteral("' is either empty or can't be found."));
+        QVERIFY(!QFileInfo::exists(missing));
+    }
+
+    // The real prompt is wide enough to show a long stored path whole.
+    void promptshowswholepath()
+    {
+        const QString longpath = QStringLiteral("/home/someone/Documents/roms/originals/backups/2024/quib-copy-2.nes");
+        testutil::writefile(inipath(), "[Load]\nFilename=" + longpath.toUtf8() + "\n");
+        QuibWindow w;
+        int room = 0, needed = 0;
+        QTimer::singleShot(0, [&] {
+            auto *d = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
+            QVERIFY(d);
+            QLineEdit *edit = d->findChild<QLineEdit *>();
+            room = edit->contentsRect().width();
+            needed = edit->fontMetrics().horizontalAdvance(longpath);
+            d->reject();
+        });
+        QVERIFY(!w.startup());
+        QVERIFY2(room > needed, qPrintable(QStringLiteral("%1 <= %2").arg(room).arg(needed)));
+    }
+
+    // At every factor the view is that many times the surface, and a click
+    // on the last screen pixel of a square paints that square with the tile
+    // picked in the toolbox, which follows the zoom.
+    void zoompaints()
+    {
+        QuibWindow w;
+        open(w);
+        QCOMPARE(w.zoom(), 2);
+        QList<QAction *> top = w.menuBar()->actions();
+        QCOMPARE(top.value(2)->text(), QStringLiteral("&Options"));
+        QCOMPARE(top.value(3)->text(), QStringLiteral("&View"));
+        QSignalSpy spy(&w, &QuibWindow::zoomchanged);
+        action(w, "usemapobjtb")->trigger();
+        QVERIFY(w.maptool());
+        const int squares[][2] = {{0, 0}, {5, 3}, {15, 8}};
+        int tile = 0x21;
+        for (int z : {1, 3, 4, 2}) {
+            w.setzoom(z);
+            QCOMPARE(w.zoom(), z);
+            QCOMPARE(w.lvl()->size(), QSize(256 * z, 240 * z));
+            auto *map = w.maptool()->findChild<LvlView *>(QStringLiteral("Map"));
+            QCOMPARE(map->size(), QSize(256 * z, 256 * z));
+            for (const auto &sq : squares) {
+                ++tile;
+                const QPoint inpick((16 * (tile % 16) + 15) * z + z - 1, 16 * (tile / 16) * z);
+                QTest::mouseClick(map, Qt::LeftButton, Qt::NoModifier, inpick);
+                QCOMPARE(int(w.state().tooltile), tile);
+                const QPoint last((16 * sq[0] + 16) * z - 1, (16 * sq[1] + 16) * z - 1);
+                QTest::mouseClick(w.lvl(), Qt::LeftButton, Qt::NoModifier, last);
+                QCOMPARE(int(w.state().map.maptiles[sq[1]][sq[0]]), tile);
+                QCOMPARE(int(w.state().map.mapcurcol), sq[0]);
+            }
+        }
+        QCOMPARE(spy.count(), 4);
+        QCOMPARE(spy.last().value(0).toInt(), 2);
+    }
+
+    // Ctrl with the main "+", "=", "-" and "0" zooms; Ctrl with keypad "+"
+    // and "-" is an editing key and leaves the zoom alone.
+    void zoomkeys()
+    {
+        QuibWindow w;
+        open(w);
+        QTest::keyClick(&w, Qt::Key_Plus, Qt::ControlModifier);
+        QCOMPARE(w.zoom(), 3);
+        QTest::keyClick(&w, Qt::Key_Equal, Qt::ControlModifier);
+        QCOMPARE(w.zoom(), 4);
+        QTest::keyClick(&w, Qt::Key_Plus, Qt::ControlModifier);
+        QCOMPARE(w.zoom(), 4);
+        QVERIFY(!action(w, "zoomin")->isEnabled());
+        QTest::keyClick(&w, Qt::Key_Minus, Qt::ControlModifier);
+        QCOMPARE(w.zoom(), 3);
+
+        const uint8_t tile = w.state().map.maptiles[0][0];
+        QTest::keyClick(&w, Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier);
+        QCOMPARE(w.zoom(), 3);
+        QCOMPARE(int(w.state().map.maptiles[0][0]), (tile + 1) & 0xFF);
+        QTest::keyClick(&w, Qt::Key_Minus, Qt::ControlModifier | Qt::KeypadModifier);
+        QTest::keyClick(&w, Qt::Key_Minus, Qt::ControlModifier | Qt::KeypadModifier);
+        QCOMPARE(w.zoom(), 3);
+        QCOMPARE(int(w.state().map.maptiles[0][0]), (tile - 1) & 0xFF);
+        // The same from the toolbox, which hands its keys to the editor.
+        action(w, "usemapobjtb")->trigger();
+        QTest::keyClick(w.maptool(), Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier);
+        QCOMPARE(w.zoom(), 3);
+        QCOMPARE(int(w.state().map.maptiles[0][0]), int(tile));
+
+        QTest::keyClick(&w, Qt::Key_0, Qt::ControlModifier);
+        QCOMPARE(w.zoom(), 1);
+        QVERIFY(!action(w, "zoomout")->isEnabled());
+    }
+
+    // Closing keeps the zoom as one more key; the next start uses it.
+    void zoomsetting()
+    {
+        testutil::writefile(inipath(), "[Options]\r\nZoom=9\r\n");
+        {
+            QuibWindow w;
+            open(w);
+            QCOMPARE(w.zoom(), 4);
+            w.setzoom(3);
+            w.close();
+        }
+        QCOMPARE(testutil::readfile(inipath()),
+                 QByteArray("[Options]\r\nZoom= 3\r\nStartMapNumber= 1\r\nViewMapSprites= 0\r\nViewLevelBackg= 0\r\n"
+                            "[Load]\r\nFilename=")
+                     + rompath.toUtf8() + "\r\n");
+        QuibWindow again;
+        open(again);
+        QCOMPARE(again.zoom(), 3);
+        testutil::writefile(inipath(), "[Options]\nZoom=x\n");
+        QuibWindow fallback;
+        open(fallback);
+        QCOMPARE(fallback.zoom(), 2);
+    }
+};
+
+QTEST_MAIN(TestDesktop)
+#include "tst_desktop.moc"
