@@ -196,6 +196,10 @@ private slots:
         QVERIFY(!tb->isChecked());
         tb->trigger();
         QVERIFY(w.maptool());
+        // Reopened, it shows the action still in force: Replace all.
+        QCOMPARE(int(w.state().toolaction), 1);
+        QVERIFY(w.maptool()->replacebutton()->styleSheet().contains(QStringLiteral("255, 255, 192")));
+        QVERIFY(!w.maptool()->drawbutton()->styleSheet().contains(QStringLiteral("255, 255, 192")));
         tb->trigger();
         QVERIFY(!w.maptool());
     }

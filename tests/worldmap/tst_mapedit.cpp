@@ -149,6 +149,39 @@ private slots:
         s.graby = 200;
         mapdrag(s, at(0, 143, ButtonRight));
         QCOMPARE(int(s.map.spry[4]), 255);
+        // Dragged left of the view, the sprite follows the world pixel under
+        // the pointer into the columns scrolled out of sight, and stops at
+        // the world's left edge.
+        s.map.mapscroll = 4;
+        s.grabx = 0;
+        mapdrag(s, at(-20, 0x40, ButtonRight));
+        QCOMPARE(int(s.map.sprx[4]), 4 * 16 - 20);
+        mapdrag(s, at(-200, 0x40, ButtonRight));
+        QCOMPARE(int(s.map.sprx[4]), 0);
+        mapdrag(s, at(-20, 0x40, ButtonLeft)); // snapped: the square under the pointer
+        QCOMPARE(int(s.map.sprx[4]), 16 * ((4 * 16 - 20) / 16));
+    }
+
+    // A press or drag on a square beyond the world's last column is no
+    // square of the map: nothing is painted, picked or moved there.
+    void pastworldedge()
+    {
+        EditorState s;
+        start(s, 1);
+        QCOMPARE(int(s.map.mapmaxscroll), 0); // one screen: columns 0..15
+        s.map.mapscroll = 0;
+        s.curtile = 0x77;
+        s.tooltile = 0x66;
+        mappress(s, at(15 * 16, 16, ButtonLeft, true, true));
+        QCOMPARE(int(s.map.maptiles[1][15]), 0x66);
+        // A drag on to the right of the world's last column paints nothing more.
+        const MapDocument painted = s.map.document();
+        mapdrag(s, at(16 * 16 + 3, 16, ButtonLeft, true, true));
+        mapdrag(s, at(40 * 16, 32, ButtonLeft, true, true));
+        QVERIFY(s.map.document() == painted);
+        QCOMPARE(int(s.map.mapcurcol), 15);
+        mappress(s, at(20 * 16, 0, ButtonRight));
+        QCOMPARE(int(s.curtile), 0x77);
     }
 
     // Save writes the tiles, sprites and pointers where they were read, and
