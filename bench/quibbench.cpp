@@ -3,7 +3,7 @@
 // 256 x 240 frame of 32-bit pixels), since the machines are shared and noisy.
 #include "demorom/demorom.h"
 #include "editor/editorstate.h"
-#include "editor/romfile.h"
+#include "rom/romfile.h"
 #include "editor/settings.h"
 #include "editor/startup.h"
 #include "graphics/graphics.h"

@@ -5,7 +5,7 @@
 // object's palette.
 #include "demorom/demolevels.h"
 #include "demorom/demorom.h"
-#include "editor/romlayout.h"
+#include "rom/romlayout.h"
 #include "graphics/graphics.h"
 #include "graphics/pictures.h"
 #include "objgfx/objcells.h"

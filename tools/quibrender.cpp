@@ -1,7 +1,7 @@
 // quibrender: writes a PNG of a world map of a ROM, drawn exactly as the
 // editor draws it, using the core library alone (no window).
 #include "editor/editorstate.h"
-#include "editor/romfile.h"
+#include "rom/romfile.h"
 #include "editor/startup.h"
 #include "graphics/blit.h"
 #include "level/drawlevel.h"

@@ -12,7 +12,7 @@
 // common objects.
 #include "demorom/demochr.h"
 
-#include "editor/romlayout.h"
+#include "rom/romlayout.h"
 
 #include <cstdlib>
 #include <cstdio>

@@ -4,7 +4,7 @@
 
 #include "demorom/demoareas.h"
 #include "demorom/demochr.h"
-#include "editor/romlayout.h"
+#include "rom/romlayout.h"
 #include "level/records.h"
 #include "tables/objprops.h"
 

@@ -1,7 +1,7 @@
 #include "demorom/demomapprops.h"
 
 #include "demorom/demoworlds.h"
-#include "editor/romlayout.h"
+#include "rom/romlayout.h"
 
 #include <stdexcept>
 

@@ -4,7 +4,7 @@
 #include "demorom/demomapprops.h"
 #include "demorom/demotables.h"
 #include "demorom/demoworlds.h"
-#include "editor/romlayout.h"
+#include "rom/romlayout.h"
 #include "graphics/pictures.h"
 #include "worldmap/maprecords.h"
 

@@ -1,6 +1,6 @@
 #include "demorom/demotables.h"
 
-#include "editor/romlayout.h"
+#include "rom/romlayout.h"
 #include "graphics/pictures.h"
 
 namespace quib::demo {

@@ -1,6 +1,6 @@
 #include "demorom/romimage.h"
 
-#include "editor/romlayout.h"
+#include "rom/romlayout.h"
 
 #include <QSaveFile>
 #include <stdexcept>

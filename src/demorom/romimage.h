@@ -1,7 +1,7 @@
 #pragma once
 // A ROM image under construction: the demo ROM builder and the tests put
 // their bytes, words and game pointers into it at file offsets.
-#include "editor/romlayout.h"
+#include "rom/romlayout.h"
 
 #include <QString>
 #include <cstdint>

@@ -3,7 +3,7 @@
 #include "editor/editorstate.h"
 #include "graphics/paledit.h"
 #include "level/drawlevel.h"
-#include "ui/lvlview.h"
+#include "widgets/lvlview.h"
 #include "worldmap/drawmap.h"
 
 #include <QDialogButtonBox>

@@ -1,7 +1,7 @@
 #include "editor/document.h"
 
 #include "editor/editorstate.h"
-#include "editor/hex.h"
+#include "rom/hex.h"
 #include "level/enterspec.h"
 #include "level/leveledit.h"
 #include "level/loadlevel.h"

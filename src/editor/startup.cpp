@@ -1,7 +1,7 @@
 #include "editor/startup.h"
 
 #include "editor/editorstate.h"
-#include "editor/romlayout.h"
+#include "rom/romlayout.h"
 #include "graphics/graphics.h"
 #include "tables/names.h"
 #include "tables/objprops.h"

@@ -2,7 +2,7 @@
 // Start-up work that needs no window: checking the ROM file, applying the
 // settings and building every table and picture in a fixed order behind the
 // splash window's progress bar.
-#include "editor/progress.h"
+#include "graphics/progress.h"
 #include "editor/settings.h"
 
 #include <QString>

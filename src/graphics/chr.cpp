@@ -9,8 +9,8 @@
 // (index 4k + value; value 0 stays index 0, the group's shared colour).
 #include "graphics/graphics.h"
 
-#include "editor/romfile.h"
-#include "editor/romlayout.h"
+#include "rom/romfile.h"
+#include "rom/romlayout.h"
 
 #include <algorithm>
 

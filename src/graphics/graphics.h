@@ -1,7 +1,7 @@
 #pragma once
 // Colours, palettes and pattern tiles: the pre-coloured surfaces that all
 // map and level drawing copies from.
-#include "editor/progress.h"
+#include "graphics/progress.h"
 #include "graphics/surface.h"
 
 #include <QString>

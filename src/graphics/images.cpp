@@ -7,8 +7,8 @@
 // halves going to the even one: grey 0 is index 0, grey 16 K - 4 is index K.
 #include "graphics/graphics.h"
 
-#include "editor/romfile.h"
-#include "editor/romlayout.h"
+#include "rom/romfile.h"
+#include "rom/romlayout.h"
 #include "graphics/pictures.h"
 
 #include <algorithm>

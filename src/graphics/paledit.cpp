@@ -1,6 +1,6 @@
 #include "graphics/paledit.h"
 
-#include "editor/hex.h"
+#include "rom/hex.h"
 
 #include <algorithm>
 

@@ -8,8 +8,8 @@
 // those extra groups; they are never written back.
 #include "graphics/graphics.h"
 
-#include "editor/romfile.h"
-#include "editor/romlayout.h"
+#include "rom/romfile.h"
+#include "rom/romlayout.h"
 #include "graphics/pictures.h"
 
 namespace quib {

@@ -3,7 +3,7 @@
 #include "level/drawlevel.h"
 
 #include "editor/editorstate.h"
-#include "editor/hex.h"
+#include "rom/hex.h"
 #include "graphics/blit.h"
 #include "level/objbox.h"
 #include "objgfx/drawobj.h"

@@ -1,7 +1,7 @@
 #include "level/enterspec.h"
 
 #include "editor/editorstate.h"
-#include "editor/romfile.h"
+#include "rom/romfile.h"
 #include "level/loadlevel.h"
 #include "worldmap/mappntr.h"
 

@@ -1,8 +1,8 @@
 #include "level/loadlevel.h"
 
 #include "editor/editorstate.h"
-#include "editor/romfile.h"
-#include "editor/romlayout.h"
+#include "rom/romfile.h"
+#include "rom/romlayout.h"
 #include "worldmap/loadmap.h"
 
 namespace quib {

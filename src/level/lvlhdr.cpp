@@ -1,9 +1,9 @@
 #include "level/lvlhdr.h"
 
 #include "editor/editorstate.h"
-#include "editor/hex.h"
-#include "editor/romfile.h"
-#include "editor/romlayout.h"
+#include "rom/hex.h"
+#include "rom/romfile.h"
+#include "rom/romlayout.h"
 #include "level/loadlevel.h"
 #include "worldmap/mappntr.h"
 

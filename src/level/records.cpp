@@ -1,6 +1,6 @@
 #include "level/records.h"
 
-#include "editor/romfile.h"
+#include "rom/romfile.h"
 #include "level/level.h"
 #include "tables/objprops.h"
 

@@ -1,7 +1,7 @@
 #include "level/savelevel.h"
 
 #include "editor/editorstate.h"
-#include "editor/romfile.h"
+#include "rom/romfile.h"
 
 
 namespace quib {

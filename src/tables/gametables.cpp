@@ -1,6 +1,6 @@
 #include "tables/gametables.h"
 
-#include "editor/romfile.h"
+#include "rom/romfile.h"
 
 namespace quib {
 

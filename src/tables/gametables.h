@@ -4,7 +4,7 @@
 // set. Their offsets are in editor/romlayout.h. Each table is read by one ROM
 // operation and written whole by one; the texts the dialogs show for the
 // values are computed here.
-#include "editor/romlayout.h"
+#include "rom/romlayout.h"
 
 #include <QString>
 #include <array>

@@ -4,7 +4,7 @@
 // core, then shows what the core drew.
 #include "editor/document.h"
 #include "editor/editorstate.h"
-#include "ui/zoom.h"
+#include "widgets/zoom.h"
 #include "worldmap/widgets/maptool.h"
 
 #include <QMainWindow>

@@ -1,7 +1,7 @@
 #include "worldmap/drawmap.h"
 
 #include "editor/editorstate.h"
-#include "editor/hex.h"
+#include "rom/hex.h"
 #include "graphics/blit.h"
 
 #include <algorithm>

@@ -1,8 +1,8 @@
 #include "worldmap/loadmap.h"
 
 #include "editor/editorstate.h"
-#include "editor/romfile.h"
-#include "editor/romlayout.h"
+#include "rom/romfile.h"
+#include "rom/romlayout.h"
 #include "worldmap/maprecords.h"
 
 #include <algorithm>

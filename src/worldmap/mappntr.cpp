@@ -1,7 +1,7 @@
 #include "worldmap/mappntr.h"
 
-#include "editor/hex.h"
-#include "editor/romlayout.h"
+#include "rom/hex.h"
+#include "rom/romlayout.h"
 
 namespace quib {
 

@@ -1,8 +1,8 @@
 #include "worldmap/mapprops.h"
 
-#include "editor/hex.h"
-#include "editor/romfile.h"
-#include "editor/romlayout.h"
+#include "rom/hex.h"
+#include "rom/romfile.h"
+#include "rom/romlayout.h"
 
 namespace quib {
 

@@ -1,6 +1,6 @@
 #include "worldmap/maprecords.h"
 
-#include "editor/romlayout.h"
+#include "rom/romlayout.h"
 
 namespace quib {
 

@@ -20,7 +20,7 @@
 // Map sprites (worlds 1..8): five 9-byte tables, one per field, each reached
 // through the map data pointer at 0x16010 + 16 k + 2 (w - 1), k = 1..5:
 //   1 Y in pixels, 2 X high byte, 3 X low byte, 4 type (0 none), 5 item given.
-#include "editor/romfile.h"
+#include "rom/romfile.h"
 #include "worldmap/worldmap.h"
 
 #include <array>

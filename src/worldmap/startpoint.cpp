@@ -1,8 +1,8 @@
 #include "worldmap/startpoint.h"
 
 #include "editor/editorstate.h"
-#include "editor/romfile.h"
-#include "editor/romlayout.h"
+#include "rom/romfile.h"
+#include "rom/romlayout.h"
 #include "graphics/blit.h"
 
 namespace quib {

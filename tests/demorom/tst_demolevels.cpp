@@ -1,7 +1,7 @@
 #include "demorom/demoareas.h"
 #include "demorom/demolevels.h"
 #include "demorom/demorom.h"
-#include "editor/romlayout.h"
+#include "rom/romlayout.h"
 #include "graphics/graphics.h"
 #include "objgfx/objcells.h"
 #include "tables/objprops.h"

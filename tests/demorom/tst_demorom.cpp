@@ -1,6 +1,6 @@
 #include "demorom/demorom.h"
 #include "demorom/demoworlds.h"
-#include "editor/romlayout.h"
+#include "rom/romlayout.h"
 
 #include <QTest>
 

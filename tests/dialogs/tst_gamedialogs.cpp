@@ -6,9 +6,9 @@
 #include "dialogs/editmappal.h"
 #include "dialogs/editstarttime.h"
 #include "dialogs/editstatus.h"
-#include "editor/romlayout.h"
+#include "rom/romlayout.h"
 #include "graphics/paledit.h"
-#include "ui/lvlview.h"
+#include "widgets/lvlview.h"
 #include "ui/quib.h"
 
 #include "testutil.h"

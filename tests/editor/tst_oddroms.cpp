@@ -1,6 +1,6 @@
 #include "demorom/demorom.h"
 #include "editor/editorstate.h"
-#include "editor/romlayout.h"
+#include "rom/romlayout.h"
 #include "editor/startup.h"
 #include "level/drawlevel.h"
 #include "level/loadlevel.h"

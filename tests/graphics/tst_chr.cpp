@@ -1,6 +1,6 @@
 // Pattern sheets from CHR-ROM: decoding, the tile rule and the level colours.
 #include "demorom/romimage.h"
-#include "editor/romlayout.h"
+#include "rom/romlayout.h"
 #include "graphics/graphics.h"
 
 #include <QTemporaryDir>

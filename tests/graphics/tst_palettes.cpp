@@ -1,7 +1,7 @@
 // The NES colour table, the palette table of the ROM, the built-in map
 // pictures and their recolouring for a world.
 #include "demorom/romimage.h"
-#include "editor/romlayout.h"
+#include "rom/romlayout.h"
 #include "graphics/graphics.h"
 #include "graphics/pictures.h"
 

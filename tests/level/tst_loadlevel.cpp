@@ -1,7 +1,7 @@
 #include "demorom/romimage.h"
 #include "editor/presentation.h"
 #include "editor/editorstate.h"
-#include "editor/romlayout.h"
+#include "rom/romlayout.h"
 #include "level/loadlevel.h"
 
 #include <QTemporaryDir>

@@ -3,7 +3,7 @@
 #include "demorom/demolevels.h"
 #include "demorom/demorom.h"
 #include "editor/editorstate.h"
-#include "editor/romlayout.h"
+#include "rom/romlayout.h"
 #include "editor/startup.h"
 #include "level/enterspec.h"
 #include "level/loadlevel.h"

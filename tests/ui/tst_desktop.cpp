@@ -1,6 +1,6 @@
 #include "demorom/demorom.h"
 #include "editor/startup.h"
-#include "ui/lvlview.h"
+#include "widgets/lvlview.h"
 #include "ui/quib.h"
 #include "worldmap/widgets/maptool.h"
 

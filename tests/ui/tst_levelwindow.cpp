@@ -1,5 +1,5 @@
 #include "demorom/demorom.h"
-#include "ui/lvlview.h"
+#include "widgets/lvlview.h"
 #include "ui/quib.h"
 
 #include "testutil.h"

@@ -1,7 +1,7 @@
 #include "demorom/demorom.h"
 #include "editor/presentation.h"
 #include "editor/editorstate.h"
-#include "editor/romlayout.h"
+#include "rom/romlayout.h"
 #include "editor/startup.h"
 #include "ui/keys.h"
 #include "ui/quib.h"

@@ -3,7 +3,7 @@
 #include "demorom/demomapprops.h"
 #include "demorom/demorom.h"
 #include "editor/editorstate.h"
-#include "editor/romlayout.h"
+#include "rom/romlayout.h"
 #include "editor/startup.h"
 #include "worldmap/mapprops.h"
 #include "worldmap/widgets/editmappr.h"

@@ -1,7 +1,7 @@
 #include "level/widgets/editlvlhdr.h"
 
 #include "editor/editorstate.h"
-#include "editor/hex.h"
+#include "rom/hex.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

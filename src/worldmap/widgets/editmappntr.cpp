@@ -1,7 +1,7 @@
 #include "worldmap/widgets/editmappntr.h"
 
 #include "editor/editorstate.h"
-#include "editor/hex.h"
+#include "rom/hex.h"
 #include "worldmap/mappntr.h"
 
 #include <QDialogButtonBox>

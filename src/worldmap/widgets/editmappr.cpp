@@ -2,7 +2,7 @@
 
 #include "editor/editorstate.h"
 #include "graphics/blit.h"
-#include "ui/lvlview.h"
+#include "widgets/lvlview.h"
 #include "worldmap/drawmap.h"
 
 #include <QGridLayout>

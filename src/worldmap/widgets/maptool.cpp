@@ -2,8 +2,8 @@
 
 #include "editor/editorstate.h"
 #include "graphics/blit.h"
-#include "ui/lvlview.h"
-#include "ui/zoom.h"
+#include "widgets/lvlview.h"
+#include "widgets/zoom.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

@@ -1,8 +1,8 @@
 #include "worldmap/widgets/movestartpnt.h"
 
 #include "editor/editorstate.h"
-#include "editor/hex.h"
-#include "ui/lvlview.h"
+#include "rom/hex.h"
+#include "widgets/lvlview.h"
 #include "worldmap/startpoint.h"
 
 #include <QHBoxLayout>

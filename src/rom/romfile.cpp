@@ -1,4 +1,4 @@
-#include "editor/romfile.h"
+#include "rom/romfile.h"
 
 #include <QFile>
 #include <QFileInfo>

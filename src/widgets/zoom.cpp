@@ -1,4 +1,4 @@
-#include "ui/zoom.h"
+#include "widgets/zoom.h"
 
 #include <QKeyEvent>
 #include <QScreen>

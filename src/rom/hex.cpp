@@ -1,4 +1,4 @@
-#include "editor/hex.h"
+#include "rom/hex.h"
 
 #include <limits>
 

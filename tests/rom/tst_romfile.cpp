@@ -1,6 +1,6 @@
 #include "demorom/romimage.h"
-#include "editor/romfile.h"
-#include "editor/romlayout.h"
+#include "rom/romfile.h"
+#include "rom/romlayout.h"
 
 #include "testutil.h"
 

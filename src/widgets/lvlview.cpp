@@ -1,4 +1,4 @@
-#include "ui/lvlview.h"
+#include "widgets/lvlview.h"
 
 #include "graphics/surface.h"
 
