@@ -340,9 +340,12 @@ bool Document::gotoworld(int world)
     return ok;
 }
 
-bool Document::enterlevel()
+bool Document::enterlevel(bool asked)
 {
-    if (!ismapmode(s_.editmode) || !canenterlevel(s_) || !mayleave())
+    if (!ismapmode(s_.editmode) || !canenterlevel(s_))
+        return false;
+    const bool settled = asked && (discarded_ || !modified());
+    if (!settled && !mayleave())
         return false;
     revertmap();
     const Before before = snapshot();

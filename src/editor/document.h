@@ -74,7 +74,9 @@ public:
     // ---- Loading other worlds and areas ------------------------------------
     // Each asks about unsaved edits first and returns false when refused.
     bool gotoworld(int world);
-    bool enterlevel();
+    // `asked`: the window asked about the map's edits already, before the
+    // closing bars; it is asked again only if edits came in meanwhile.
+    bool enterlevel(bool asked = false);
     bool exitlevel();
     int gotonextarea(); // 1 loaded, 0 no linked area, -1 refused
     bool enterarea(int32_t objpos, int32_t enmpos, int objset);

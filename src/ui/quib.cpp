@@ -617,7 +617,7 @@ void QuibWindow::transitionstep()
         return;
     transition_->stop();
     // The edits were saved or dropped before the bars closed.
-    doc_.enterlevel();
+    doc_.enterlevel(true);
 }
 
 void QuibWindow::exitlevelM()
