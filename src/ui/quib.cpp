@@ -333,7 +333,7 @@ void QuibWindow::showview()
     enterlevelM_->setEnabled(ismapmode(state_.editmode));
     exitlevelM_->setEnabled(!ismapmode(state_.editmode));
     modelabel_->setText(modename(state_.editmode) + QStringLiteral(" mode"));
-    tilelabel_->setText(QStringLiteral("Tile: ") + hexpad(state_.curtile, 2) + QStringLiteral(" ")
+    tilelabel_->setText(QStringLiteral("Current tile: ") + hexpad(state_.curtile, 2) + QStringLiteral(" -- ")
                         + state_.names.maptilenames[state_.curtile]);
     lvl_->update();
 }
