@@ -188,7 +188,7 @@ bool RomFile::close()
     if (!changed_)
         return true;
     if (memory_) {
-        *memory_ = image_;
+        memory_->swap(image_); // same size: the image never grows or shrinks
         return true;
     }
 
