@@ -5,6 +5,9 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    quib::fuzz::runimage(data, size);
+    // Fewer areas per image than the editor could reach: more images a second.
+    quib::fuzz::DriverLimits limits;
+    limits.areas = 64;
+    quib::fuzz::runimage(data, size, limits);
     return 0;
 }
