@@ -10,6 +10,10 @@
 #include <QTimer>
 #include <functional>
 
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
 namespace testutil {
 
 inline QByteArray readfile(const QString &path)
@@ -31,6 +35,23 @@ inline bool writefile(const QString &path, const QByteArray &bytes)
     QFile f(path);
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
+
+#ifdef Q_OS_UNIX
+// While it lives, the process acts as an ordinary user with the given
+// effective ids. Only the superuser can switch (`ok` tells), so a test that
+// needs another user runs only as root.
+struct AsUser {
+    bool ok = false;
+    AsUser(uid_t uid, gid_t gid) { ok = ::geteuid() == 0 && ::setegid(gid) == 0 && ::seteuid(uid) == 0; }
+    ~AsUser()
+    {
+        if (ok && (::seteuid(0) != 0 || ::setegid(0) != 0))
+            qFatal("can't become the superuser again");
+    }
+    AsUser(const AsUser &) = delete;
+    AsUser &operator=(const AsUser &) = delete;
+};
+#endif
 
 // What a modal message box said before it was answered.
 struct SeenBox {

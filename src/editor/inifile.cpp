@@ -1,9 +1,11 @@
 #include "editor/inifile.h"
 
+#include "rom/atomicwrite.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QStringDecoder>
 
 namespace quib {
 
@@ -23,12 +25,26 @@ QByteArray trimblanks(const QByteArray &s)
 
 bool samename(const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
 
+// UTF-8 when the bytes are valid UTF-8, else Latin-1.
+QString text(const QByteArray &bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString s = utf8(bytes);
+    return utf8.hasError() ? QString::fromLatin1(bytes) : s;
+}
+
+const QByteArray bom = "\xEF\xBB\xBF";
+
 } // namespace
 
 IniFile IniFile::fromBytes(const QByteArray &bytes)
 {
     IniFile ini;
     qsizetype start = 0;
+    if (bytes.startsWith(bom)) {
+        ini.bom_ = true;
+        start = bom.size();
+    }
     const qsizetype n = bytes.size();
     while (start < n) {
         qsizetype i = start;
@@ -52,15 +68,33 @@ IniFile IniFile::fromBytes(const QByteArray &bytes)
 
 IniFile IniFile::load(const QString &path)
 {
+    return read(path).value_or(IniFile());
+}
+
+std::optional<IniFile> IniFile::read(const QString &path, QString *error)
+{
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
+        return IniFile();
+    auto fail = [&](const QString &why) -> std::optional<IniFile> {
+        if (error)
+            *error = why;
+        return std::nullopt;
+    };
+    if (!info.isFile())
+        return fail(QStringLiteral("it is not a file"));
     QFile f(path);
-    if (!QFileInfo(path).isFile() || !f.open(QIODevice::ReadOnly))
-        return {};
-    return fromBytes(f.readAll());
+    if (!f.open(QIODevice::ReadOnly))
+        return fail(f.errorString());
+    const QByteArray bytes = f.readAll();
+    if (f.error() != QFileDevice::NoError)
+        return fail(f.errorString());
+    return fromBytes(bytes);
 }
 
 QByteArray IniFile::toBytes() const
 {
-    QByteArray out;
+    QByteArray out = bom_ ? bom : QByteArray();
     for (const Line &l : lines_)
         out += l.text + l.eol;
     return out;
@@ -74,7 +108,7 @@ IniFile::Parsed IniFile::parse(const QByteArray &raw)
         const qsizetype close = line.lastIndexOf(']');
         if (close > 0) {
             p.kind = Parsed::Section;
-            p.name = QString::fromUtf8(trimblanks(line.mid(1, close - 1)));
+            p.name = text(trimblanks(line.mid(1, close - 1)));
         }
         return p;
     }
@@ -83,10 +117,10 @@ IniFile::Parsed IniFile::parse(const QByteArray &raw)
     const qsizetype eq = line.indexOf('=');
     p.kind = Parsed::Key;
     if (eq < 0) {
-        p.name = QString::fromUtf8(line);
+        p.name = text(line);
         return p;
     }
-    p.name = QString::fromUtf8(trimblanks(line.left(eq)));
+    p.name = text(trimblanks(line.left(eq)));
     p.rawvalue = line.mid(eq + 1);
     p.hasvalue = true;
     return p;
@@ -103,7 +137,7 @@ std::optional<QString> IniFile::value(const QString &section, const QString &key
             QByteArray v = trimblanks(p.rawvalue);
             if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
                 v = v.mid(1, v.size() - 2);
-            return QString::fromUtf8(v);
+            return text(v);
         }
     }
     return std::nullopt;
@@ -169,13 +203,7 @@ bool IniFile::save(const QString &path, QString *error) const
             *error = QStringLiteral("Can't create the folder '%1'.").arg(info.absolutePath());
         return false;
     }
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(toBytes()) < 0 || !f.commit()) {
-        if (error)
-            *error = f.errorString();
-        return false;
-    }
-    return true;
+    return writeatomic(path, toBytes(), error);
 }
 
 } // namespace quib

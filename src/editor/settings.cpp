@@ -4,27 +4,20 @@
 #include "editor/inifile.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <limits>
 
 namespace quib {
 
-QString inidir(const EnvLookup &env)
+QString inidir()
 {
-    QString dir = env("XDG_CONFIG_HOME").trimmed();
-    if (dir.isEmpty() || !QDir::isAbsolutePath(dir)) {
-        QString home = env("HOME").trimmed();
-        if (home.isEmpty())
-            home = QDir::homePath();
-        dir = home + QStringLiteral("/.config");
-    }
+    QString dir = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    if (dir.isEmpty())
+        dir = QDir::homePath() + QStringLiteral("/.config");
     if (!dir.endsWith(QLatin1Char('/')) && !dir.endsWith(QLatin1Char('\\')))
         dir += QLatin1Char('/');
     return dir;
-}
-
-QString inidir()
-{
-    return inidir([](const char *name) { return qEnvironmentVariable(name); });
 }
 
 namespace {
@@ -104,12 +97,22 @@ Settings readsettings(const QString &file)
 
 bool writesettings(const QString &file, const EditorState &state, QString *error)
 {
-    IniFile ini = IniFile::load(file);
-    ini.setvalue(QStringLiteral("Load"), QStringLiteral("Filename"), state.romfile);
-    ini.setvalue(QStringLiteral("Options"), QStringLiteral("StartMapNumber"), signform(state.curworld));
-    ini.setvalue(QStringLiteral("Options"), QStringLiteral("ViewMapSprites"), signform(state.viewmapsprites ? -1 : 0));
-    ini.setvalue(QStringLiteral("Options"), QStringLiteral("ViewLevelBackg"), signform(state.viewlvlbg ? -1 : 0));
-    return ini.save(file, error);
+    QString why;
+    std::optional<IniFile> ini = IniFile::read(file, &why);
+    if (!ini) {
+        // Rewriting it from nothing would lose its other lines.
+        if (error)
+            *error = QStringLiteral("the file exists but can't be read (%1), so it is left as it is").arg(why);
+        return false;
+    }
+    // The path as opened, made absolute, so it still names the ROM when the
+    // editor is started from another folder.
+    const QString rom = state.romfile.isEmpty() ? QString() : QFileInfo(state.romfile).absoluteFilePath();
+    ini->setvalue(QStringLiteral("Load"), QStringLiteral("Filename"), rom);
+    ini->setvalue(QStringLiteral("Options"), QStringLiteral("StartMapNumber"), signform(state.curworld));
+    ini->setvalue(QStringLiteral("Options"), QStringLiteral("ViewMapSprites"), signform(state.viewmapsprites ? -1 : 0));
+    ini->setvalue(QStringLiteral("Options"), QStringLiteral("ViewLevelBackg"), signform(state.viewlvlbg ? -1 : 0));
+    return ini->save(file, error);
 }
 
 int readzoom(const QString &file)

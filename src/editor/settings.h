@@ -2,7 +2,6 @@
 // The settings file "Quibed.ini": where it lives, reading and writing its keys.
 #include <QString>
 #include <cstdint>
-#include <functional>
 
 namespace quib {
 
@@ -11,12 +10,10 @@ struct EditorState;
 constexpr const char *settingsname = "Quibed.ini";
 constexpr const char *defaultromname = "quibrom.nes";
 
-// The per-user configuration folder, always ending in "/": $XDG_CONFIG_HOME
-// when it is set to an absolute path, else $HOME/.config. The environment is
-// passed in so tests can choose it.
-using EnvLookup = std::function<QString(const char *)>;
-QString inidir(const EnvLookup &env);
-QString inidir(); // from the process environment
+// The per-user configuration folder, always ending in "/": the system's
+// generic configuration location ($XDG_CONFIG_HOME when it is set to an
+// absolute path, else ~/.config).
+QString inidir();
 
 // The stored value of a key as the profile functions return it into a
 // 255-character buffer: at most 254 characters, trailing blanks removed;
@@ -45,7 +42,9 @@ uint8_t clampworld(int32_t n);
 
 Settings readsettings(const QString &file);
 
-// Writes the four keys in their order, each changing only its own line.
+// Writes the four keys in their order, each changing only its own line; the
+// ROM path is stored absolute. A settings file that exists but can't be read
+// is left alone: false, and `error` says so.
 bool writesettings(const QString &file, const EditorState &state, QString *error = nullptr);
 
 // The zoom of the view, one more key beside the four: "Options"/"Zoom", 1..4

@@ -1,21 +1,28 @@
 #include "rom/hex.h"
 
+#include <QList>
+
 #include <limits>
 
 namespace quib {
 
 int32_t hexval(const QString &text)
 {
-    const QString up = text.toUpper();
-    const int n = int(up.size());
+    // One digit per character (a character outside the BMP is one, not two).
+    // Only ASCII letters have a case here: full Unicode upper-casing would
+    // change the text's length (sharp s becomes "SS") and so every digit's place.
+    const QList<uint> chars = text.toUcs4();
+    const int n = int(chars.size());
     int64_t result = 0;
     for (int i = 1; i <= n; ++i) {
-        const QChar c = up.at(i - 1);
+        const uint c = chars.at(i - 1);
         int digit = 0;
-        if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
-            digit = c.unicode() - '0';
-        else if (c >= QLatin1Char('A') && c <= QLatin1Char('F'))
-            digit = c.unicode() - 'A' + 10;
+        if (c >= '0' && c <= '9')
+            digit = int(c - '0');
+        else if (c >= 'A' && c <= 'F')
+            digit = int(c - 'A') + 10;
+        else if (c >= 'a' && c <= 'f')
+            digit = int(c - 'a') + 10;
         if (digit == 0)
             continue;
         const int power = n - i;

@@ -6,8 +6,8 @@
 namespace quib {
 
 // Text to number, never fails: each character is a hex digit by its position
-// ("0".."9", "A".."F" in either case; any other character counts as 0 but
-// keeps its place). A digit whose term would take the sum out of the signed
+// ("0".."9", "A".."F" in either case; any other character, a non-ASCII
+// letter too, counts as 0 but keeps its place). A digit whose term would take the sum out of the signed
 // 32-bit range is skipped. Empty text gives 0.
 int32_t hexval(const QString &text);
 

@@ -1,12 +1,15 @@
 #include "rom/romfile.h"
 
+#include "rom/atomicwrite.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QHash>
 
 #include <algorithm>
 
 #ifdef Q_OS_UNIX
+#include <fcntl.h>
 #include <unistd.h>
 #endif
 
@@ -14,21 +17,45 @@ namespace quib {
 
 namespace {
 
-QString targetpath(const QString &path)
+// Paths on which an image in memory is mounted (see MemoryRom).
+QHash<QString, std::vector<uint8_t> *> &mounted()
 {
-    const QFileInfo info(path);
-    if (info.isSymLink()) {
-        const QString target = info.canonicalFilePath();
-        if (!target.isEmpty())
-            return target;
-    }
-    return path;
+    static QHash<QString, std::vector<uint8_t> *> table;
+    return table;
 }
+
+std::vector<uint8_t> *mountedimage(const QString &path)
+{
+    return mounted().value(path, nullptr);
+}
+
+// Whether this process may write the file, or create and rename files in the
+// folder, judged by the system with the effective user and groups.
+bool maywrite(const QString &path, bool folder)
+{
+#ifdef Q_OS_UNIX
+    const int how = folder ? W_OK | X_OK : W_OK;
+    return ::faccessat(AT_FDCWD, QFile::encodeName(path).constData(), how, AT_EACCESS) == 0;
+#else
+    Q_UNUSED(folder);
+    return QFileInfo(path).isWritable();
+#endif
+}
+
+constexpr QFileDevice::Permissions anywrite = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
 
 } // namespace
 
 RomFile::RomFile(const QString &path, Mode mode) : path_(path), mode_(mode)
 {
+    if (std::vector<uint8_t> *image = mountedimage(path)) {
+        memory_ = image;
+        length_ = int64_t(image->size());
+        if (mode == Mode::Write)
+            image_ = *image;
+        open_ = true;
+        return;
+    }
     const QFileInfo info(path);
     if (!info.exists()) {
         error_ = QStringLiteral("The file '%1' does not exist.").arg(path);
@@ -51,6 +78,15 @@ RomFile::RomFile(const QString &path, Mode mode) : path_(path), mode_(mode)
         length_ = int64_t(image_.size());
         file_.reset();
     }
+    open_ = true;
+}
+
+RomFile::RomFile(std::vector<uint8_t> &image, Mode mode, const QString &name)
+    : path_(name), mode_(mode), memory_(&image)
+{
+    length_ = int64_t(image.size());
+    if (mode == Mode::Write)
+        image_ = image;
     open_ = true;
 }
 
@@ -79,6 +115,8 @@ uint8_t RomFile::readbyte(int64_t offset) const
         return 0xFF;
     if (mode_ == Mode::Write)
         return image_[size_t(offset)];
+    if (memory_)
+        return (*memory_)[size_t(offset)];
     return page(offset / pagesize)[offset % pagesize];
 }
 
@@ -123,13 +161,15 @@ void RomFile::writeword(int64_t offset, uint16_t value)
 
 QString romwriteproblem(const QString &path)
 {
-    const QFileInfo info(targetpath(path));
+    if (mountedimage(path))
+        return {};
+    const QFileInfo info(followlink(path));
     if (!info.isFile())
         return QStringLiteral("the file does not exist");
-    if (!(info.permissions() & QFileDevice::WriteOwner) || !info.isWritable())
+    if (!(info.permissions() & anywrite) || !maywrite(info.absoluteFilePath(), false))
         return QStringLiteral("the file is read-only");
     const QFileInfo dir(info.absolutePath());
-    if (!(dir.permissions() & QFileDevice::WriteOwner) || !dir.isWritable())
+    if (!(dir.permissions() & anywrite) || !maywrite(dir.absoluteFilePath(), true))
         return QStringLiteral("its folder '%1' is read-only").arg(info.absolutePath());
     return {};
 }
@@ -147,39 +187,48 @@ bool RomFile::close()
         return false;
     if (!changed_)
         return true;
+    if (memory_) {
+        memory_->swap(image_); // same size: the image never grows or shrinks
+        return true;
+    }
 
-    const QString target = targetpath(path_);
+    const QString target = followlink(path_);
     const QString problem = romwriteproblem(target);
     if (!problem.isEmpty()) {
         error_ = QStringLiteral("Can't write to '%1': %2.").arg(path_, problem);
         return false;
     }
-    const QFileInfo before(target);
-    QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly)
-        || out.write(reinterpret_cast<const char *>(image_.data()), qint64(image_.size())) != qint64(image_.size())
-        || !out.commit()) {
-        error_ = QStringLiteral("Can't write to '%1': %2.").arg(path_, out.errorString());
+    QString why;
+    if (!writeatomic(target, image_.data(), int64_t(image_.size()), &why)) {
+        error_ = QStringLiteral("Can't write to '%1': %2.").arg(path_, why);
         return false;
     }
-#ifdef Q_OS_UNIX
-    // The new file belongs to whoever wrote it; give it back to the ROM's owner.
-    if (::geteuid() == 0 && (before.ownerId() != 0 || before.groupId() != 0)) {
-        if (::chown(QFile::encodeName(target).constData(), before.ownerId(), before.groupId()) != 0) {
-            // The bytes are written; a failed chown only leaves the owner changed.
-        }
-    }
-#endif
     return true;
 }
 
 bool romusable(const QString &path)
 {
+    if (std::vector<uint8_t> *image = mountedimage(path))
+        return !image->empty();
     const QFileInfo info(path);
     if (!info.exists() || !info.isFile() || info.size() <= 0)
         return false;
     QFile f(path);
     return f.open(QIODevice::ReadOnly);
+}
+
+MemoryRom::MemoryRom(const QString &path, std::vector<uint8_t> &image)
+    : path_(path), previous_(mountedimage(path))
+{
+    mounted().insert(path, &image);
+}
+
+MemoryRom::~MemoryRom()
+{
+    if (previous_)
+        mounted().insert(path_, previous_);
+    else
+        mounted().remove(path_);
 }
 
 } // namespace quib

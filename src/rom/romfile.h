@@ -11,10 +11,13 @@
 // as it goes; a writing one reads the file whole. Reads outside the file give
 // 0xFF, the end marker of every stream in the ROM, so a short file can never
 // make a reading loop run away. Writes are gathered in memory and applied by
-// close(): the whole new image goes to a temporary file in the same folder,
-// which then replaces the ROM (keeping its permissions). A killed program or
-// a full disk therefore never leaves half a ROM behind, and the ROM never
+// close(): the whole new image replaces the ROM through writeatomic (see
+// editor/atomicwrite.h), keeping its permissions and owner. A killed program
+// or a full disk therefore never leaves half a ROM behind, and the ROM never
 // grows or shrinks: a write past its end fails the operation.
+//
+// A RomFile can also work on an image in memory, under the same rules; the
+// fuzzing harness runs the editor's whole reading and saving path that way.
 #include <QString>
 #include <cstdint>
 #include <map>
@@ -30,7 +33,14 @@ public:
     enum class Mode { Read, Write };
 
     // Never creates a file: a missing one simply fails to open.
+    // A path on which a MemoryRom is mounted works on that image instead.
     explicit RomFile(const QString &path, Mode mode = Mode::Read);
+    // Over an image in memory: reads come from `image`; in Write mode the
+    // writes are gathered and put into `image` by a successful close(). Reads
+    // past its end give 0xFF, a write past its end fails the operation, and
+    // the image never changes size. `name` is what messages call it.
+    explicit RomFile(std::vector<uint8_t> &image, Mode mode = Mode::Read,
+                     const QString &name = QStringLiteral("the ROM image in memory"));
     ~RomFile();
     RomFile(const RomFile &) = delete;
     RomFile &operator=(const RomFile &) = delete;
@@ -66,6 +76,7 @@ private:
     int64_t length_ = 0;
     std::vector<uint8_t> image_;                 // the whole file, in a writing operation
     std::unique_ptr<QFile> file_;                // open while a reading operation lasts
+    std::vector<uint8_t> *memory_ = nullptr;     // the image, when not working on a file
     mutable std::map<int64_t, std::vector<uint8_t>> pages_;
     QString error_;
 };
@@ -74,8 +85,26 @@ private:
 // can be read and is not empty. Creates nothing.
 bool romusable(const QString &path);
 
-// Why the ROM can't be written, or empty when it can. Honours the read-only
-// permission of the file and of its folder even for the superuser.
+// Why the ROM can't be written, or empty when it can: the system is asked
+// whether this process may write the file and its folder (so a file writable
+// through its group is). A file or folder without any write permission bit
+// counts as read-only even for the superuser, whom the system never refuses.
 QString romwriteproblem(const QString &path);
+
+// While a MemoryRom lives, every RomFile opened on `path` (which need not
+// exist as a file) works on `image` instead, and romusable and
+// romwriteproblem treat it as a usable, writable ROM. The editor's operations
+// take the ROM by its path; this runs them on an image in memory.
+class MemoryRom {
+public:
+    MemoryRom(const QString &path, std::vector<uint8_t> &image);
+    ~MemoryRom();
+    MemoryRom(const MemoryRom &) = delete;
+    MemoryRom &operator=(const MemoryRom &) = delete;
+
+private:
+    QString path_;
+    std::vector<uint8_t> *previous_;
+};
 
 } // namespace quib

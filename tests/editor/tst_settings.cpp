@@ -2,6 +2,9 @@
 #include "editor/inifile.h"
 #include "editor/settings.h"
 
+#include "testutil.h"
+
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -210,11 +213,11 @@ private slots:
         QTemporaryDir dir;
         const QString path = writefile(dir, "[Options]\nViewLevelBackg=5\n\n[Other]\nx=1");
         EditorState state;
-        state.romfile = QStringLiteral("quibrom.nes");
+        state.romfile = QStringLiteral("/roms/quibrom.nes");
         state.curworld = 9;
         QVERIFY(writesettings(path, state));
         QCOMPARE(readfile(path), QByteArray("[Options]\nViewLevelBackg= 0\nStartMapNumber= 9\nViewMapSprites= 0\n\n"
-                                             "[Other]\nx=1\n[Load]\nFilename=quibrom.nes\n"));
+                                             "[Other]\nx=1\n[Load]\nFilename=/roms/quibrom.nes\n"));
     }
 
     void writenewfile()
@@ -222,22 +225,83 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("sub/folder/Quibed.ini"));
         EditorState state;
-        state.romfile = QStringLiteral("a.nes");
+        state.romfile = QStringLiteral("/roms/a.nes");
         state.curworld = 2;
         QVERIFY(writesettings(path, state));
-        QCOMPARE(readfile(path), QByteArray("[Load]\nFilename=a.nes\n[Options]\nStartMapNumber= 2\n"
+        QCOMPARE(readfile(path), QByteArray("[Load]\nFilename=/roms/a.nes\n[Options]\nStartMapNumber= 2\n"
                                              "ViewMapSprites= 0\nViewLevelBackg= 0\n"));
+    }
+
+    // The ROM path typed relative to where the editor was started is stored
+    // absolute, so it still names the ROM from any other folder.
+    void storesabsolutepath()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Quibed.ini"));
+        const QString home = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(dir.path()));
+        const QString expected = QDir::current().absoluteFilePath(QStringLiteral("roms/my rom.nes"));
+        EditorState state;
+        state.romfile = QStringLiteral("roms/my rom.nes");
+        const bool ok = writesettings(path, state);
+        QDir::setCurrent(home);
+        QVERIFY(ok);
+        QCOMPARE(readsettings(path).filename, expected);
+    }
+
+    // Files saved by other editors: a byte-order mark before the first
+    // section, a path in a Windows ANSI code page. Writing keeps both.
+    void othereditorsfiles()
+    {
+        QTemporaryDir dir;
+        const QString path = writefile(dir, "\xEF\xBB\xBF[Load]\r\nFilename=C:\\Spiele\\\xFC" "ber.nes\r\n"
+                                            "[Options]\r\nStartMapNumber=3\r\n");
+        const Settings s = readsettings(path);
+        QCOMPARE(s.filename, QStringLiteral("C:\\Spiele\\\u00FCber.nes"));
+        QCOMPARE(int(s.startmap), 3);
+        EditorState state;
+        state.romfile = QStringLiteral("/roms/\u00FCber.nes");
+        state.curworld = 5;
+        QVERIFY(writesettings(path, state));
+        QCOMPARE(readfile(path), QByteArray("\xEF\xBB\xBF[Load]\r\nFilename=/roms/\xC3\xBC" "ber.nes\r\n[Options]\r\n"
+                                             "StartMapNumber= 5\r\nViewMapSprites= 0\r\nViewLevelBackg= 0\r\n"));
+        QCOMPARE(readsettings(path).filename, state.romfile);
+    }
+
+    // A settings file that exists but can't be read is left alone on close:
+    // writing it anew would lose its other sections and comments.
+    void unreadablefileleftalone()
+    {
+        QTemporaryDir dir;
+        const QString path = writefile(dir, windowsstyle);
+        QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::Permissions(0x7777)));
+        QVERIFY(QFile::setPermissions(path, {}));
+        EditorState state;
+        state.romfile = QStringLiteral("/roms/a.nes");
+        QString error;
+        bool ok = true;
+        {
+            testutil::AsUser as(54321, 54321); // the superuser reads anything: be someone else
+            QCOMPARE(readsettings(path).filename, QStringLiteral("quibrom.nes"));
+            ok = writesettings(path, state, &error);
+        }
+        QVERIFY(!ok);
+        QVERIFY2(error.contains(QStringLiteral("can't be read")), qPrintable(error));
+        QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner));
+        QCOMPARE(readfile(path), windowsstyle);
     }
 
     void inidirfromenvironment()
     {
-        auto env = [](QString xdg, QString home) {
-            return [=](const char *name) { return QByteArray(name) == "XDG_CONFIG_HOME" ? xdg : home; };
-        };
-        QCOMPARE(inidir(env("/x/conf", "/home/u")), QStringLiteral("/x/conf/"));
-        QCOMPARE(inidir(env("/x/conf/", "/home/u")), QStringLiteral("/x/conf/"));
-        QCOMPARE(inidir(env("", "/home/u")), QStringLiteral("/home/u/.config/"));
-        QCOMPARE(inidir(env("relative/dir", "/home/u")), QStringLiteral("/home/u/.config/"));
+        const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", "/x/conf");
+        const QString fromxdg = inidir();
+        qunsetenv("XDG_CONFIG_HOME");
+        const QString fromhome = inidir();
+        if (!saved.isNull())
+            qputenv("XDG_CONFIG_HOME", saved);
+        QCOMPARE(fromxdg, QStringLiteral("/x/conf/"));
+        QCOMPARE(fromhome, QDir::homePath() + QStringLiteral("/.config/"));
     }
 };
 

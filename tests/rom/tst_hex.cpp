@@ -20,6 +20,10 @@ private slots:
         QTest::newRow("overflowing top digit is skipped") << "80000001" << 1;
         QTest::newRow("nine digits: the ninth from the right never fits") << "100000001" << 1;
         QTest::newRow("skipped step, later digits still add") << "F0000000F" << 0xF;
+        // Only ASCII letters change case; anything else is one zero digit.
+        QTest::newRow("sharp s keeps its one place") << QStringLiteral("1\u00DF") << 0x10;
+        QTest::newRow("ligature ff is one zero digit") << QStringLiteral("\uFB001") << 0x1;
+        QTest::newRow("astral character is one place") << QStringLiteral("1\U0001F600") << 0x10;
     }
     void hexval()
     {

@@ -9,6 +9,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 using namespace quib;
 
 class TestRomFile : public QObject {
@@ -139,6 +146,75 @@ private slots:
         f.writebyte(0x20, 0x55);
         QVERIFY(f.close());
         QCOMPARE(QFileInfo(rompath).permissions() & 0x7077, QFileDevice::Permissions(perms) & 0x7077);
+        QCOMPARE(QDir(dir.path()).entryList({QStringLiteral("rom.nes*")}, QDir::Files), QStringList{QStringLiteral("rom.nes")});
+    }
+
+    // Whether a file may be written is the system's answer for this process:
+    // a ROM of another owner that the user's group may write is writable.
+    void writablethroughgroup()
+    {
+        if (::geteuid() != 0)
+            QSKIP("only the superuser can act as another user");
+        constexpr uid_t user = 54321;
+        constexpr gid_t group = 4321;
+        QTemporaryDir sub;
+        const QString path = sub.filePath(QStringLiteral("rom.nes"));
+        QVERIFY(demo::RomImage().save(path));
+        const QByteArray folder = QFile::encodeName(sub.path()), file = QFile::encodeName(path);
+        QVERIFY(::chown(folder, 0, group) == 0 && ::chmod(folder, 0775) == 0);
+        QVERIFY(::chown(file, 0, group) == 0 && ::chmod(file, 0464) == 0);
+        {
+            testutil::AsUser as(user, group);
+            QVERIFY(as.ok);
+            QCOMPARE(romwriteproblem(path), QString());
+            RomFile f(path, RomFile::Mode::Write);
+            f.writebyte(0x20, 0x55);
+            QVERIFY2(f.close(), qPrintable(f.error()));
+        }
+        QCOMPARE(uint8_t(testutil::readfile(path).at(0x20)), uint8_t(0x55));
+        struct stat st {};
+        QVERIFY(::stat(file, &st) == 0);
+        QCOMPARE(st.st_gid, group); // the writer could not keep the owner, but keeps the group
+        QCOMPARE(st.st_mode & 07777, mode_t(0464));
+        QVERIFY(::chmod(file, 0444) == 0);
+        testutil::AsUser as(user, group);
+        QVERIFY(romwriteproblem(path).contains(QStringLiteral("read-only")));
+    }
+
+    // Saving as the superuser leaves the ROM with its owner and group.
+    void keepsowner()
+    {
+        if (::geteuid() != 0)
+            QSKIP("only the superuser can give a file away");
+        QVERIFY(::chown(QFile::encodeName(rompath), 12345, 23456) == 0);
+        RomFile f(rompath, RomFile::Mode::Write);
+        f.writebyte(0x20, 0x55);
+        QVERIFY(f.close());
+        const QFileInfo after(rompath);
+        QCOMPARE(after.ownerId(), 12345u);
+        QCOMPARE(after.groupId(), 23456u);
+    }
+
+    // A write the system refuses half way (here: over the file size limit,
+    // as a full disk would) says why and leaves the ROM and its folder as
+    // they were.
+    void failedwritesayswhy()
+    {
+        const QByteArray before = testutil::readfile(rompath);
+        RomFile f(rompath, RomFile::Mode::Write);
+        f.writebyte(0x20, 0x55);
+        const auto oldhandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit old {};
+        QVERIFY(::getrlimit(RLIMIT_FSIZE, &old) == 0);
+        rlimit small = old;
+        small.rlim_cur = 4096;
+        QVERIFY(::setrlimit(RLIMIT_FSIZE, &small) == 0);
+        const bool ok = f.close();
+        ::setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, oldhandler);
+        QVERIFY(!ok);
+        QCOMPARE(f.error(), QStringLiteral("Can't write to '%1': %2.").arg(rompath, QString::fromLocal8Bit(std::strerror(EFBIG))));
+        QCOMPARE(testutil::readfile(rompath), before);
         QCOMPARE(QDir(dir.path()).entryList({QStringLiteral("rom.nes*")}, QDir::Files), QStringList{QStringLiteral("rom.nes")});
     }
 
