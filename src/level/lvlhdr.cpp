@@ -258,23 +258,11 @@ bool LvlHdrEdit::result(HeaderBytes &out, QString *message) const
 namespace {
 
 // The objects of an area held in the form of the other scrolling type, as
-// saving them and loading them again would give: a horizontal area holds the
-// column byte and row as they are stored; a vertical one holds column 0..15
-// and the row counted over all screens (the screen is the column byte's high
-// nibble).
-void reorient(Level &l, bool tovertical)
+// saving them and loading them again would give.
+void reorient(Level &l, bool wasvertical)
 {
-    for (size_t i = 0; i < size_t(l.objcount); ++i) {
-        if (tovertical) {
-            l.objy[i] = verticalrow(l.objx[i], l.objy[i]);
-            l.objx[i] = verticalcol(l.objx[i]);
-        } else {
-            // The column byte holds screens 0..15 only, as when saving.
-            const int y = std::min<int>(l.objy[i], 16 * 15 - 1);
-            l.objx[i] = uint8_t((l.objx[i] & 15) + (y / 15) * 16);
-            l.objy[i] = uint8_t(y % 15);
-        }
-    }
+    for (int i = 0; i < l.objcount; ++i)
+        setobjrecord(l, i, decodeobj(encodeobj(objrecord(l, i), wasvertical), !wasvertical));
 }
 
 } // namespace
@@ -299,7 +287,7 @@ bool applylevelheader(EditorState &s, const HeaderBytes &hdr, QString *error)
     const bool wasvertical = l.vertical();
     l.lvlhdr = hdr;
     if (l.vertical() != wasvertical) {
-        reorient(l, l.vertical());
+        reorient(l, wasvertical);
         // The view keeps to the bounds of the new scrolling type.
         if (l.vertical())
             l.lvlscrollx = 0;
