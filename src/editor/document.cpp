@@ -115,6 +115,7 @@ class Document::LevelEdit : public SnapshotCommand<LevelDocument, LevelView> {
 Document::Document(EditorState &state, QObject *parent) : QObject(parent), s_(state)
 {
     stack_.setUndoLimit(1000);
+    connect(&stack_, &QUndoStack::indexChanged, this, [this] { discarded_ = false; });
 }
 
 Document::~Document() = default;
@@ -128,13 +129,22 @@ QString Document::name() const
 
 bool Document::mayleave()
 {
-    discarded_ = false;
-    if (!modified() || !guard_)
+    // Once dropped, the edits stay dropped until something else is loaded
+    // or the history moves: entering a level asks before the closing bars
+    // and is not asked again after them.
+    if (!modified() || discarded_)
         return true;
+    if (!guard_) {
+        discarded_ = true;
+        return true;
+    }
     switch (guard_(*this)) {
     case Leave::Save: {
         QString error;
-        return save(&error);
+        if (save(&error))
+            return true;
+        emit savefailed(error);
+        return false;
     }
     case Leave::Discard:
         discarded_ = true;
@@ -198,6 +208,7 @@ void Document::loaded()
 {
     stack_.clear();
     unsaved_ = false;
+    discarded_ = false;
     navigated_ = true;
 }
 

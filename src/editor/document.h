@@ -55,7 +55,8 @@ public:
     using Guard = std::function<Leave(Document &)>;
     void setguard(Guard guard) { guard_ = std::move(guard); }
     // Asks the guard when there are unsaved edits; true when they were saved
-    // or may be dropped. Without a guard they are dropped.
+    // or may be dropped. Without a guard they are dropped. A save that fails
+    // here is reported by savefailed and refuses the leave.
     bool mayleave();
 
     // ---- Edits and view changes --------------------------------------------
@@ -95,6 +96,8 @@ public:
 
 signals:
     void changed(unsigned what);
+    // The save chosen before leaving failed; nothing was written.
+    void savefailed(const QString &error);
 
 private:
     struct Before;
@@ -115,7 +118,7 @@ private:
     QUndoStack stack_;
     Guard guard_;
     bool navigated_ = false; // another world or area was loaded during an operation
-    bool discarded_ = false; // the last mayleave() dropped the edits
+    bool discarded_ = false; // the edits were dropped: don't ask again before the load
     bool unsaved_ = false;   // edits that are no longer on the undo stack
     uint64_t serial_ = 0;    // merge keys: one per drag, one per held key
     uint64_t dragmerge_ = 0;

@@ -346,6 +346,9 @@ private slots:
             QVERIFY2(!doc.modified(), load.what);
             QVERIFY2(!doc.undostack().canUndo() && doc.undostack().count() == 0, load.what);
         }
+        // The map edit dropped on the way into the level is gone on coming back.
+        QCOMPARE(int(s.curworld), 3);
+        QCOMPARE(s.map.maptiles[0][0], uint8_t(pristine[tilepos(3, 0, 0)]));
         QCOMPARE(testutil::readfile(rompath), pristine);
     }
 };
