@@ -115,7 +115,6 @@ class Document::LevelEdit : public SnapshotCommand<LevelDocument, LevelView> {
 Document::Document(EditorState &state, QObject *parent) : QObject(parent), s_(state)
 {
     stack_.setUndoLimit(1000);
-    connect(&stack_, &QUndoStack::indexChanged, this, [this] { discarded_ = false; });
 }
 
 Document::~Document() = default;
@@ -129,12 +128,10 @@ QString Document::name() const
 
 bool Document::mayleave()
 {
-    // Once dropped, the edits stay dropped until something else is loaded
-    // or the history moves: entering a level asks before the closing bars
-    // and is not asked again after them.
-    if (!modified() || discarded_)
+    discarded_ = false;
+    if (!modified())
         return true;
-    if (!guard_) {
+    if (!guard_) { // dropped as if the guard said so
         discarded_ = true;
         return true;
     }
@@ -208,7 +205,6 @@ void Document::loaded()
 {
     stack_.clear();
     unsaved_ = false;
-    discarded_ = false;
     navigated_ = true;
 }
 

@@ -118,7 +118,7 @@ private:
     QUndoStack stack_;
     Guard guard_;
     bool navigated_ = false; // another world or area was loaded during an operation
-    bool discarded_ = false; // the edits were dropped: don't ask again before the load
+    bool discarded_ = false; // the last mayleave() dropped the edits
     bool unsaved_ = false;   // edits that are no longer on the undo stack
     uint64_t serial_ = 0;    // merge keys: one per drag, one per held key
     uint64_t dragmerge_ = 0;

@@ -2,7 +2,7 @@
 #include "demorom/demorom.h"
 #include "editor/document.h"
 #include "editor/editorstate.h"
-#include "editor/romlayout.h"
+#include "rom/romlayout.h"
 #include "editor/startup.h"
 
 #include "testutil.h"

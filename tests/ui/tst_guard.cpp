@@ -1,6 +1,6 @@
 #include "demorom/demolevels.h"
 #include "demorom/demorom.h"
-#include "editor/romlayout.h"
+#include "rom/romlayout.h"
 #include "ui/quib.h"
 
 #include "testutil.h"

@@ -2,7 +2,7 @@
 #include "demorom/demoareas.h"
 #include "demorom/demorom.h"
 #include "level/objbox.h"
-#include "ui/lvlview.h"
+#include "widgets/lvlview.h"
 #include "ui/quib.h"
 
 #include "testutil.h"
