@@ -1,14 +1,18 @@
 // Benchmarks of the editor's core operations. Each figure is the median of
 // many runs, printed next to a baseline measured in the same run (copying one
 // 256 x 240 frame of 32-bit pixels), since the machines are shared and noisy.
+#include "demorom/demolevels.h"
 #include "demorom/demorom.h"
+#include "editor/document.h"
 #include "editor/editorstate.h"
 #include "rom/romfile.h"
 #include "editor/settings.h"
 #include "editor/startup.h"
 #include "graphics/graphics.h"
 #include "level/drawlevel.h"
+#include "level/enterspec.h"
 #include "level/loadlevel.h"
+#include "objgfx/drawobj.h"
 #include "worldmap/drawmap.h"
 #include "worldmap/mapedit.h"
 #include "worldmap/savemap.h"
@@ -136,6 +140,7 @@ int main(int argc, char **argv)
             for (int i = 0; i < 1000; ++i) {
                 m.tooltile = uint8_t(0x42 + (i & 1));
                 quib::mapdrag(m, {(i * 7) % 256, (i * 3) % 144, quib::ButtonLeft, false, true});
+                quib::drawmap(m);
             }
             sink = m.lvl.px[5];
         });
@@ -216,6 +221,108 @@ int main(int argc, char **argv)
         report("drawlevel, same view, background off", median_us(1001, [&] {
                    quib::drawlevel(l);
                    sink = l.lvl.px[9];
+               }), base);
+    }
+
+    // A busy level view kept for good: 60 rectangles of object set 1 piled
+    // over the view (about 4,000 tile copies) and a dozen enemies.
+    {
+        quib::EditorState b;
+        b.romfile = romfile;
+        quib::runstartup(b, quib::Settings{}, nullptr);
+        const quib::demo::AreaRef plain = quib::demo::demolevelfor(1, 0, 1);
+        quib::enterlevelspec(b, int32_t(plain.objpos), int32_t(plain.enmpos), 1);
+        quib::Level &lv = b.level;
+        lv.lvlscrollx = 40;
+        lv.lvlscrolly = 12;
+        lv.objcount = 60;
+        for (size_t i = 0; i < 60; ++i) {
+            lv.objbank[i] = 0;
+            lv.objtype[i] = uint8_t(0xD0 + i % 4); // 1..4 rows, 4-byte in this set
+            lv.obj4[i] = b.props.four(1, 0, lv.objtype[i]);
+            lv.objlen[i] = uint8_t(4 + i % 5); // 5..9 columns
+            lv.objx[i] = uint8_t(40 + (i * 7) % 13);
+            lv.objy[i] = uint8_t(12 + (i * 5) % 13);
+            lv.objraw[i] = {};
+        }
+        lv.enemycount = 12;
+        for (size_t i = 0; i < 12; ++i) {
+            lv.enemytype[i] = uint8_t(i % 2 ? 0x72 : 0x6C);
+            lv.enemyx[i] = uint8_t(41 + (i * 5) % 15);
+            lv.enemyy[i] = uint8_t(13 + (i * 3) % 13);
+        }
+        b.editmode = quib::ModeObjectEditing;
+        // Tile copies, counted as the 8 x 8 cells each object paints on its own.
+        int tiles = 0;
+        constexpr uint32_t unpainted = 0xFF123457;
+        for (int i = 0; i < lv.objcount; ++i) {
+            std::fill(b.lvl.px.begin(), b.lvl.px.end(), unpainted);
+            quib::drawobj(b, i);
+            for (int ty = 0; ty < 30; ++ty)
+                for (int tx = 0; tx < 32; ++tx) {
+                    bool painted = false;
+                    for (int y = 0; y < 8 && !painted; ++y)
+                        for (int x = 0; x < 8 && !painted; ++x)
+                            painted = b.lvl.px[size_t((ty * 8 + y) * 256 + tx * 8 + x)] != unpainted;
+                    tiles += painted;
+                }
+        }
+        std::printf("\nbusy level view: %d objects (%d tile copies), %d enemies\n", lv.objcount, tiles,
+                    lv.enemycount);
+        const double busy = median_us(1001, [&] {
+            quib::drawlevel(b);
+            sink = b.lvl.px[9];
+        });
+        report("drawlevel, busy view (target 15 x)", busy, base);
+
+        // A drag of 1,000 moves over that view, each with its redraw, then
+        // its undo and redo, each with its redraw.
+        quib::Document doc(b);
+        const double drag = median_us(1, [&] {
+            doc.press({8 * 16 + 8, 6 * 16 + 8, 1, false, false});
+            for (int i = 0; i < 1000; ++i) {
+                doc.drag({(i * 7) % 256, (i * 3) % 240, 1, false, false});
+                quib::drawlevel(b);
+            }
+            sink = b.lvl.px[5];
+        });
+        std::printf("undo steps after the drag: %d\n", doc.undostack().count());
+        report("  level drag, per move (move + redraw)", drag / 1000, base);
+        report("undo of the drag + redraw (target 20 x)", median_us(501, [&] { doc.undostack().redo(); }, [&] {
+                   doc.undostack().undo();
+                   quib::drawlevel(b);
+                   sink = b.lvl.px[5];
+               }), base);
+        report("redo of the drag + redraw (target 20 x)", median_us(501, [&] { doc.undostack().undo(); }, [&] {
+                   doc.undostack().redo();
+                   quib::drawlevel(b);
+                   sink = b.lvl.px[5];
+               }), base);
+    }
+    // The same on the map: a Replace all drag over world 8.
+    {
+        quib::EditorState m;
+        m.romfile = romfile;
+        quib::Settings settings;
+        settings.startmap = 8;
+        quib::runstartup(m, settings, nullptr);
+        m.toolaction = 1;
+        quib::Document doc(m);
+        doc.press({8, 8, 1, false, true});
+        for (int i = 0; i < 1000; ++i) {
+            m.tooltile = uint8_t(0x42 + (i & 1));
+            doc.drag({(i * 7) % 256, (i * 3) % 144, 1, false, true});
+        }
+        std::printf("undo steps after the map drag: %d\n", doc.undostack().count());
+        report("undo of a map drag + redraw (target 20 x)", median_us(501, [&] { doc.undostack().redo(); }, [&] {
+                   doc.undostack().undo();
+                   quib::drawmap(m);
+                   sink = m.lvl.px[5];
+               }), base);
+        report("redo of a map drag + redraw (target 20 x)", median_us(501, [&] { doc.undostack().undo(); }, [&] {
+                   doc.undostack().redo();
+                   quib::drawmap(m);
+                   sink = m.lvl.px[5];
                }), base);
     }
 

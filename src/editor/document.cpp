@@ -129,12 +129,19 @@ QString Document::name() const
 bool Document::mayleave()
 {
     discarded_ = false;
-    if (!modified() || !guard_)
+    if (!modified())
         return true;
+    if (!guard_) { // dropped as if the guard said so
+        discarded_ = true;
+        return true;
+    }
     switch (guard_(*this)) {
     case Leave::Save: {
         QString error;
-        return save(&error);
+        if (save(&error))
+            return true;
+        emit savefailed(error);
+        return false;
     }
     case Leave::Discard:
         discarded_ = true;

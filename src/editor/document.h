@@ -55,7 +55,8 @@ public:
     using Guard = std::function<Leave(Document &)>;
     void setguard(Guard guard) { guard_ = std::move(guard); }
     // Asks the guard when there are unsaved edits; true when they were saved
-    // or may be dropped. Without a guard they are dropped.
+    // or may be dropped. Without a guard they are dropped. A save that fails
+    // here is reported by savefailed and refuses the leave.
     bool mayleave();
 
     // ---- Edits and view changes --------------------------------------------
@@ -95,6 +96,8 @@ public:
 
 signals:
     void changed(unsigned what);
+    // The save chosen before leaving failed; nothing was written.
+    void savefailed(const QString &error);
 
 private:
     struct Before;

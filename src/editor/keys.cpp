@@ -208,7 +208,7 @@ void moveitem(Ctx &c, int dx, int dy)
     uint8_t &x = objects(c) ? l.objx[l.selobj] : l.enemyx[l.selenemy];
     uint8_t &y = objects(c) ? l.objy[l.selobj] : l.enemyy[l.selenemy];
     const int nx = x + dx, ny = y + dy;
-    if (nx < 0 || nx > levelmaxx(l) || ny < 0 || ny > levelmaxy(l))
+    if (nx < 0 || nx > levelmaxx(l) || ny < 0 || ny > levelmaxy(l, objects(c)))
         return;
     x = uint8_t(nx);
     y = uint8_t(ny);

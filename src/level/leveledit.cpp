@@ -12,9 +12,9 @@ int levelmaxx(const Level &l)
     return l.vertical() ? 15 : 255;
 }
 
-int levelmaxy(const Level &l)
+int levelmaxy(const Level &l, bool object)
 {
-    return l.vertical() ? 240 : 26;
+    return l.vertical() ? (object ? lastverticalrow : 240) : 26;
 }
 
 namespace {
@@ -66,7 +66,7 @@ void leveldrag(EditorState &s, int px, int py)
         return;
     const int bx = block(px) + l.lvlscrollx, by = block(py) + l.lvlscrolly;
     const int nx = std::min(std::max(bx + s.grabx, 0), levelmaxx(l));
-    const int ny = std::min(std::max(by + s.graby, 0), levelmaxy(l));
+    const int ny = std::min(std::max(by + s.graby, 0), levelmaxy(l, objects));
     ObjBox b;
     if (objects) {
         l.objx[l.selobj] = uint8_t(nx);

@@ -10,9 +10,10 @@ struct EditorState;
 struct Level;
 
 // Where an item may stand: a horizontal area is 256 columns of 27 rows, a
-// vertical one 16 columns of 241 rows.
+// vertical one 16 columns of 241 rows for enemies and of 240 for objects,
+// whose records hold 16 screens of 15 rows.
 int levelmaxx(const Level &lvl);
-int levelmaxy(const Level &lvl);
+int levelmaxy(const Level &lvl, bool object);
 
 // A press on the view at pixel (px, py): picks the item under it (objects
 // over enemies in object mode, enemies over objects in enemy mode, the

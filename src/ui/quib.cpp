@@ -75,6 +75,13 @@ Document::Leave askwithbox(QWidget *parent, const QString &question)
     return Document::Leave::Cancel;
 }
 
+// A save that failed: the edits stay in the editor.
+void notsaved(QWidget *parent, const QString &error)
+{
+    QMessageBox::warning(parent, QStringLiteral("Not saved"),
+                         error + QStringLiteral("\n\nYour edits are kept in the editor; nothing was written."));
+}
+
 // An area that links nowhere.
 void cantgothere(QWidget *parent)
 {
@@ -143,6 +150,7 @@ QuibWindow::QuibWindow(QWidget *parent)
 
     doc_.setguard([this](Document &doc) { return askleave(doc); });
     connect(&doc_, &Document::changed, this, &QuibWindow::changed);
+    connect(&doc_, &Document::savefailed, this, [this](const QString &error) { notsaved(this, error); });
     connect(&doc_.undostack(), &QUndoStack::cleanChanged, this, [this] { showview(); });
 
     buildmenus();
@@ -413,8 +421,7 @@ bool QuibWindow::save()
 {
     QString error, saved;
     if (!doc_.save(&error, &saved)) {
-        QMessageBox::warning(this, QStringLiteral("Not saved"),
-                             error + QStringLiteral("\n\nYour edits are kept in the editor; nothing was written."));
+        notsaved(this, error);
         return false;
     }
     status(saved);

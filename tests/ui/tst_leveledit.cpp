@@ -1,0 +1,322 @@
+#include "demorom/demolevels.h"
+#include "demorom/demoareas.h"
+#include "demorom/demorom.h"
+#include "level/objbox.h"
+#include "widgets/lvlview.h"
+#include "ui/quib.h"
+
+#include "testutil.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace quib;
+
+// Editing a level through the window, keys and mouse, each stretch ended by
+// Save and a comparison of the whole ROM file with the bytes the records
+// should have.
+class TestLevelEdit : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir;
+    QString rompath;
+    QByteArray pristine;
+
+    static const demo::DemoArea &area(const char *name)
+    {
+        for (const demo::DemoArea &a : demo::demoareas())
+            if (qstrcmp(a.name, name) == 0)
+                return a;
+        qFatal("no demo area %s", name);
+    }
+    static demo::AreaRef place(const char *name)
+    {
+        for (const demo::DemoAreaPlace &p : demo::demoareaplaces())
+            if (qstrcmp(p.name, name) == 0)
+                return p.ref;
+        return {};
+    }
+    // Byte k of object i's record, from the records' sizes as the area was built.
+    static qsizetype objbyte(const char *name, int i, int k)
+    {
+        qsizetype at = qsizetype(place(name).objpos) + 9;
+        for (int j = 0; j < i; ++j)
+            at += area(name).objects[size_t(j)].len < 0 ? 3 : 4;
+        return at + k;
+    }
+    static qsizetype enmbyte(const char *name, int i, int k) { return qsizetype(place(name).enmpos) + 1 + 3 * i + k; }
+
+    void open(QuibWindow &w)
+    {
+        QVERIFY(testutil::writefile(rompath, pristine));
+        w.setromprompt([&](QWidget *, const QString &, const QString &, const QString &) { return rompath; });
+        QVERIFY(w.startup());
+        w.show();
+    }
+    // World 1's first pointer leads into plain-1.
+    void enter(QuibWindow &w)
+    {
+        QTest::keyClick(&w, Qt::Key_P);
+        QTest::keyClick(&w, Qt::Key_Space);
+        QTRY_COMPARE(int(w.state().editmode), int(ModeObjectEditing));
+        QCOMPARE(w.state().level.lvlobjpos, int32_t(place("plain-1").objpos));
+    }
+    void savedas(QuibWindow &w, const QByteArray &expected)
+    {
+        QVERIFY(w.save());
+        QCOMPARE(testutil::readfile(rompath), expected);
+    }
+    static void kp(QuibWindow &w, Qt::Key key, Qt::KeyboardModifiers mods = {}, int times = 1)
+    {
+        for (int i = 0; i < times; ++i)
+            QTest::keyClick(&w, key, mods | Qt::KeypadModifier);
+    }
+    static void keys(QuibWindow &w, Qt::Key key, int times)
+    {
+        for (int i = 0; i < times; ++i)
+            QTest::keyClick(&w, key);
+    }
+    // The middle of a level block on the view, in widget pixels.
+    static QPoint blockat(QuibWindow &w, int col, int row)
+    {
+        const Level &l = w.state().level;
+        return QPoint(((col - l.lvlscrollx) * 16 + 8) * w.zoom(), ((row - l.lvlscrolly) * 16 + 8) * w.zoom());
+    }
+    static void press(QuibWindow &w, int col, int row)
+    {
+        QTest::mousePress(w.lvl(), Qt::LeftButton, {}, blockat(w, col, row));
+        QTest::mouseRelease(w.lvl(), Qt::LeftButton, {}, blockat(w, col, row));
+    }
+    static void move(QuibWindow &w, QPoint at, Qt::MouseButtons buttons)
+    {
+        QMouseEvent e(QEvent::MouseMove, at, w.lvl()->mapToGlobal(at), Qt::NoButton, buttons, Qt::NoModifier);
+        QApplication::sendEvent(w.lvl(), &e);
+    }
+    // A drag in many small moves, the view scrolling under it as it goes.
+    static void drag(QuibWindow &w, int col, int row, QPoint to)
+    {
+        const QPoint from = blockat(w, col, row);
+        QTest::mousePress(w.lvl(), Qt::LeftButton, {}, from);
+        for (int i = 1; i <= 24; ++i)
+            move(w, from + (to - from) * i / 24, Qt::LeftButton);
+        QTest::mouseRelease(w.lvl(), Qt::LeftButton, {}, to);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        qputenv("XDG_CONFIG_HOME", dir.path().toUtf8());
+        rompath = dir.filePath(QStringLiteral("quibrom.nes"));
+        pristine = testutil::bytesof(demo::builddemorom());
+    }
+    void cleanup() { testutil::stopanswering(); }
+
+    // Every key of the level modes, in plain-1.
+    void levelkeys()
+    {
+        QuibWindow w;
+        open(w);
+        enter(w);
+        const Level &l = w.state().level;
+        const char *plain = "plain-1";
+        QByteArray exp = pristine;
+        savedas(w, exp); // the demo's enemies are stored in column order already
+
+        // Object 0, bank 0 type 0x00: bank and type wrap as one number mod 2048.
+        kp(w, Qt::Key_Minus);
+        QCOMPARE(int(l.objbank[0]), 7);
+        QCOMPARE(int(l.objtype[0]), 0xFF);
+        exp[objbyte(plain, 0, 0)] = char(0xE0 | 19);
+        exp[objbyte(plain, 0, 2)] = char(0xFF);
+        savedas(w, exp);
+        kp(w, Qt::Key_Slash);
+        kp(w, Qt::Key_Plus, {}, 6); // bank 7, type 0xF5
+        kp(w, Qt::Key_Asterisk);
+        exp[objbyte(plain, 0, 0)] = char(19);
+        exp[objbyte(plain, 0, 2)] = char(0x05);
+        // With a modifier the same keys change the length, which a 3-byte
+        // object hasn't got; they are no zoom shortcut either.
+        const int zoom = w.zoom();
+        kp(w, Qt::Key_Plus, Qt::ControlModifier);
+        kp(w, Qt::Key_Minus, Qt::ShiftModifier);
+        QCOMPARE(w.zoom(), zoom);
+        savedas(w, exp);
+
+        // Moves stop at the area's edges.
+        kp(w, Qt::Key_4, {}, 2);
+        kp(w, Qt::Key_2, {}, 8);
+        QCOMPARE(int(l.objx[0]), 0);
+        QCOMPARE(int(l.objy[0]), 26);
+        kp(w, Qt::Key_8);
+        exp[objbyte(plain, 0, 0)] = char(25);
+        exp[objbyte(plain, 0, 1)] = char(0);
+        savedas(w, exp);
+
+        // A 4-byte object: Ctrl or Shift with the keypad keys changes its
+        // length; a new type keeps its length byte.
+        QTest::keyClick(&w, Qt::Key_PageUp);
+        QCOMPARE(int(l.selobj), 0);
+        int four = 0;
+        while (area(plain).objects[size_t(four)].len < 0)
+            ++four;
+        keys(w, Qt::Key_PageDown, four);
+        QCOMPARE(int(l.selobj), four);
+        kp(w, Qt::Key_Plus, Qt::ControlModifier);
+        kp(w, Qt::Key_Asterisk, Qt::ControlModifier);
+        kp(w, Qt::Key_Minus, Qt::ShiftModifier);
+        kp(w, Qt::Key_Plus);
+        QCOMPARE(w.zoom(), zoom);
+        const demo::DemoObj &o = area(plain).objects[size_t(four)];
+        exp[objbyte(plain, four, 2)] = char(o.type + 1);
+        exp[objbyte(plain, four, 3)] = char(o.len + 1 + 16 - 1);
+        savedas(w, exp);
+
+        // Selection and scrolling: within bounds, and nothing to save.
+        keys(w, Qt::Key_PageDown, 300);
+        QCOMPARE(l.selobj, uint8_t(l.objcount - 1));
+        keys(w, Qt::Key_Down, 20);
+        QCOMPARE(int(l.lvlscrolly), 12);
+        keys(w, Qt::Key_Right, 300);
+        QCOMPARE(int(l.lvlscrollx), 240);
+        keys(w, Qt::Key_Left, 300);
+        keys(w, Qt::Key_Up, 20);
+        QCOMPARE(int(l.lvlscrollx), 0);
+        QCOMPARE(int(l.lvlscrolly), 0);
+        QVERIFY(!w.document().modified());
+
+        // Enemy 0: the type keys with or without a modifier, moves.
+        QTest::keyClick(&w, Qt::Key_Space);
+        QCOMPARE(int(w.state().editmode), int(ModeEnemyEditing));
+        QCOMPARE(int(l.selenemy), 0);
+        kp(w, Qt::Key_Plus);
+        kp(w, Qt::Key_Plus, Qt::ShiftModifier);
+        kp(w, Qt::Key_Asterisk, Qt::ControlModifier);
+        kp(w, Qt::Key_Slash, Qt::AltModifier);
+        kp(w, Qt::Key_Minus);
+        kp(w, Qt::Key_8);
+        kp(w, Qt::Key_4);
+        const demo::DemoEnemy &e = area(plain).enemies[0];
+        exp[enmbyte(plain, 0, 0)] = char(e.type + 1);
+        exp[enmbyte(plain, 0, 1)] = char(e.x - 1);
+        exp[enmbyte(plain, 0, 2)] = char(e.y - 1);
+        savedas(w, exp);
+        kp(w, Qt::Key_2, {}, 10);
+        QCOMPARE(int(l.enemyy[0]), 26);
+        exp[enmbyte(plain, 0, 2)] = char(26);
+        savedas(w, exp);
+
+        // Space back to the objects, B to the linked area, Esc to the map.
+        QTest::keyClick(&w, Qt::Key_Space);
+        QCOMPARE(int(w.state().editmode), int(ModeObjectEditing));
+        QTest::keyClick(&w, Qt::Key_B);
+        QCOMPARE(l.lvlobjpos, int32_t(place("underground-1").objpos));
+        QTest::keyClick(&w, Qt::Key_B, Qt::ShiftModifier); // B with a modifier is not B
+        QCOMPARE(l.lvlobjpos, int32_t(place("underground-1").objpos));
+        QTest::keyClick(&w, Qt::Key_Escape);
+        QCOMPARE(int(w.state().editmode), int(ModeMapPointers));
+        QCOMPARE(testutil::readfile(rompath), exp);
+    }
+
+    // Presses pick the item under the pointer by the mode's rule and keep
+    // the grab offset; drags move the selection within the area's bounds.
+    void mouse()
+    {
+        QuibWindow w;
+        open(w);
+        enter(w);
+        const Level &l = w.state().level;
+        const char *plain = "plain-1";
+        QByteArray exp = pristine;
+        const auto mode = [&] { return int(w.state().editmode); };
+
+        // The hill (object 0) moved over the bush (object 8): where both
+        // are, the higher index wins.
+        kp(w, Qt::Key_6, {}, 5);
+        press(w, 9, 22);
+        QCOMPARE(int(l.selobj), 8);
+        // A press on nothing changes nothing; the drag after it moves the
+        // bush with the grab offset of the press before (one column left).
+        press(w, 3, 19);
+        QCOMPARE(int(l.selobj), 8);
+        drag(w, 3, 19, blockat(w, 12, 17));
+        QCOMPARE(int(l.objx[8]), 11);
+        QCOMPARE(int(l.objy[8]), 17);
+        exp[objbyte(plain, 0, 1)] = char(6);
+        exp[objbyte(plain, 8, 0)] = char(17);
+        exp[objbyte(plain, 8, 1)] = char(11);
+        savedas(w, exp);
+
+        // Enemy 0 brought next to the hill.
+        QTest::keyClick(&w, Qt::Key_Space);
+        kp(w, Qt::Key_4, {}, 8);
+        QTest::keyClick(&w, Qt::Key_Space);
+        QCOMPARE(mode(), int(ModeObjectEditing));
+        press(w, 12, 22); // the enemy alone: enemy editing
+        QCOMPARE(mode(), int(ModeEnemyEditing));
+        QCOMPARE(int(l.selenemy), 0);
+        kp(w, Qt::Key_4, {}, 2); // into the hill's box
+        press(w, 10, 22);        // both: the enemy wins in enemy editing
+        QCOMPARE(mode(), int(ModeEnemyEditing));
+        press(w, 9, 22); // the hill alone: object editing
+        QCOMPARE(mode(), int(ModeObjectEditing));
+        QCOMPARE(int(l.selobj), 0);
+        press(w, 10, 22); // both: the object wins in object editing
+        QCOMPARE(mode(), int(ModeObjectEditing));
+        QCOMPARE(int(l.selobj), 0);
+
+        // Dragged far to the right and down: the last column and row, the
+        // view following.
+        drag(w, 10, 22, QPoint(4000, 100));
+        QCOMPARE(int(l.objx[0]), 255);
+        QCOMPARE(int(l.lvlscrollx), 240);
+        drag(w, 255, l.objy[0], QPoint(blockat(w, 255, 0).x(), 4000));
+        QCOMPARE(int(l.objy[0]), 26);
+        exp[objbyte(plain, 0, 0)] = char(26);
+        exp[objbyte(plain, 0, 1)] = char(255);
+        exp[enmbyte(plain, 0, 1)] = char(10);
+        // A move without a button does nothing.
+        move(w, QPoint(20, 20), Qt::NoButton);
+        QCOMPARE(int(l.objx[0]), 255);
+        savedas(w, exp);
+
+        // A vertical area by its offsets (Ctrl+L): the view scrolls further
+        // down for enemies than for objects; an object stays within its 16
+        // columns and its last row.
+        const demo::AreaRef tower = place("fortress-tower");
+        testutil::SeenBox box;
+        testutil::answermodals(box, [&](QWidget *d) {
+            d->findChild<QListWidget *>(QStringLiteral("objsetlist"))->setCurrentRow(2);
+            d->findChild<QLineEdit *>(QStringLiteral("objposEdit"))->setText(QString::number(tower.objpos, 16));
+            d->findChild<QLineEdit *>(QStringLiteral("enmposEdit"))->setText(QString::number(tower.enmpos, 16));
+            static_cast<QDialog *>(d)->accept();
+        });
+        QTest::keyClick(&w, Qt::Key_L, Qt::ControlModifier);
+        testutil::stopanswering();
+        QCOMPARE(box.count, 0);
+        QCOMPARE(l.lvlobjpos, int32_t(tower.objpos));
+        QVERIFY(l.vertical());
+        keys(w, Qt::Key_Down, 250);
+        QCOMPARE(int(l.lvlscrolly), 225);
+        QTest::keyClick(&w, Qt::Key_Space);
+        keys(w, Qt::Key_Down, 250);
+        QCOMPARE(int(l.lvlscrolly), 240);
+        keys(w, Qt::Key_Right, 3);
+        QCOMPARE(int(l.lvlscrollx), 0);
+        QTest::keyClick(&w, Qt::Key_Space);
+        kp(w, Qt::Key_6); // object 0 moved and shown,
+        kp(w, Qt::Key_4); // and back
+        QVERIFY(objbox(l, w.state().props, 0).contains(0, l.lvlscrolly));
+        drag(w, 0, l.lvlscrolly, QPoint(4000, 4000));
+        QCOMPARE(int(l.objx[0]), 15);
+        QCOMPARE(int(l.objy[0]), 239); // screen 15, row 14
+        QCOMPARE(int(l.lvlscrollx), 0);
+        exp[objbyte("fortress-tower", 0, 0)] = char(0x60 | 14);
+        exp[objbyte("fortress-tower", 0, 1)] = char(0xFF);
+        savedas(w, exp);
+    }
+};
+
+QTEST_MAIN(TestLevelEdit)
+#include "tst_leveledit.moc"
