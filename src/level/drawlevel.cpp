@@ -126,7 +126,6 @@ void objectselection(EditorState &s)
     const int i = lv.selobj;
     if (s.editmode != ModeObjectEditing || i >= objcount(lv))
         return;
-    const int b = lv.objbank[size_t(i)], t = lv.objtype[size_t(i)];
     const bool four = lv.obj4[size_t(i)];
     const ObjBox box = objbox(lv, s.props, i);
     const int px = 16 * (box.x - lv.lvlscrollx), py = 16 * (box.y - lv.lvlscrolly);
@@ -134,7 +133,6 @@ void objectselection(EditorState &s)
     const int left = px - 16 * box.left, top = py - 16 * box.up;
     outline(s.lvl, left - 1, top - 1, px + w, py + h, objselouter);
     outline(s.lvl, left, top, px + w - 1, py + h - 1, four ? objsel4byte : objsel3byte);
-
 }
 
 // Enemies are boxes of their table size; the selected one is marked in its
@@ -143,7 +141,6 @@ void enemies(EditorState &s)
 {
     const Level &lv = s.level;
     for (int i = 0; i < enemycount(lv); ++i) {
-        const int type = lv.enemytype[size_t(i)];
         const ObjBox box = enemybox(lv, s.props, i);
         const int px = 16 * (box.x - lv.lvlscrollx), py = 16 * (box.y - lv.lvlscrolly);
         const int w = 16 * box.width, h = 16 * box.height;
