@@ -2,9 +2,7 @@
 
 #include "editor/editorstate.h"
 #include "graphics/paledit.h"
-#include "level/drawlevel.h"
 #include "widgets/lvlview.h"
-#include "worldmap/drawmap.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -201,14 +199,10 @@ void EditMapPal::OK_Click()
     loadpal(state_.gfx, state_.romfile);
     QDialog::accept();
     // The map pictures are recoloured in a level too, so that leaving it
-    // shows the new colours.
+    // shows the new colours. The window redraws what the mode shows.
     colormap(state_.gfx, state_.romfile, state_.curworld);
-    if (ismapmode(state_.editmode)) {
-        drawmap(state_);
-    } else {
+    if (!ismapmode(state_.editmode))
         colorlvlgfx(state_.gfx, state_.level.lvlobjset, state_.level.lvlhdr.data());
-        drawlevel(state_);
-    }
 }
 
 void EditMapPal::reject()

@@ -5,6 +5,7 @@
 #include "editor/editorstate.h"
 #include "rom/romlayout.h"
 #include "editor/startup.h"
+#include "worldmap/drawmap.h"
 #include "worldmap/mapprops.h"
 #include "worldmap/widgets/editmappr.h"
 
@@ -219,7 +220,8 @@ private slots:
         QCOMPARE(s(again, 0)->text(), QStringLiteral("3"));
     }
 
-    // OK recolours and redraws the map at once when the current world's palette changed.
+    // OK recolours the map at once when the current world's palette changed;
+    // the window's redraw then shows it.
     void okrecolours()
     {
         auto st = open(4);
@@ -229,6 +231,7 @@ private slots:
         bar(d, 1)->setValue(0x05);
         press(d, "OK");
         QVERIFY(std::equal(st->gfx.lvlpal[0][5], st->gfx.lvlpal[0][5] + 16, st->gfx.mapcache.begin()));
+        drawmap(*st);
         QVERIFY(st->lvl.px != before.px);
         const uint8_t tile = st->map.maptiles[4][5];
         QCOMPARE(st->lvl.at(85, 69), st->gfx.map.at(16 * (tile % 16) + 5, 16 * (tile / 16) + 5));

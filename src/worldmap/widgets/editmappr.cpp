@@ -3,7 +3,6 @@
 #include "editor/editorstate.h"
 #include "graphics/blit.h"
 #include "widgets/lvlview.h"
-#include "worldmap/drawmap.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -203,8 +202,7 @@ void EditMapPr::OK_Click()
     }
     timer1_->stop();
     accept();
-    colormap(state_.gfx, state_.romfile, state_.curworld);
-    drawmap(state_);
+    colormap(state_.gfx, state_.romfile, state_.curworld); // the window redraws
 }
 
 } // namespace quib
