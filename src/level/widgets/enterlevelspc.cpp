@@ -1,94 +1,30 @@
 #include "level/widgets/enterlevelspc.h"
 
-#include "editor/editorstate.h"
-#include "rom/hex.h"
-#include "worldmap/mappntr.h"
-
-#include <QDialogButtonBox>
-#include <QGridLayout>
-#include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
-#include <QMessageBox>
-#include <QPushButton>
-
-#include <algorithm>
 
 namespace quib {
 
-namespace {
-// An offset as shown: 0x10 lower while the offset display flag is off.
-QString shown(int64_t offset, bool hdrofs) { return hexstr(std::max<int64_t>(0, offset - 0x10 + displayadjust(hdrofs))); }
-} // namespace
+Enterlevelspc::Enterlevelspc(const EditorState &state, QWidget *parent)
+    : Enterlevelspc(state, initiallevelspec(state), parent)
+{
+}
 
-Enterlevelspc::Enterlevelspc(const EditorState &state, QWidget *parent) : QDialog(parent), hdrofs_(state.hdrofs)
+Enterlevelspc::Enterlevelspc(const EditorState &state, const LevelSpec &start, QWidget *parent)
+    : OffsetsDialog(state, start.objset, start.objpos, start.enmpos,
+                    {QStringLiteral("objposEdit"), QStringLiteral("enmposEdit"), QStringLiteral("objrangeLabel"),
+                     QStringLiteral("enmrangeLabel")},
+                    parent),
+      spec_(start)
 {
     setObjectName(QStringLiteral("Enterlevelspc"));
     setWindowTitle(QStringLiteral("Enter level from specified address"));
-    const LevelSpec start = initiallevelspec(state);
-    set_ = start.objset;
-    objpos_ = start.objpos;
-    spec_ = start;
-
-    auto *grid = new QGridLayout(this);
-    grid->addWidget(new QLabel(QStringLiteral("Object set :"), this), 0, 0, 1, 3);
-    objsetlist_ = new QListWidget(this);
-    objsetlist_->setObjectName(QStringLiteral("objsetlist"));
-    for (int i = 0; i < 16; ++i)
-        objsetlist_->addItem(hexstr(i) + QStringLiteral(" -- ") + state.names.objsetnames[size_t(i)]);
-    grid->addWidget(objsetlist_, 1, 0, 1, 3);
-
-    ad_[0] = new QLineEdit(shown(start.objpos, hdrofs_), this);
-    ad_[0]->setObjectName(QStringLiteral("objposEdit"));
-    ad_[1] = new QLineEdit(shown(start.enmpos, hdrofs_), this);
-    ad_[1]->setObjectName(QStringLiteral("enmposEdit"));
-    objrange_ = new QLabel(objrangetext(set_, hdrofs_), this);
-    objrange_->setObjectName(QStringLiteral("objrangeLabel"));
-    enmrange_ = new QLabel(enmrangetext(hdrofs_), this);
-    enmrange_->setObjectName(QStringLiteral("enmrangeLabel"));
-    grid->addWidget(new QLabel(QStringLiteral("Objects :"), this), 2, 0);
-    grid->addWidget(ad_[0], 2, 1);
-    grid->addWidget(objrange_, 2, 2);
-    grid->addWidget(new QLabel(QStringLiteral("Enemies :"), this), 3, 0);
-    grid->addWidget(ad_[1], 3, 1);
-    grid->addWidget(enmrange_, 3, 2);
-
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("OK"));
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("Cancel"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &Enterlevelspc::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &Enterlevelspc::reject);
-    grid->addWidget(buttons, 4, 0, 1, 3);
-
-    objsetlist_->setCurrentRow(set_);
-    connect(objsetlist_, &QListWidget::currentRowChanged, this, &Enterlevelspc::choose);
-}
-
-void Enterlevelspc::choose(int set)
-{
-    if (set < 0 || set > 15 || set == set_)
-        return;
-    // Keep the CPU address: the offset the dialog holds moves into the new
-    // set's bank and replaces whatever was typed.
-    objrange_->setText(objrangetext(set, hdrofs_));
-    enmrange_->setText(enmrangetext(hdrofs_));
-    objpos_ = rebaseobjpos(objpos_, set_, set);
-    ad_[0]->setText(shown(objpos_, hdrofs_));
-    set_ = set;
 }
 
 void Enterlevelspc::accept()
 {
-    // An empty field counts as 0, which the folding moves into range.
-    for (QLineEdit *e : ad_) {
-        if (!e->text().trimmed().isEmpty() && !ishextext(e->text())) {
-            QMessageBox::warning(this, windowTitle(),
-                                 QStringLiteral("'%1' is not a hexadecimal number.").arg(e->text()));
-            e->setFocus();
-            return;
-        }
-    }
-    spec_ = foldlevelspec(ad_[0]->text(), ad_[1]->text(), set_, hdrofs_);
+    if (!hexok())
+        return;
+    spec_ = foldlevelspec(ad(0)->text(), ad(1)->text(), chosenset(), hdrofs());
     QDialog::accept();
 }
 

@@ -3,18 +3,15 @@
 // object set of any level area. On OK the dialog holds the folded offsets;
 // the window then enters the area (enterlevelspec).
 #include "level/enterspec.h"
-
-#include <QDialog>
-
-class QLabel;
-class QLineEdit;
-class QListWidget;
+#include "widgets/offsetsdialog.h"
 
 namespace quib {
 
 struct EditorState;
 
-class Enterlevelspc : public QDialog {
+// The edits are "objposEdit" and "enmposEdit", their range labels
+// "objrangeLabel" and "enmrangeLabel".
+class Enterlevelspc : public OffsetsDialog {
     Q_OBJECT
 public:
     Enterlevelspc(const EditorState &state, QWidget *parent = nullptr);
@@ -28,14 +25,8 @@ public:
     void accept() override;
 
 private:
-    void choose(int set);
+    Enterlevelspc(const EditorState &state, const LevelSpec &start, QWidget *parent);
 
-    bool hdrofs_;
-    QListWidget *objsetlist_;
-    QLineEdit *ad_[2];
-    QLabel *objrange_, *enmrange_;
-    int set_;        // the object set chosen
-    int32_t objpos_; // the object offset the dialog holds (a file offset)
     LevelSpec spec_;
 };
 

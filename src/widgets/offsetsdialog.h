@@ -1,0 +1,57 @@
+#pragma once
+// The form of the dialogs that point at a level area by its two data offsets:
+// the object set list, the object and enemy offsets in hex with the ranges
+// they belong in, and OK/Cancel. Offsets are shown 0x10 lower while the
+// offset display flag is off. Choosing another set moves the object offset
+// into that set's bank, keeping its CPU address. Each dialog folds the typed
+// text its own way in its accept().
+#include <QDialog>
+#include <QString>
+
+#include <cstdint>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+
+namespace quib {
+
+struct EditorState;
+
+class OffsetsDialog : public QDialog {
+    Q_OBJECT
+public:
+    QListWidget *objsetlist() const { return objsetlist_; }
+    QLineEdit *ad(int i) const { return ad_[i]; } // 0: objects, 1: enemies
+
+protected:
+    // The object names of the two edits and their range labels.
+    struct FieldNames {
+        QString objpos, enmpos, objrange, enmrange;
+    };
+
+    // objpos and enmpos are file offsets; set is 0..15.
+    OffsetsDialog(const EditorState &state, int set, int32_t objpos, int32_t enmpos, const FieldNames &names,
+                  QWidget *parent);
+
+    // True when each field is hex or empty (an empty field counts as 0, which
+    // the folding moves into range); otherwise tells the user, puts the focus
+    // on the field and gives false.
+    bool hexok();
+
+    int chosenset() const { return set_; }
+    bool hdrofs() const { return hdrofs_; }
+
+private:
+    void choose(int set);
+    QString shown(int64_t offset) const;
+
+    bool hdrofs_;
+    QListWidget *objsetlist_;
+    QLineEdit *ad_[2];
+    QLabel *objrange_, *enmrange_;
+    int set_;        // the object set chosen
+    int32_t objpos_; // the object offset the dialog holds (a file offset)
+};
+
+} // namespace quib
