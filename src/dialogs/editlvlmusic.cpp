@@ -1,4 +1,5 @@
 #include "dialogs/editlvlmusic.h"
+#include "widgets/valuebar.h"
 
 #include "editor/editorstate.h"
 
@@ -20,7 +21,7 @@ EditLvlMusic::EditLvlMusic(EditorState &state, QWidget *parent) : QDialog(parent
 
     optionlabel_ = new QLabel(this);
     optionlabel_->setObjectName(QStringLiteral("optionLabel"));
-    optionbar_ = new QScrollBar(Qt::Horizontal, this);
+    optionbar_ = valuebar(this);
     optionbar_->setObjectName(QStringLiteral("optionBar"));
     optionbar_->setRange(1, rom::lvlmusicoptions);
     optionbar_->setPageStep(1);

@@ -1,4 +1,5 @@
 #include "dialogs/editmappal.h"
+#include "widgets/valuebar.h"
 
 #include "editor/editorstate.h"
 #include "graphics/paledit.h"
@@ -50,7 +51,7 @@ EditMapPal::EditMapPal(EditorState &state, QWidget *parent, int zoom)
     std::memcpy(lvlpalopened_, state_.gfx.lvlpal, sizeof lvlpalopened_);
     std::memcpy(enmpalopened_, state_.gfx.enmpal, sizeof enmpalopened_);
 
-    objsetbar_ = new QScrollBar(Qt::Horizontal, this);
+    objsetbar_ = valuebar(this);
     objsetbar_->setObjectName(QStringLiteral("objsetBar"));
     objsetbar_->setRange(0, 15);
     objsetbar_->setPageStep(1);

@@ -1,4 +1,5 @@
 #include "dialogs/editstarttime.h"
+#include "widgets/valuebar.h"
 
 #include "editor/editorstate.h"
 
@@ -25,7 +26,7 @@ EditStartTime::EditStartTime(EditorState &state, QWidget *parent) : QDialog(pare
     for (int k = 0; k < rom::starttimecount; ++k) {
         auto *caption = new QLabel(QString::fromLatin1(captions[k]), this);
         caption->setObjectName(QStringLiteral("timeCaption%1").arg(k));
-        QScrollBar *bar = new QScrollBar(Qt::Horizontal, this);
+        QScrollBar *bar = valuebar(this);
         bar->setObjectName(QStringLiteral("timeBar%1").arg(k));
         bar->setRange(0, 255);
         bar->setPageStep(10);

@@ -1,4 +1,5 @@
 #include "dialogs/editstatus.h"
+#include "widgets/valuebar.h"
 
 #include "editor/editorstate.h"
 
@@ -25,10 +26,10 @@ EditStatus::EditStatus(EditorState &state, QWidget *parent) : QDialog(parent), s
 
     auto *layout = new QVBoxLayout(this);
     // A scroll bar 1..256 over a byte holding the value less one, with its label.
-    auto valuebar = [this, layout](const QString &name, uint8_t byte, std::function<QString(int)> text) {
+    auto addbar = [this, layout](const QString &name, uint8_t byte, std::function<QString(int)> text) {
         auto *label = new QLabel(text(byte + 1), this);
         label->setObjectName(name + QStringLiteral("Label"));
-        auto *bar = new QScrollBar(Qt::Horizontal, this);
+        auto *bar = valuebar(this);
         bar->setObjectName(name + QStringLiteral("Bar"));
         bar->setRange(1, 256);
         bar->setPageStep(10);
@@ -39,9 +40,9 @@ EditStatus::EditStatus(EditorState &state, QWidget *parent) : QDialog(parent), s
         layout->addWidget(bar);
         return bar;
     };
-    livesbar_ = valuebar(QStringLiteral("lives"), stored.lives, liveslabel);
-    maxlivesbar_ = valuebar(QStringLiteral("maxLives"), stored.maxlives, maxliveslabel);
-    worldbar_ = valuebar(QStringLiteral("world"), stored.world, startworldlabel);
+    livesbar_ = addbar(QStringLiteral("lives"), stored.lives, liveslabel);
+    maxlivesbar_ = addbar(QStringLiteral("maxLives"), stored.maxlives, maxliveslabel);
+    worldbar_ = addbar(QStringLiteral("world"), stored.world, startworldlabel);
 
     auto *caption = new QLabel(statuscaption(), this);
     caption->setObjectName(QStringLiteral("statusCaption"));

@@ -305,6 +305,10 @@ private slots:
             const QStringList values = {text(d, "timeValue0"), text(d, "timeValue1"), text(d, "timeValue2"),
                                         text(d, "timeValue3")};
             QCOMPARE(values, QStringList({"100", "000", "200", "000"}));
+            // The arrow keys go the way they point.
+            keys(child<QScrollBar>(d, "timeBar0"), Qt::Key_Right);
+            QCOMPARE(text(d, "timeValue0"), QStringLiteral("200"));
+            keys(child<QScrollBar>(d, "timeBar0"), Qt::Key_Left);
             keys(child<QScrollBar>(d, "timeBar3"), Qt::Key_End);
             QCOMPARE(text(d, "timeValue3"), QStringLiteral("25500"));
             press(d, QDialogButtonBox::Ok);

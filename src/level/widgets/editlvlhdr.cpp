@@ -1,4 +1,5 @@
 #include "level/widgets/editlvlhdr.h"
+#include "widgets/valuebar.h"
 
 #include "editor/editorstate.h"
 #include "rom/hex.h"
@@ -209,7 +210,7 @@ QListWidget *EditLvlHdr::addlist(HdrField f, const QString &name, const QStringL
 
 QScrollBar *EditLvlHdr::addbar(HdrField f, const QString &name)
 {
-    auto *bar = new QScrollBar(Qt::Horizontal, this);
+    auto *bar = valuebar(this);
     bar->setObjectName(name);
     bar->setRange(0, bitfield(f).max());
     bar->setPageStep(1);

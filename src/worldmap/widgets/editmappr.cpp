@@ -1,4 +1,5 @@
 #include "worldmap/widgets/editmappr.h"
+#include "widgets/valuebar.h"
 
 #include "editor/editorstate.h"
 #include "graphics/blit.h"
@@ -34,7 +35,7 @@ EditMapPr::EditMapPr(EditorState &state, QWidget *parent)
     setModal(true);
 
     for (int i = 0; i < 2; ++i) {
-        hscroll1_[size_t(i)] = new QScrollBar(Qt::Horizontal, this);
+        hscroll1_[size_t(i)] = valuebar(this);
         hscroll1_[size_t(i)]->setObjectName(QStringLiteral("HScroll1_%1").arg(i));
         hscroll1_[size_t(i)]->setMinimumWidth(200);
     }

@@ -1,4 +1,5 @@
 #include "worldmap/widgets/movestartpnt.h"
+#include "widgets/valuebar.h"
 
 #include "editor/editorstate.h"
 #include "rom/hex.h"
@@ -25,7 +26,7 @@ MoveStartPnt::MoveStartPnt(EditorState &state, QWidget *parent)
     label1->setObjectName(QStringLiteral("Label1"));
     label2_ = new QLabel(QStringLiteral("00"), this);
     label2_->setObjectName(QStringLiteral("Label2"));
-    hscroll1_ = new QScrollBar(Qt::Horizontal, this);
+    hscroll1_ = valuebar(this);
     hscroll1_->setObjectName(QStringLiteral("HScroll1"));
     hscroll1_->setRange(0, 255);
     hscroll1_->setPageStep(16);
