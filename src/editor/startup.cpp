@@ -5,7 +5,6 @@
 #include "graphics/graphics.h"
 #include "tables/names.h"
 #include "tables/objprops.h"
-#include "worldmap/drawmap.h"
 #include "worldmap/loadmap.h"
 
 #include <QLocale>
@@ -83,7 +82,6 @@ void runstartup(EditorState &state, const Settings &settings, const ProgressFn &
     state.hdrofs = true;
     loadmap(state);
     buildobjpal(state.props);
-    drawmap(state);
 }
 
 } // namespace quib

@@ -34,8 +34,8 @@ std::vector<StartupStep> startupsteps();
 
 // Everything from reading the options to the full bar: progress 5000 (the
 // settings), 10000, the table steps, 1000000; then the offset display is
-// switched on and the start world is loaded and drawn. The window-side parts (prompt, splash, first map) are the
-// main window's.
+// switched on and the start world is loaded. The window-side parts (prompt,
+// splash, the first redraw) are the main window's.
 void runstartup(EditorState &state, const Settings &settings, const ProgressFn &progress);
 
 } // namespace quib

@@ -55,13 +55,15 @@ class TestWorldMap : public QObject {
         return path;
     }
 
-    // An editor brought up on a ROM as start-up does, on world `world`.
+    // An editor brought up on a ROM as start-up does, on world `world`,
+    // with the window's first redraw.
     void startup(EditorState &s, const QString &path, int world = 1)
     {
         s.romfile = path;
         Settings settings;
         settings.startmap = uint8_t(world);
         runstartup(s, settings, nullptr);
+        drawmap(s);
     }
 
 private slots:
