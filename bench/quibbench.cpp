@@ -75,6 +75,15 @@ int main(int argc, char **argv)
     });
     std::printf("baseline: memcpy of one 256 x 240 32-bit frame: %.3f us (median of 2001)\n\n", base);
 
+    // The undo and the redo of the top step, each with the redraw after it.
+    auto undoredo = [&](const char *what, quib::Document &doc, const std::function<void()> &redraw) {
+        QUndoStack &stack = doc.undostack();
+        report(qPrintable(QStringLiteral("undo of %1 + redraw (target 20 x)").arg(QLatin1String(what))),
+               median_us(501, [&] { stack.redo(); }, [&] { stack.undo(); redraw(); }), base);
+        report(qPrintable(QStringLiteral("redo of %1 + redraw (target 20 x)").arg(QLatin1String(what))),
+               median_us(501, [&] { stack.undo(); }, [&] { stack.redo(); redraw(); }), base);
+    };
+
     report("start-up (tables, pictures, palettes, world 1)", median_us(51, [&] {
                quib::EditorState s;
                s.romfile = romfile;
@@ -288,16 +297,10 @@ int main(int argc, char **argv)
         });
         std::printf("undo steps after the drag: %d\n", doc.undostack().count());
         report("  level drag, per move (move + redraw)", drag / 1000, base);
-        report("undo of the drag + redraw (target 20 x)", median_us(501, [&] { doc.undostack().redo(); }, [&] {
-                   doc.undostack().undo();
-                   quib::drawlevel(b);
-                   sink = b.lvl.px[5];
-               }), base);
-        report("redo of the drag + redraw (target 20 x)", median_us(501, [&] { doc.undostack().undo(); }, [&] {
-                   doc.undostack().redo();
-                   quib::drawlevel(b);
-                   sink = b.lvl.px[5];
-               }), base);
+        undoredo("the drag", doc, [&] {
+            quib::drawlevel(b);
+            sink = b.lvl.px[5];
+        });
     }
     // The same on the map: a Replace all drag over world 8.
     {
@@ -314,16 +317,10 @@ int main(int argc, char **argv)
             doc.drag({(i * 7) % 256, (i * 3) % 144, 1, false, true});
         }
         std::printf("undo steps after the map drag: %d\n", doc.undostack().count());
-        report("undo of a map drag + redraw (target 20 x)", median_us(501, [&] { doc.undostack().redo(); }, [&] {
-                   doc.undostack().undo();
-                   quib::drawmap(m);
-                   sink = m.lvl.px[5];
-               }), base);
-        report("redo of a map drag + redraw (target 20 x)", median_us(501, [&] { doc.undostack().undo(); }, [&] {
-                   doc.undostack().redo();
-                   quib::drawmap(m);
-                   sink = m.lvl.px[5];
-               }), base);
+        undoredo("a map drag", doc, [&] {
+            quib::drawmap(m);
+            sink = m.lvl.px[5];
+        });
     }
 
     report("demo ROM build", median_us(51, [&] { sink = quib::demo::builddemorom().at(0x185BA); }), base);
