@@ -207,11 +207,14 @@ void moveitem(Ctx &c, int dx, int dy)
     Level &l = c.s.level;
     uint8_t &x = objects(c) ? l.objx[l.selobj] : l.enemyx[l.selenemy];
     uint8_t &y = objects(c) ? l.objy[l.selobj] : l.enemyy[l.selenemy];
-    const int nx = x + dx, ny = y + dy;
-    if (nx < 0 || nx > levelmaxx(l) || ny < 0 || ny > levelmaxy(l, objects(c)))
+    // Each direction stops at its own bound only: an item that stands
+    // outside the area (as the ROM may have it) can be moved back in.
+    const bool blocked = (dx < 0 && x == 0) || (dx > 0 && x >= levelmaxx(l)) || (dy < 0 && y == 0)
+                         || (dy > 0 && y >= levelmaxy(l, objects(c)));
+    if (blocked)
         return;
-    x = uint8_t(nx);
-    y = uint8_t(ny);
+    x = uint8_t(x + dx);
+    y = uint8_t(y + dy);
     showitem(c);
 }
 

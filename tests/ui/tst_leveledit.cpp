@@ -48,9 +48,10 @@ class TestLevelEdit : public QObject {
     }
     static qsizetype enmbyte(const char *name, int i, int k) { return qsizetype(place(name).enmpos) + 1 + 3 * i + k; }
 
-    void open(QuibWindow &w)
+    void open(QuibWindow &w) { open(w, pristine); }
+    void open(QuibWindow &w, const QByteArray &rom)
     {
-        QVERIFY(testutil::writefile(rompath, pristine));
+        QVERIFY(testutil::writefile(rompath, rom));
         w.setromprompt([&](QWidget *, const QString &, const QString &, const QString &) { return rompath; });
         QVERIFY(w.startup());
         w.show();
@@ -217,6 +218,31 @@ private slots:
         QTest::keyClick(&w, Qt::Key_Escape);
         QCOMPARE(int(w.state().editmode), int(ModeMapPointers));
         QCOMPARE(testutil::readfile(rompath), exp);
+    }
+
+    // An item the ROM puts below the area's last row can't go further down,
+    // but moves back up; each direction keeps to its own bound.
+    void outofbounds()
+    {
+        const char *plain = "plain-1";
+        QByteArray rom = pristine;
+        rom[objbyte(plain, 0, 0)] = char((rom[objbyte(plain, 0, 0)] & 0xE0) | 30);
+        rom[enmbyte(plain, 0, 2)] = char(30);
+        QuibWindow w;
+        open(w, rom);
+        enter(w);
+        const Level &l = w.state().level;
+        kp(w, Qt::Key_2);
+        QVERIFY(!w.document().modified());
+        kp(w, Qt::Key_8);
+        QCOMPARE(int(l.objy[0]), 29);
+        QTest::keyClick(&w, Qt::Key_Space);
+        kp(w, Qt::Key_2);
+        kp(w, Qt::Key_8, {}, 2);
+        QCOMPARE(int(l.enemyy[0]), 28);
+        rom[objbyte(plain, 0, 0)] = char((rom[objbyte(plain, 0, 0)] & 0xE0) | 29);
+        rom[enmbyte(plain, 0, 2)] = char(28);
+        savedas(w, rom);
     }
 
     // Presses pick the item under the pointer by the mode's rule and keep
