@@ -394,9 +394,12 @@ bool Document::enterarea(int32_t objpos, int32_t enmpos, int objset)
     return ok;
 }
 
-void Document::headerwritten(bool scrollingchanged)
+void Document::headerwritten(const LevelDocument &before)
 {
-    if (scrollingchanged) {
+    const LevelDocument &now = s_.level.document();
+    if (savedbytes(now) != savedbytes(before))
+        unsaved_ = true;
+    if (now.vertical() != before.vertical()) {
         const bool edits = modified();
         stack_.clear();
         unsaved_ = edits;

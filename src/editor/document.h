@@ -18,6 +18,7 @@
 namespace quib {
 
 struct EditorState;
+struct LevelDocument;
 
 // What an operation changed. The window redraws the whole view for any of
 // them; the bits say why.
@@ -81,11 +82,12 @@ public:
     bool exitlevel();
     int gotonextarea(); // 1 loaded, 0 no linked area, -1 refused
     bool enterarea(int32_t objpos, int32_t enmpos, int objset);
-    // The header dialog wrote the area's header to the ROM and decoded it.
-    // When the scrolling type changed, the records in memory were converted
-    // to the new type: the steps before can't be undone any more, but their
-    // edits stay unsaved.
-    void headerwritten(bool scrollingchanged);
+    // The header dialog wrote the area's header to the ROM and decoded it;
+    // `before` is the area as it was. When the scrolling type changed, the
+    // records in memory took the form of the new type: the steps before
+    // can't be undone any more, but their edits stay unsaved. Anything that
+    // changed what Save writes shows as unsaved.
+    void headerwritten(const LevelDocument &before);
 
     // ---- Saving --------------------------------------------------------------
     // Writes the loaded world (tiles, sprites, pointers) or area (objects,

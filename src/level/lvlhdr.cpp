@@ -257,12 +257,18 @@ bool LvlHdrEdit::result(HeaderBytes &out, QString *message) const
 
 namespace {
 
-// The objects of an area held in the form of the other scrolling type, as
-// saving them and loading them again would give.
+// The objects of an area held in the form of the other scrolling type: each
+// record goes through the bytes Save would write for it, which it keeps, and
+// is read back as loading the area again would read them. Save therefore
+// writes the same bytes after the change as before it, and a change there
+// and back gives the objects as they were.
 void reorient(Level &l, bool wasvertical)
 {
-    for (int i = 0; i < l.objcount; ++i)
-        setobjrecord(l, i, decodeobj(encodeobj(objrecord(l, i), wasvertical), !wasvertical));
+    for (int i = 0; i < l.objcount; ++i) {
+        ObjBytes &raw = l.objraw[size_t(i)];
+        raw = saveobjbytes(objrecord(l, i), raw, wasvertical);
+        setobjrecord(l, i, decodeobj(raw, !wasvertical));
+    }
 }
 
 } // namespace

@@ -103,13 +103,13 @@ void writeobjbytes(RomFile &rom, int64_t at, const ObjBytes &raw)
         rom.writebyte(at + k, raw.b[size_t(k)]);
 }
 
-ObjRecord objrecord(const Level &lvl, int i)
+ObjRecord objrecord(const LevelDocument &lvl, int i)
 {
     const size_t k = size_t(i);
     return {lvl.objx[k], lvl.objy[k], lvl.objbank[k], lvl.objtype[k], lvl.obj4[k], lvl.objlen[k]};
 }
 
-void setobjrecord(Level &lvl, int i, const ObjRecord &o)
+void setobjrecord(LevelDocument &lvl, int i, const ObjRecord &o)
 {
     const size_t k = size_t(i);
     lvl.objx[k] = o.x;
@@ -133,13 +133,13 @@ void writeenemybytes(RomFile &rom, int64_t at, const EnemyBytes &b)
         rom.writebyte(at + k, b[size_t(k)]);
 }
 
-EnemyRecord enemyrecord(const Level &lvl, int i)
+EnemyRecord enemyrecord(const LevelDocument &lvl, int i)
 {
     const size_t k = size_t(i);
     return {lvl.enemytype[k], lvl.enemyx[k], lvl.enemyy[k]};
 }
 
-void setenemyrecord(Level &lvl, int i, const EnemyRecord &e)
+void setenemyrecord(LevelDocument &lvl, int i, const EnemyRecord &e)
 {
     const size_t k = size_t(i);
     lvl.enemytype[k] = e.type;

@@ -41,7 +41,7 @@
 namespace quib {
 
 class RomFile;
-struct Level;
+struct LevelDocument;
 struct ObjProps;
 
 constexpr uint8_t streamend = 0xFF; // first byte of the record that ends a stream
@@ -133,8 +133,8 @@ ObjBytes readobjbytes(const RomFile &rom, int64_t at, const ObjProps &props, int
 void writeobjbytes(RomFile &rom, int64_t at, const ObjBytes &raw);
 
 // Object i of the current area, and storing it back (its raw bytes are kept).
-ObjRecord objrecord(const Level &lvl, int i);
-void setobjrecord(Level &lvl, int i, const ObjRecord &o);
+ObjRecord objrecord(const LevelDocument &lvl, int i);
+void setobjrecord(LevelDocument &lvl, int i, const ObjRecord &o);
 
 // ---- Enemy records ------------------------------------------------------------
 constexpr int enemyrecordsize = 3;
@@ -153,7 +153,7 @@ constexpr EnemyBytes encodeenemy(const EnemyRecord &e) { return {e.type, e.x, e.
 EnemyBytes readenemybytes(const RomFile &rom, int64_t at);
 void writeenemybytes(RomFile &rom, int64_t at, const EnemyBytes &b);
 
-EnemyRecord enemyrecord(const Level &lvl, int i);
-void setenemyrecord(Level &lvl, int i, const EnemyRecord &e);
+EnemyRecord enemyrecord(const LevelDocument &lvl, int i);
+void setenemyrecord(LevelDocument &lvl, int i, const EnemyRecord &e);
 
 } // namespace quib

@@ -6,9 +6,8 @@
 
 namespace quib {
 
-void savelevel(RomFile &rom, EditorState &s)
+void settlerecords(LevelDocument &l)
 {
-    Level &l = s.level;
     // Enemies by column, a stable exchange sort.
     int i = 0;
     while (i < l.enemycount) {
@@ -22,12 +21,37 @@ void savelevel(RomFile &rom, EditorState &s)
             ++i;
         }
     }
+    for (int o = 0; o < l.objcount; ++o) {
+        ObjBytes &raw = l.objraw[size_t(o)];
+        raw = saveobjbytes(objrecord(l, o), raw, l.vertical());
+    }
+}
+
+std::vector<uint8_t> savedbytes(const LevelDocument &doc)
+{
+    LevelDocument l = doc;
+    settlerecords(l);
+    std::vector<uint8_t> out;
+    for (int e = 0; e < l.enemycount; ++e) {
+        const EnemyBytes b = encodeenemy(enemyrecord(l, e));
+        out.insert(out.end(), b.begin(), b.end());
+    }
+    for (int o = 0; o < l.objcount; ++o) {
+        const ObjBytes &raw = l.objraw[size_t(o)];
+        out.insert(out.end(), raw.b.begin(), raw.b.begin() + raw.size);
+    }
+    return out;
+}
+
+void savelevel(RomFile &rom, EditorState &s)
+{
+    Level &l = s.level;
+    settlerecords(l);
     for (int e = 0; e < l.enemycount; ++e)
         writeenemybytes(rom, enemyrecordpos(l.lvlenmpos, e), encodeenemy(enemyrecord(l, e)));
     int64_t q = int64_t(l.lvlobjpos) + hdrsize;
     for (int o = 0; o < l.objcount; ++o) {
-        ObjBytes &raw = l.objraw[size_t(o)];
-        raw = saveobjbytes(objrecord(l, o), raw, l.vertical());
+        const ObjBytes &raw = l.objraw[size_t(o)];
         writeobjbytes(rom, q, raw);
         q += raw.size;
     }

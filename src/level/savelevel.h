@@ -1,10 +1,22 @@
 #pragma once
 #include <QString>
 
+#include <cstdint>
+#include <vector>
+
 namespace quib {
 
 struct EditorState;
+struct LevelDocument;
 class RomFile;
+
+// Puts an area's records in the form Save writes them: the enemies sorted by
+// column, keeping the order of equal columns, and each object's bytes
+// settled (the bytes it was read from while it still decodes from them).
+void settlerecords(LevelDocument &doc);
+// The record bytes Save writes for a document, enemies then objects: two
+// documents with the same bytes save alike.
+std::vector<uint8_t> savedbytes(const LevelDocument &doc);
 
 // Writes the current area's enemy and object records back over the bytes
 // they were read from (the header, the leading enemy byte and the end

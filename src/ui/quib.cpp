@@ -442,10 +442,10 @@ void QuibWindow::editlevelheader()
 {
     if (ismapmode(state_.editmode) || intransition())
         return;
-    const bool vertical = state_.level.vertical();
+    const LevelDocument before = state_.level.document();
     EditLvlHdr dialog(state_, this);
     if (dialog.exec() == QDialog::Accepted)
-        doc_.headerwritten(state_.level.vertical() != vertical);
+        doc_.headerwritten(before);
 }
 
 void QuibWindow::enterlevelspec()
