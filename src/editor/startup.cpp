@@ -1,12 +1,14 @@
 #include "editor/startup.h"
 
 #include "editor/editorstate.h"
+#include "rom/romfile.h"
 #include "rom/romlayout.h"
 #include "graphics/graphics.h"
 #include "tables/names.h"
 #include "tables/objprops.h"
 #include "worldmap/loadmap.h"
 
+#include <QFileInfo>
 #include <QLocale>
 
 namespace quib {
@@ -14,6 +16,18 @@ namespace quib {
 QString cantopenmessage(const QString &romfile)
 {
     return QStringLiteral("File '") + romfile + QStringLiteral("' is either empty or can't be found.");
+}
+
+QString romrefusal(const QString &romfile)
+{
+    const QFileInfo info(romfile);
+    if (info.isFile() && info.size() > maxromsize) {
+        QLocale english(QLocale::English, QLocale::UnitedStates);
+        return QStringLiteral("The file '%1' is %2 bytes long, far larger than the %3 bytes of the supported ROM "
+                              "image: it is not a ROM this editor can open.")
+            .arg(romfile, english.toString(qlonglong(info.size())), english.toString(qlonglong(rom::imagesize)));
+    }
+    return romusable(romfile) ? QString() : cantopenmessage(romfile);
 }
 
 QString romsizewarning(const QString &romfile, int64_t size)

@@ -18,6 +18,11 @@ struct EditorState;
 constexpr const char *cantopentitle = "Can't open file!";
 QString cantopenmessage(const QString &romfile);
 
+// Why the file can't be opened as the ROM (shown under cantopentitle), or
+// empty text when it can: a missing, empty or unreadable file, or one far
+// larger than any ROM of the game.
+QString romrefusal(const QString &romfile);
+
 // A warning for a ROM whose size is not the supported image's, or empty text.
 // Such a file still opens: reads past its end give 0xFF, and nothing is ever
 // written past its end.

@@ -1,5 +1,6 @@
 #include "rom/atomicwrite.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -28,6 +29,9 @@ QString followlink(const QString &path)
 
 namespace {
 
+const QString unfinished = QStringLiteral(".unfinished-save-");
+constexpr int uniquechars = 6; // what mkstemp puts in place of XXXXXX
+
 #ifdef Q_OS_UNIX
 QString reason(int err) { return QString::fromLocal8Bit(std::strerror(err)); }
 
@@ -48,14 +52,14 @@ bool writeall(int fd, const uint8_t *data, int64_t size)
 
 // Syncs the folder that holds a file, so that a rename in it is on disk.
 // A file system that can't sync folders (EINVAL) has nothing more to do.
-bool syncfolder(const QByteArray &folder, int *err)
+bool syncfolder(const QByteArray &folder, const FileCalls &calls, int *err)
 {
     const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) {
         *err = errno;
         return false;
     }
-    const bool ok = ::fsync(fd) == 0 || errno == EINVAL;
+    const bool ok = calls.syncfolder(fd) == 0 || errno == EINVAL;
     *err = errno;
     ::close(fd);
     return ok;
@@ -64,9 +68,50 @@ bool syncfolder(const QByteArray &folder, int *err)
 
 } // namespace
 
-bool writeatomic(const QString &path, const uint8_t *data, int64_t size, QString *error)
+FileCalls::FileCalls()
+{
+#ifdef Q_OS_UNIX
+    read = [](int fd, uint8_t *data, int64_t size) { return int64_t(::read(fd, data, size_t(size))); };
+    syncfile = [](int fd) { return ::fsync(fd); };
+    syncfolder = [](int fd) { return ::fsync(fd); };
+#endif
+}
+
+QString unfinishedsaveprefix(const QString &path)
+{
+    const QFileInfo info(followlink(path));
+    return QStringLiteral(".") + info.fileName() + unfinished;
+}
+
+int removeunfinishedsaves(const QString &path)
+{
+    const QFileInfo rom(followlink(path));
+    const QString prefix = unfinishedsaveprefix(path);
+    QDir folder = rom.absoluteDir();
+    int removed = 0;
+    // Names are compared as they are: a ROM's name may hold wildcard characters.
+    const QStringList names = folder.entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
+    for (const QString &name : names) {
+        if (name.size() != prefix.size() + uniquechars || !name.startsWith(prefix))
+            continue;
+        const QString file = folder.filePath(name);
+#ifdef Q_OS_UNIX
+        struct stat st {};
+        if (::lstat(QFile::encodeName(file).constData(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid())
+            continue;
+#endif
+        if (QFile::remove(file))
+            ++removed;
+    }
+    return removed;
+}
+
+bool writeatomic(const QString &path, const uint8_t *data, int64_t size, QString *error, const FileCalls &calls,
+                 bool *replaced)
 {
     const QString target = followlink(path);
+    if (replaced)
+        *replaced = false;
 #ifdef Q_OS_UNIX
     auto fail = [&](const QString &why) {
         if (error)
@@ -80,7 +125,9 @@ bool writeatomic(const QString &path, const uint8_t *data, int64_t size, QString
     if (existed && !S_ISREG(before.st_mode))
         return fail(QStringLiteral("it is not a regular file"));
 
-    QByteArray temp = name + ".XXXXXX";
+    const QFileInfo info(target);
+    QByteArray temp = QFile::encodeName(info.absolutePath() + QLatin1Char('/') + unfinishedsaveprefix(target))
+                      + QByteArray(uniquechars, 'X');
     const int fd = ::mkstemp(temp.data());
     if (fd < 0)
         return fail(reason(errno));
@@ -111,7 +158,7 @@ bool writeatomic(const QString &path, const uint8_t *data, int64_t size, QString
         if (::fchmod(fd, 0666 & ~mask) != 0)
             return abandon(errno);
     }
-    if (::fsync(fd) != 0)
+    if (calls.syncfile(fd) != 0)
         return abandon(errno);
     if (::close(fd) != 0) {
         const int err = errno;
@@ -123,18 +170,24 @@ bool writeatomic(const QString &path, const uint8_t *data, int64_t size, QString
         ::unlink(temp.constData());
         return fail(reason(err));
     }
+    if (replaced)
+        *replaced = true;
     int err = 0;
-    if (!syncfolder(QFile::encodeName(QFileInfo(target).absolutePath()), &err))
-        return fail(QStringLiteral("the file was replaced, but its folder could not be synced to disk (%1)")
+    if (!syncfolder(QFile::encodeName(info.absolutePath()), calls, &err))
+        return fail(QStringLiteral("its folder could not be synced to disk (%1), so its new folder entry may not be "
+                                   "on disk yet and a power cut could still bring back the old file")
                         .arg(reason(err)));
     return true;
 #else
+    Q_UNUSED(calls);
     QSaveFile f(target);
     if (!f.open(QIODevice::WriteOnly) || f.write(reinterpret_cast<const char *>(data), size) != size || !f.commit()) {
         if (error)
             *error = f.errorString();
         return false;
     }
+    if (replaced)
+        *replaced = true;
     return true;
 #endif
 }

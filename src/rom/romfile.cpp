@@ -9,6 +9,8 @@
 #include <algorithm>
 
 #ifdef Q_OS_UNIX
+#include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
 #endif
@@ -46,7 +48,52 @@ constexpr QFileDevice::Permissions anywrite = QFileDevice::WriteOwner | QFileDev
 
 } // namespace
 
-RomFile::RomFile(const QString &path, Mode mode) : path_(path), mode_(mode)
+bool readwhole(const QString &path, std::vector<uint8_t> *image, QString *error, const FileCalls &calls)
+{
+    auto fail = [&](const QString &why) {
+        if (error)
+            *error = QStringLiteral("Can't read '%1': %2.").arg(path, why);
+        return false;
+    };
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(file.errorString());
+    const int64_t size = file.size();
+    if (size > maxromsize)
+        return fail(QStringLiteral("the file is %1 bytes long, far larger than any ROM of this game").arg(size));
+    std::vector<uint8_t> bytes(size_t(size) + 1); // one byte more, to see a file that grew
+    int64_t got = 0;
+#ifdef Q_OS_UNIX
+    const int fd = file.handle();
+    while (got < int64_t(bytes.size())) {
+        const int64_t n = calls.read(fd, bytes.data() + got, int64_t(bytes.size()) - got);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return fail(QString::fromLocal8Bit(std::strerror(errno)));
+        if (n == 0)
+            break;
+        got += n;
+    }
+#else
+    Q_UNUSED(calls);
+    got = file.read(reinterpret_cast<char *>(bytes.data()), int64_t(bytes.size()));
+    if (got < 0)
+        return fail(file.errorString());
+#endif
+    if (got < size)
+        return fail(QStringLiteral("only %1 of its %2 bytes could be read (was it shortened while the editor had it "
+                                   "open?)")
+                        .arg(got)
+                        .arg(size));
+    if (got > size)
+        return fail(QStringLiteral("the file grew while it was read"));
+    bytes.pop_back();
+    image->swap(bytes);
+    return true;
+}
+
+RomFile::RomFile(const QString &path, Mode mode, const FileCalls &calls) : path_(path), mode_(mode), calls_(calls)
 {
     if (std::vector<uint8_t> *image = mountedimage(path)) {
         memory_ = image;
@@ -65,6 +112,18 @@ RomFile::RomFile(const QString &path, Mode mode) : path_(path), mode_(mode)
         error_ = QStringLiteral("'%1' is not a file.").arg(path);
         return;
     }
+    if (info.size() > maxromsize) {
+        error_ = QStringLiteral("'%1' is %2 bytes long, far larger than any ROM of this game.")
+                     .arg(path, QString::number(info.size()));
+        return;
+    }
+    if (mode == Mode::Write) {
+        if (!readwhole(path, &image_, &error_, calls_))
+            return;
+        length_ = int64_t(image_.size());
+        open_ = true;
+        return;
+    }
     file_ = std::make_unique<QFile>(path);
     if (!file_->open(QIODevice::ReadOnly)) {
         error_ = QStringLiteral("Can't read '%1': %2.").arg(path, file_->errorString());
@@ -72,12 +131,6 @@ RomFile::RomFile(const QString &path, Mode mode) : path_(path), mode_(mode)
         return;
     }
     length_ = file_->size();
-    if (mode == Mode::Write) {
-        const QByteArray bytes = file_->readAll();
-        image_.assign(bytes.begin(), bytes.end());
-        length_ = int64_t(image_.size());
-        file_.reset();
-    }
     open_ = true;
 }
 
@@ -199,8 +252,14 @@ bool RomFile::close()
         return false;
     }
     QString why;
-    if (!writeatomic(target, image_.data(), int64_t(image_.size()), &why)) {
-        error_ = QStringLiteral("Can't write to '%1': %2.").arg(path_, why);
+    bool replaced = false;
+    if (!writeatomic(target, image_.data(), int64_t(image_.size()), &why, calls_, &replaced)) {
+        if (replaced)
+            error_ = QStringLiteral("'%1' was replaced with the new contents, but %2. Saving again tries the sync "
+                                    "again.")
+                         .arg(path_, why);
+        else
+            error_ = QStringLiteral("Can't write to '%1': %2.").arg(path_, why);
         return false;
     }
     return true;
@@ -211,7 +270,7 @@ bool romusable(const QString &path)
     if (std::vector<uint8_t> *image = mountedimage(path))
         return !image->empty();
     const QFileInfo info(path);
-    if (!info.exists() || !info.isFile() || info.size() <= 0)
+    if (!info.exists() || !info.isFile() || info.size() <= 0 || info.size() > maxromsize)
         return false;
     QFile f(path);
     return f.open(QIODevice::ReadOnly);

@@ -18,6 +18,8 @@
 //
 // A RomFile can also work on an image in memory, under the same rules; the
 // fuzzing harness runs the editor's whole reading and saving path that way.
+#include "rom/atomicwrite.h"
+
 #include <QString>
 #include <cstdint>
 #include <map>
@@ -28,13 +30,20 @@ class QFile;
 
 namespace quib {
 
+// The largest file the editor opens as a ROM. The supported image is 384 KB;
+// a file far larger is not a ROM of this game, and reading it whole would
+// only stall the editor.
+constexpr int64_t maxromsize = int64_t(16) << 20;
+
 class RomFile {
 public:
     enum class Mode { Read, Write };
 
     // Never creates a file: a missing one simply fails to open.
     // A path on which a MemoryRom is mounted works on that image instead.
-    explicit RomFile(const QString &path, Mode mode = Mode::Read);
+    // A file larger than maxromsize fails to open. `calls` are the system
+    // calls used to read the file whole and to replace it.
+    explicit RomFile(const QString &path, Mode mode = Mode::Read, const FileCalls &calls = FileCalls());
     // Over an image in memory: reads come from `image`; in Write mode the
     // writes are gathered and put into `image` by a successful close(). Reads
     // past its end give 0xFF, a write past its end fails the operation, and
@@ -79,10 +88,18 @@ private:
     std::vector<uint8_t> *memory_ = nullptr;     // the image, when not working on a file
     mutable std::map<int64_t, std::vector<uint8_t>> pages_;
     QString error_;
+    FileCalls calls_;
 };
 
+// Reads the file at `path` whole into `image`. Fails, with the reason naming
+// the file in `error`, when it can't be opened, is larger than maxromsize, or
+// doesn't come back whole: a read cut short, or a file that another program
+// shrank or grew while it was read. `image` is then left as it was.
+bool readwhole(const QString &path, std::vector<uint8_t> *image, QString *error,
+               const FileCalls &calls = FileCalls());
+
 // True when the file can be opened as a ROM: it exists, is a regular file,
-// can be read and is not empty. Creates nothing.
+// can be read, is not empty and not larger than maxromsize. Creates nothing.
 bool romusable(const QString &path);
 
 // Why the ROM can't be written, or empty when it can: the system is asked

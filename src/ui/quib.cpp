@@ -79,7 +79,7 @@ Document::Leave askwithbox(QWidget *parent, const QString &question)
 void notsaved(QWidget *parent, const QString &error)
 {
     QMessageBox::warning(parent, QStringLiteral("Not saved"),
-                         error + QStringLiteral("\n\nYour edits are kept in the editor; nothing was written."));
+                         error + QStringLiteral("\n\nYour edits are kept in the editor."));
 }
 
 // An area that links nowhere.
@@ -300,12 +300,15 @@ bool QuibWindow::startup(const QString &rompath)
     splash_->repaint();
     splash_->progress()->showprogress(state_.loadprogress);
 
-    // 4. The ROM must exist and hold something. Nothing is created or deleted.
-    if (!romusable(state_.romfile)) {
+    // 4. The ROM must exist and hold something, and not be far too large.
+    // Nothing is created; only what a killed save of this ROM left is removed.
+    const QString refusal = romrefusal(state_.romfile);
+    if (!refusal.isEmpty()) {
         splash_->hide();
-        QMessageBox::critical(nullptr, QString::fromLatin1(cantopentitle), cantopenmessage(state_.romfile));
+        QMessageBox::critical(nullptr, QString::fromLatin1(cantopentitle), refusal);
         return false;
     }
+    removeunfinishedsaves(state_.romfile);
     const QString sizewarning = romsizewarning(state_.romfile, QFileInfo(state_.romfile).size());
     if (!sizewarning.isEmpty())
         QMessageBox::warning(splash_, QStringLiteral("Unexpected ROM size"), sizewarning);

@@ -23,6 +23,13 @@ class TestRomFile : public QObject {
     QTemporaryDir dir;
     QString rompath;
 
+    // The names in the ROM's folder that hold its name, hidden ones too.
+    QStringList folderfiles() const
+    {
+        return QDir(dir.path()).entryList({QStringLiteral("*rom.nes*")},
+                                          QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    }
+
 private slots:
     void init()
     {
@@ -146,7 +153,7 @@ private slots:
         f.writebyte(0x20, 0x55);
         QVERIFY(f.close());
         QCOMPARE(QFileInfo(rompath).permissions() & 0x7077, QFileDevice::Permissions(perms) & 0x7077);
-        QCOMPARE(QDir(dir.path()).entryList({QStringLiteral("rom.nes*")}, QDir::Files), QStringList{QStringLiteral("rom.nes")});
+        QCOMPARE(folderfiles(), QStringList{QStringLiteral("rom.nes")});
     }
 
     // Whether a file may be written is the system's answer for this process:
@@ -215,7 +222,121 @@ private slots:
         QVERIFY(!ok);
         QCOMPARE(f.error(), QStringLiteral("Can't write to '%1': %2.").arg(rompath, QString::fromLocal8Bit(std::strerror(EFBIG))));
         QCOMPARE(testutil::readfile(rompath), before);
-        QCOMPARE(QDir(dir.path()).entryList({QStringLiteral("rom.nes*")}, QDir::Files), QStringList{QStringLiteral("rom.nes")});
+        QCOMPARE(folderfiles(), QStringList{QStringLiteral("rom.nes")});
+    }
+
+    // A save reads the ROM whole before it writes it back. A read that comes
+    // back short, or a file that another program shortened meanwhile, fails
+    // the save with its reason and writes nothing: the ROM is never written
+    // back truncated.
+    void shortreadwritesnothing_data()
+    {
+        QTest::addColumn<bool>("shrink");
+        QTest::newRow("read cut short") << false;
+        QTest::newRow("file shortened") << true;
+    }
+    void shortreadwritesnothing()
+    {
+        QFETCH(bool, shrink);
+        const QByteArray before = testutil::readfile(rompath);
+        FileCalls calls;
+        const auto read = calls.read;
+        int64_t total = 0;
+        calls.read = [&](int fd, uint8_t *data, int64_t size) {
+            if (shrink) {
+                if (total++ == 0)
+                    QFile::resize(rompath, 200000); // by another program, between two reads
+                return read(fd, data, size);
+            }
+            const int64_t n = read(fd, data, std::min<int64_t>(size, 200000 - total));
+            total += n;
+            return n;
+        };
+        RomFile f(rompath, RomFile::Mode::Write, calls);
+        f.writebyte(0x20, 0x55);
+        QVERIFY(!f.close());
+        QVERIFY(f.error().contains(rompath));
+        QVERIFY2(f.error().contains(QStringLiteral("only 200000 of its 393232 bytes")), qPrintable(f.error()));
+        if (shrink)
+            QCOMPARE(QFileInfo(rompath).size(), 200000); // as the other program left it
+        else
+            QCOMPARE(testutil::readfile(rompath), before);
+        QCOMPARE(folderfiles(), QStringList{QStringLiteral("rom.nes")});
+    }
+
+    // When only the sync of the folder fails, the ROM already holds the new
+    // bytes: the error says so instead of claiming nothing was written.
+    void failedfoldersync()
+    {
+        QByteArray expected = testutil::readfile(rompath);
+        expected[0x20] = char(0x55);
+        FileCalls calls;
+        calls.syncfolder = [](int) {
+            errno = EIO;
+            return -1;
+        };
+        RomFile f(rompath, RomFile::Mode::Write, calls);
+        f.writebyte(0x20, 0x55);
+        QVERIFY(!f.close());
+        QVERIFY2(f.error().startsWith(QStringLiteral("'%1' was replaced with the new contents, but its folder could "
+                                                     "not be synced to disk (%2)")
+                                          .arg(rompath, QString::fromLocal8Bit(std::strerror(EIO)))),
+                 qPrintable(f.error()));
+        QVERIFY(!f.error().contains(QStringLiteral("Can't")));
+        QCOMPARE(testutil::readfile(rompath), expected);
+        QCOMPARE(folderfiles(), QStringList{QStringLiteral("rom.nes")});
+    }
+
+    // While a save runs, its copy is hidden and named as an unfinished save;
+    // one that a killed save left is removed by the editor, and nothing else.
+    void unfinishedsave()
+    {
+        QStringList during;
+        FileCalls calls;
+        calls.syncfile = [&](int fd) {
+            during = folderfiles();
+            return ::fsync(fd);
+        };
+        RomFile f(rompath, RomFile::Mode::Write, calls);
+        f.writebyte(0x20, 0x55);
+        QVERIFY(f.close());
+        QCOMPARE(during.size(), 2);
+        const QString copy = during.filter(QStringLiteral("unfinished")).value(0);
+        QVERIFY2(copy.startsWith(QStringLiteral(".rom.nes.unfinished-save-")) && copy.size() == 31, qPrintable(copy));
+        QCOMPARE(folderfiles(), QStringList{QStringLiteral("rom.nes")});
+
+        // What a killed save leaves, beside files that only look like it.
+        const QStringList keep = {QStringLiteral(".other.rom.nes.unfinished-save-Ab12Cd"),
+                                  QStringLiteral(".rom.nes.unfinished-save-Ab12Cd.bak"),
+                                  QStringLiteral("rom.nes.unfinished-save-Ab12Cd"), QStringLiteral("rom.nes.bak")};
+        for (const QString &name : keep + QStringList{copy})
+            QVERIFY(testutil::writefile(dir.filePath(name), QByteArray(1000, 'x')));
+        const QString linked = QStringLiteral(".rom.nes.unfinished-save-Zz99Yy");
+        QVERIFY(QFile::link(dir.filePath(QStringLiteral("rom.nes.bak")), dir.filePath(linked)));
+        QCOMPARE(removeunfinishedsaves(rompath), 1);
+        QStringList expected = keep + QStringList{linked, QStringLiteral("rom.nes")};
+        expected.sort();
+        QStringList now = folderfiles();
+        now.sort();
+        QCOMPARE(now, expected);
+        for (const QString &name : keep + QStringList{linked})
+            QFile::remove(dir.filePath(name));
+    }
+
+    // A file far larger than any ROM of the game is refused before anything
+    // reads it whole.
+    void hugefilerefused()
+    {
+        const QString path = dir.filePath(QStringLiteral("huge.nes"));
+        QFile huge(path);
+        QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(maxromsize + 1)); // sparse: takes no room
+        huge.close();
+        QVERIFY(!romusable(path));
+        RomFile f(path, RomFile::Mode::Write);
+        QVERIFY(!f.isopen());
+        QVERIFY(f.error().contains(QStringLiteral("far larger")));
+        QCOMPARE(QFileInfo(path).size(), maxromsize + 1);
+        QFile::remove(path);
     }
 
     void followssymlink()

@@ -111,6 +111,37 @@ private slots:
             QDir(work.path()).rmdir(name);
     }
 
+    // A file far larger than any ROM is refused with its own message (here a
+    // sparse one, which takes no room); the copy a killed save of a ROM left
+    // beside it is removed when that ROM is opened again, and nothing else.
+    void hugeromrefused()
+    {
+        const QString path = work.filePath(QStringLiteral("huge.nes"));
+        QVERIFY(testutil::writefile(path, QByteArray()) && QFile::resize(path, qint64(3) << 30));
+        testutil::SeenBox seen;
+        testutil::answermodals(seen);
+        QuibWindow w;
+        QVERIFY(!start(w, path));
+        QCOMPARE(seen.count, 1);
+        QCOMPARE(seen.title, QStringLiteral("Can't open file!"));
+        QCOMPARE(seen.text, QStringLiteral("The file '%1' is 3,221,225,472 bytes long, far larger than the 393,232 bytes "
+                                           "of the supported ROM image: it is not a ROM this editor can open.")
+                                .arg(path));
+        QCOMPARE(QFileInfo(path).size(), qint64(3) << 30);
+        QFile::remove(path);
+    }
+    void leftoversaveremoved()
+    {
+        const QString left = work.filePath(QStringLiteral(".quibrom.nes.unfinished-save-k3Lq9Z"));
+        const QString backup = work.filePath(QStringLiteral("quibrom.nes.bak"));
+        QVERIFY(testutil::writefile(left, QByteArray(200000, 'x')) && testutil::writefile(backup, QByteArray(9, 'x')));
+        QuibWindow w;
+        QVERIFY(start(w, rompath));
+        QVERIFY(!QFileInfo::exists(left));
+        QVERIFY(QFileInfo::exists(backup));
+        QFile::remove(backup);
+    }
+
     void shortromwarns()
     {
         const QString path = work.filePath(QStringLiteral("short.nes"));
