@@ -46,9 +46,9 @@ QString patchcommandhelp()
 {
     return QStringLiteral(
         "Patches, without a window:\n"
-        "  quibed --create-patch ORIGINAL MODIFIED PATCH   writes the difference as PATCH\n"
-        "                                                 (IPS for a name ending in .ips, else BPS)\n"
-        "  quibed --apply-patch PATCH ROM OUTPUT            writes ROM with PATCH applied as OUTPUT");
+        "  quibed --create-patch ORIGINAL MODIFIED PATCH  writes the difference as PATCH\n"
+        "                                                (IPS for a name ending in .ips, else BPS)\n"
+        "  quibed --apply-patch PATCH ROM OUTPUT          writes ROM with PATCH applied as OUTPUT");
 }
 
 } // namespace quib
