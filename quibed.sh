@@ -18,7 +18,7 @@ run | test | build) ;;
     ;;
 esac
 
-packages=(cmake make g++ qt6-base-dev qt6-qpa-plugins fonts-dejavu-core)
+packages=(cmake make g++ qt6-base-dev qt6-qpa-plugins fonts-dejavu-core zlib1g-dev)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

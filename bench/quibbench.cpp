@@ -5,6 +5,7 @@
 #include "demorom/demorom.h"
 #include "editor/document.h"
 #include "editor/editorstate.h"
+#include "rom/patch.h"
 #include "rom/romfile.h"
 #include "editor/settings.h"
 #include "editor/startup.h"
@@ -26,6 +27,7 @@
 #include <cstring>
 #include <functional>
 #include <memory>
+#include <random>
 #include <vector>
 
 namespace {
@@ -324,5 +326,37 @@ int main(int argc, char **argv)
     }
 
     report("demo ROM build", median_us(51, [&] { sink = quib::demo::builddemorom().at(0x185BA); }), base);
+
+    // Patches between the demo ROM and a copy with one byte in a hundred
+    // changed, in short stretches and runs, as a ROM hack changes it.
+    {
+        const std::vector<uint8_t> original = quib::demo::builddemorom().bytes();
+        std::vector<uint8_t> modified = original;
+        std::mt19937 r(19);
+        for (size_t at = 16; at + 64 < modified.size(); at += 300 + r() % 600) {
+            const size_t n = 2 + r() % 7;
+            const bool run = r() % 3 == 0;
+            const uint8_t v = uint8_t(r());
+            for (size_t i = 0; i < n * (run ? 2 : 1); ++i)
+                modified[at + i] = run ? v : uint8_t(modified[at + i] + 1 + r() % 255);
+        }
+        size_t changed = 0;
+        for (size_t i = 0; i < original.size(); ++i)
+            changed += original[i] != modified[i];
+        std::printf("\npatches: %zu of %zu bytes changed\n", changed, original.size());
+        std::vector<uint8_t> bps, ips;
+        report("create BPS patch (target 40,000 x)", median_us(21, [&] { bps = quib::createbps(original, modified); }),
+               base);
+        report("apply BPS patch (target 4,000 x)", median_us(51, [&] {
+                   sink = uint32_t(quib::applypatch(bps, original, nullptr)->size());
+               }), base);
+        report("create IPS patch", median_us(51, [&] { ips = *quib::createips(original, modified, nullptr); }), base);
+        report("apply IPS patch", median_us(51, [&] {
+                   sink = uint32_t(quib::applypatch(ips, original, nullptr)->size());
+               }), base);
+        std::printf("patch sizes: BPS %zu bytes, IPS %zu bytes (target: BPS no larger)\n", bps.size(), ips.size());
+        if (quib::applypatch(bps, original, nullptr) != modified || quib::applypatch(ips, original, nullptr) != modified)
+            std::printf("PATCH ROUND TRIP FAILED\n");
+    }
     return 0;
 }

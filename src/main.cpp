@@ -1,3 +1,4 @@
+#include "rom/patchcommand.h"
 #include "ui/quib.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@ void describe(QCommandLineParser &p)
     p.setApplicationDescription(QStringLiteral(
         "Edits the world maps, level areas and game tables of a Quib ROM image, in place.\n"
         "Without a ROM file it asks for one at start-up."));
+    p.setApplicationDescription(p.applicationDescription() + QStringLiteral("\n\n") + quib::patchcommandhelp());
     p.addHelpOption();
     p.addVersionOption();
     p.addPositionalArgument(QStringLiteral("ROM"), QStringLiteral("The ROM file to open."), QStringLiteral("[ROM]"));
@@ -40,6 +42,12 @@ bool printsonly(int argc, char **argv)
 
 int main(int argc, char **argv)
 {
+    // The patch commands need no window, nor a display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (const int code = quib::runpatchcommand(arguments); code >= 0)
+        return code;
     if (printsonly(argc, argv)) {
         QCoreApplication app(argc, argv);
         name();

@@ -1,4 +1,5 @@
 #include "demorom/demorom.h"
+#include "testutil.h"
 
 #include <QImage>
 #include <QProcess>
@@ -16,9 +17,11 @@ class TestPrograms : public QObject {
         int code = -1;
         QString out;
     };
-    Run run(const QString &program, const QStringList &args)
+    Run run(const QString &program, const QStringList &args,
+            const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment())
     {
         QProcess p;
+        p.setProcessEnvironment(env);
         p.setWorkingDirectory(dir.path());
         p.start(program, args);
         if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit)
@@ -39,6 +42,35 @@ private slots:
         QCOMPARE(version.out.trimmed(), QStringLiteral("Quibed 0.01, build 29"));
         const Run two = run(QStringLiteral(QUIBED_PATH), {QStringLiteral("a.nes"), QStringLiteral("b.nes")});
         QCOMPARE(two.code, 2);
+    }
+
+    // The patch commands run without a display: a patch made and applied
+    // gives the modified ROM byte for byte; a wrong source or a misuse exits
+    // with one line of reason and writes nothing.
+    void patchcommands()
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        env.remove(QStringLiteral("DISPLAY"));
+        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        QByteArray rom = testutil::readfile(dir.filePath(QStringLiteral("quibrom.nes")));
+        rom[0x8010] = char(rom[0x8010] ^ 0x5A);
+        rom.replace(0x9000, 40, QByteArray(40, '\x77'));
+        QVERIFY(testutil::writefile(dir.filePath(QStringLiteral("hack.nes")), rom));
+        for (const QString &patch : {QStringLiteral("hack.bps"), QStringLiteral("hack.ips")}) {
+            Run r = run(QStringLiteral(QUIBED_PATH), {"--create-patch", "quibrom.nes", "hack.nes", patch}, env);
+            QVERIFY2(r.code == 0, qPrintable(r.out));
+            r = run(QStringLiteral(QUIBED_PATH), {"--apply-patch", patch, "quibrom.nes", "out.nes"}, env);
+            QVERIFY2(r.code == 0, qPrintable(r.out));
+            QCOMPARE(testutil::readfile(dir.filePath(QStringLiteral("out.nes"))), rom);
+            QVERIFY(QFile::remove(dir.filePath(QStringLiteral("out.nes"))));
+        }
+        const Run wrong = run(QStringLiteral(QUIBED_PATH), {"--apply-patch", "hack.bps", "hack.nes", "out.nes"}, env);
+        QCOMPARE(wrong.code, 1);
+        QCOMPARE(wrong.out.count(QLatin1Char('\n')), 1);
+        QVERIFY(wrong.out.startsWith(QStringLiteral("quibed: ")));
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("out.nes"))));
+        QCOMPARE(run(QStringLiteral(QUIBED_PATH), {"--create-patch", "quibrom.nes", "x.bps"}, env).code, 2);
     }
 
     // Every example of the renderer's help works on the demo ROM and writes
