@@ -16,10 +16,15 @@ class TestPrograms : public QObject {
         int code = -1;
         QString out;
     };
+    // Without a display, as over ssh: nothing run here needs a window.
     Run run(const QString &program, const QStringList &args)
     {
         QProcess p;
         p.setWorkingDirectory(dir.path());
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(QString::fromLatin1(name));
+        p.setProcessEnvironment(env);
         p.start(program, args);
         if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit)
             return {};
@@ -39,6 +44,10 @@ private slots:
         QCOMPARE(version.out.trimmed(), QStringLiteral("Quibed 0.01, build 29"));
         const Run two = run(QStringLiteral(QUIBED_PATH), {QStringLiteral("a.nes"), QStringLiteral("b.nes")});
         QCOMPARE(two.code, 2);
+        QVERIFY(two.out.contains(QStringLiteral("at most one ROM")));
+        const Run bogus = run(QStringLiteral(QUIBED_PATH), {QStringLiteral("--bogus")});
+        QCOMPARE(bogus.code, 1);
+        QCOMPARE(bogus.out.trimmed(), QStringLiteral("Quibed: Unknown option 'bogus'."));
     }
 
     // Every example of the renderer's help works on the demo ROM and writes
