@@ -5,6 +5,11 @@
 #   bash quibed.sh test   install what is missing, build everything, run every
 #                         test headless
 #   bash quibed.sh build  install what is missing and build everything
+#   bash quibed.sh install [PREFIX]
+#                         build the editor, the renderer and the demo ROM
+#                         writer in the same build folder as run (nothing is
+#                         built twice) and install them under PREFIX
+#                         (/usr/local when not given)
 set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
@@ -12,8 +17,9 @@ build="$here/build"
 what="${1:-}"
 case "$what" in
 run | test | build) ;;
+install) prefix="${2:-/usr/local}" ;;
 *)
-    echo "usage: bash quibed.sh run|test|build" >&2
+    echo "usage: bash quibed.sh run|test|build|install [PREFIX]" >&2
     exit 2
     ;;
 esac
@@ -51,6 +57,7 @@ quietly() {
 cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 targets=()
 [ "$what" = run ] && targets=(--target quibed mkdemorom) # the tests wait for `test`
+[ "$what" = install ] && targets=(--target quibed quibrender mkdemorom)
 [ -f "$build/quibed" ] || echo "Building; the first time takes a few minutes."
 cmake --build "$build" -j"$(nproc)" "${targets[@]}" 2>&1 | quietly
 
@@ -62,5 +69,11 @@ run)
 test)
     cd "$build"
     QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 600
+    ;;
+install)
+    sudo=()
+    mkdir -p "$prefix" 2>/dev/null || true
+    [ -w "$prefix" ] || [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    "${sudo[@]}" cmake --install "$build" --prefix "$prefix" --strip
     ;;
 esac

@@ -1,10 +1,10 @@
 #include "rom/patchcommand.h"
 #include "ui/quib.h"
+#include "widgets/appstyle.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <cstdio>
-#include <cstring>
 
 namespace {
 
@@ -28,14 +28,33 @@ void name()
                                                 .arg(QUIB_VERSION_REVISION));
 }
 
-// Help and version are printed without a display, so they work anywhere.
-bool printsonly(int argc, char **argv)
+QStringList arguments(int argc, char **argv)
 {
-    for (int i = 1; i < argc; ++i)
-        for (const char *o : {"-h", "--help", "-?", "--help-all", "-v", "--version"})
-            if (std::strcmp(argv[i], o) == 0)
-                return true;
-    return false;
+    QStringList args;
+    for (int i = 0; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    return args;
+}
+
+// The one place that decides whether the command line needs a window: only
+// opening the editor does. Everything else (help, version, a mistake in the
+// command line) prints and ends without touching the window system, so it
+// works over ssh and in scripts.
+bool needswindow(const QCommandLineParser &p, bool parsed)
+{
+    return parsed && !p.isSet(QStringLiteral("help")) && !p.isSet(QStringLiteral("help-all"))
+           && !p.isSet(QStringLiteral("version")) && p.positionalArguments().size() <= 1;
+}
+
+// Runs what needs no window, with the core application only.
+int withoutwindow(QCommandLineParser &p, QCoreApplication &app)
+{
+    p.process(app); // prints help, the version or what is wrong, and ends
+    if (p.positionalArguments().size() > 1) {
+        std::fprintf(stderr, "quibed: give at most one ROM file (see --help).\n");
+        return 2;
+    }
+    return 0;
 }
 
 } // namespace
@@ -43,31 +62,19 @@ bool printsonly(int argc, char **argv)
 int main(int argc, char **argv)
 {
     // The patch commands need no window, nor a display.
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    if (const int code = quib::runpatchcommand(arguments); code >= 0)
+    if (const int code = quib::runpatchcommand(arguments(argc, argv)); code >= 0)
         return code;
-    if (printsonly(argc, argv)) {
-        QCoreApplication app(argc, argv);
-        name();
-        QCommandLineParser p;
-        describe(p);
-        p.process(app); // prints and exits
-        return 0;
-    }
-    QApplication app(argc, argv);
     name();
     QCommandLineParser p;
     describe(p);
-    p.process(app);
-    const QStringList args = p.positionalArguments();
-    if (args.size() > 1) {
-        std::fprintf(stderr, "quibed: give at most one ROM file (see --help).\n");
-        return 2;
+    if (!needswindow(p, p.parse(arguments(argc, argv)))) {
+        QCoreApplication app(argc, argv);
+        return withoutwindow(p, app);
     }
+    QApplication app(argc, argv);
+    quib::useappstyle(app);
     quib::QuibWindow window;
-    if (!window.startup(args.value(0)))
+    if (!window.startup(p.positionalArguments().value(0)))
         return 0;
     window.show();
     return app.exec();

@@ -81,9 +81,17 @@ void EditLvlMusic::setvalues(int option)
     setting_ = true;
     optionlabel_->setText(optionlabel(option));
     optionbar_->setValue(option);
-    musiclist_->setCurrentRow(set_[size_t(option - 1)]);
+    musiclist_->setCurrentRow(set_[size_t(option - 1)], QItemSelectionModel::ClearAndSelect);
     musiclist_->scrollToItem(musiclist_->currentItem());
     setting_ = false;
+}
+
+// Before the dialog is first shown the lists have no size yet, so scrolling
+// to the current music is done again once they have.
+void EditLvlMusic::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    musiclist_->scrollToItem(musiclist_->currentItem(), QAbstractItemView::PositionAtCenter);
 }
 
 void EditLvlMusic::musicpicked(int music)

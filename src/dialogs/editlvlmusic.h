@@ -23,6 +23,9 @@ public:
     const MusicSet &musicset() const { return set_; }
     int option() const; // 1..16
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void dolistboxes();
     void setvalues(int option);

@@ -87,13 +87,13 @@ EditMapPal::EditMapPal(EditorState &state, QWidget *parent, int zoom)
     // 1.-2. The NES colours, colour 0 selected.
     scs();
 
-    // 3.-4. In a level, the set and the two groups the level is coloured
-    // with (object set 14 takes its colours from set 3's record); on the
-    // world map, set 0 and the first groups.
+    // 3.-4. In a level, the record and the two groups the level is coloured
+    // with (see palrecord); on the world map, set 0 and the first groups.
     int objset = 0, lvlgroup = 0, enmgroup = 0;
     if (!ismapmode(state_.editmode)) {
         const Level &l = state_.level;
-        objset = l.lvlobjset == 14 ? 3 : l.lvlobjset & 15;
+        areaset_ = l.lvlobjset & 15;
+        objset = palrecord(areaset_);
         lvlgroup = l.lvlhdr[5] & 7;
         enmgroup = (l.lvlhdr[5] / 8) % 4;
     }
@@ -130,7 +130,7 @@ int EditMapPal::enemygroup() const
 
 void EditMapPal::objsetchanged(int objset)
 {
-    objsetcaption_->setText(palsetcaption(objset));
+    objsetcaption_->setText(palsetcaption(objset, areaset_));
     redrawlevel();
     redrawenemy();
 }

@@ -51,6 +51,7 @@ private:
 
     EditorState &state_;
     int selected_ = 0; // NES colour 0..63
+    int areaset_ = -1; // the object set of the area it was opened in, -1 on the map
     // The palettes as they were when the dialog opened, for a Cancel that
     // can't read the ROM.
     uint8_t lvlpalopened_[16][16][16];

@@ -28,10 +28,6 @@ constexpr int hdrcolourgroup(const uint8_t hdr[9]) { return hdr[5] & 0x07; }
 // Byte 7 bits 0..4: the graphic set (0..31), an index of gfxsetsheet.
 constexpr int hdrgraphicset(const uint8_t hdr[9]) { return hdr[7] & 0x1F; }
 
-// The palette record a level of object set `objset` is coloured from: set 14
-// shares set 3's record.
-constexpr int palset(int objset) { return objset == 14 ? 3 : (objset & 15); }
-
 void ensuresheet(Graphics &g, int n)
 {
     if (g.sheetpix[n].empty())
@@ -75,7 +71,7 @@ void decodechr(Graphics &g, const QString &romfile, int sheet)
 
 void colorlvlgfx(Graphics &g, int objset, const uint8_t hdr[9])
 {
-    const uint8_t *group = g.lvlpal[palset(objset)][hdrcolourgroup(hdr)];
+    const uint8_t *group = g.lvlpal[palrecord(objset)][hdrcolourgroup(hdr)];
     g.lvlbackground = g.nescol[group[0]];
 
     const int gs = hdrgraphicset(hdr);

@@ -77,6 +77,9 @@ void colormapb(Graphics &g, const QString &romfile, int world);
 void decodechr(Graphics &g, const QString &romfile, int sheet);
 // Paint the two sheets of the current level and set the background colour.
 void colorlvlgfx(Graphics &g, int objset, const uint8_t hdr[9]);
+// The palette record a level of object set `objset` is coloured from: set 14
+// shares set 3's record.
+constexpr int palrecord(int objset) { return objset == 14 ? 3 : (objset & 15); }
 
 // Where pattern tile T (0..255) of graphic set G in palette p (0..3) lies.
 struct TileRef {

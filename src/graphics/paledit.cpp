@@ -70,9 +70,12 @@ int nescolourat(int px, int py)
     return cellat(x, y, nescolcols, nescolrows);
 }
 
-QString palsetcaption(int objset)
+QString palsetcaption(int objset, int areaset)
 {
-    return objset == 0 ? QStringLiteral("World maps") : QStringLiteral("Object set ") + hexstr(objset);
+    QString caption = objset == 0 ? QStringLiteral("World maps") : QStringLiteral("Object set ") + hexstr(objset);
+    if (areaset >= 0 && areaset != objset && palrecord(areaset) == objset)
+        caption += QStringLiteral(" (also the colours of this area's object set ") + hexstr(areaset) + QLatin1Char(')');
+    return caption;
 }
 
 } // namespace quib

@@ -41,6 +41,8 @@ constexpr int enmgroupbyte(int cell) { return cell + 4; } // row 0 is palette 1
 int nescolourat(int px, int py);
 
 // "World maps" for object set 0, else "Object set " and the set in hexadecimal.
-QString palsetcaption(int objset);
+// Opened inside an area of object set `areaset` whose colours come from
+// another set's record, that record's caption says so.
+QString palsetcaption(int objset, int areaset = -1);
 
 } // namespace quib

@@ -343,6 +343,7 @@ void QuibWindow::showview()
     // Enter and Exit level follow the mode, so their shortcuts always work.
     enterlevelM_->setEnabled(ismapmode(state_.editmode));
     exitlevelM_->setEnabled(!ismapmode(state_.editmode));
+    usemapobjtb_->setEnabled(ismapmode(state_.editmode)); // the toolbox belongs to the map
     modelabel_->setText(modename(state_.editmode) + QStringLiteral(" mode"));
     tilelabel_->setText(QStringLiteral("Current tile: ") + hexpad(state_.curtile, 2) + QStringLiteral(" -- ")
                         + state_.names.maptilenames[state_.curtile]);
@@ -504,9 +505,10 @@ void QuibWindow::editlvlmusicset()
 
 void QuibWindow::usemapobjtb()
 {
-    // The check mark has just been inverted by the menu.
+    // The check mark has just been inverted by the menu. Inside a level the
+    // command is disabled; should it fire all the same, it changes nothing.
     if (!ismapmode(state_.editmode)) {
-        QMessageBox::warning(this, QStringLiteral(" "), QStringLiteral("This can't be used when inside a level."));
+        usemapobjtb_->setChecked(!usemapobjtb_->isChecked());
         return;
     }
     showtoolbox(usemapobjtb_->isChecked());
@@ -628,6 +630,12 @@ void QuibWindow::transitionstep()
     transition_->stop();
     // The edits were saved or dropped before the bars closed.
     doc_.enterlevel(true);
+    // Keys typed meanwhile, in order; one of them may start the bars again.
+    while (!pendingkeys_.empty() && !intransition()) {
+        const PendingKey k = pendingkeys_.front();
+        pendingkeys_.pop_front();
+        editkey(k.key, k.mods, k.repeat);
+    }
 }
 
 void QuibWindow::exitlevelM()
@@ -635,16 +643,55 @@ void QuibWindow::exitlevelM()
     doc_.exitlevel();
 }
 
+namespace {
+
+// Qt's key code with the keypad flag: keypad 6 and L are different keys to hold.
+int heldcode(const QKeyEvent &event)
+{
+    return event.key() | int(event.modifiers() & Qt::KeypadModifier);
+}
+
+} // namespace
+
 void QuibWindow::keyPressEvent(QKeyEvent *event)
 {
+    // A key that an open menu or the menu bar passes on (one the menu has no
+    // use for) is not an editing key: the menu has the keyboard.
+    if (QApplication::activePopupWidget() || menuBar()->hasFocus()) {
+        event->ignore();
+        return;
+    }
     const std::optional<Key> key = keyfromevent(*event);
     if (!key) {
         QMainWindow::keyPressEvent(event);
         return;
     }
-    if (intransition())
+    const int code = heldcode(*event);
+    const bool repeat = event->isAutoRepeat() || code == heldkey_;
+    heldkey_ = code;
+    if (intransition()) {
+        pendingkeys_.push_back({*key, modsfromevent(*event), repeat});
         return;
-    const KeyOutcome out = doc_.key(*key, modsfromevent(*event), event->isAutoRepeat());
+    }
+    editkey(*key, modsfromevent(*event), repeat);
+}
+
+void QuibWindow::keyReleaseEvent(QKeyEvent *event)
+{
+    if (!event->isAutoRepeat() && heldcode(*event) == heldkey_)
+        heldkey_ = 0;
+    QMainWindow::keyReleaseEvent(event);
+}
+
+void QuibWindow::focusOutEvent(QFocusEvent *event)
+{
+    heldkey_ = 0; // its release goes elsewhere
+    QMainWindow::focusOutEvent(event);
+}
+
+void QuibWindow::editkey(Key key, KeyMods mods, bool repeat)
+{
+    const KeyOutcome out = doc_.key(key, mods, repeat);
     if (out.editpointer)
         editpointer();
     if (out.enterlevel)

@@ -10,6 +10,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <deque>
 #include <functional>
 
 class QAction;
@@ -83,6 +84,8 @@ signals:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     void buildmenus();
@@ -113,6 +116,8 @@ private:
     void nextareaM();
     void showkeyreference();
     void transitionstep();
+    // An editing key pressed, `repeat` when it is held down.
+    void editkey(Key key, KeyMods mods, bool repeat);
     void modechanged(uint8_t from);
     void lvlpressed(const ViewMouse &m);
     void lvldragged(const ViewMouse &m);
@@ -154,6 +159,17 @@ private:
 
     QTimer *transition_ = nullptr; // the closing bars, one frame a tick
     qint64 transitionstart_ = 0;
+    // Keys pressed while the bars close, handled in order once the level is in.
+    struct PendingKey {
+        Key key;
+        KeyMods mods;
+        bool repeat;
+    };
+    std::deque<PendingKey> pendingkeys_;
+    // The key held down (Qt's key code with its keypad flag), 0 when none.
+    // Some systems send a held key's repeats as plain presses with no release
+    // in between; a press of the held key is a repeat all the same.
+    int heldkey_ = 0;
     uint8_t lastmode_ = ModeMapEditing;
     bool keeptoolbox_ = false; // entering by offsets leaves the toolbox as it is
     bool quitting_ = false;

@@ -1,5 +1,6 @@
 #include "widgets/zoom.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QScreen>
 #include <QWidget>
@@ -20,6 +21,10 @@ void fitwindow(QWidget *window)
 {
     if (window->isMaximized() || window->isFullScreen())
         return;
+    // A view that was just resized (a new zoom) has only posted its layout
+    // requests: let the layouts take its size in before asking for the hint,
+    // or the window would follow one step late.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     QSize size = window->sizeHint();
     if (QScreen *screen = window->screen()) {
         // Before the window is first shown its frame is unknown: leave room

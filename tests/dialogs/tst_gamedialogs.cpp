@@ -266,7 +266,12 @@ private slots:
         QCOMPAREROM(rompath, with({{rom::palgroup(0, mapgroup), 0x16}}));
         // Levels of object set 14 are coloured from set 3's record, and the dialog opens there.
         s.level.lvlobjset = 14;
-        QVERIFY(withdialog<EditMapPal>(w, Qt::Key_P, [&](EditMapPal &d) { QCOMPARE(d.objset(), 3); }));
+        QVERIFY(withdialog<EditMapPal>(w, Qt::Key_P, [&](EditMapPal &d) {
+            QCOMPARE(d.objset(), 3);
+            QCOMPARE(text(d, "objsetCaption"), QStringLiteral("Object set 3 (also the colours of this area's object set E)"));
+            child<QScrollBar>(d, "objsetBar")->setValue(4);
+            QCOMPARE(text(d, "objsetCaption"), QStringLiteral("Object set 4"));
+        }));
         s.level.lvlobjset = objset;
         QTest::keyClick(&w, Qt::Key_Escape);
         QCOMPARE(int(s.editmode), 1);
@@ -305,10 +310,21 @@ private slots:
             const QStringList values = {text(d, "timeValue0"), text(d, "timeValue1"), text(d, "timeValue2"),
                                         text(d, "timeValue3")};
             QCOMPARE(values, QStringList({"100", "000", "200", "000"}));
-            // The arrow keys go the way they point.
-            keys(child<QScrollBar>(d, "timeBar0"), Qt::Key_Right);
-            QCOMPARE(text(d, "timeValue0"), QStringLiteral("200"));
-            keys(child<QScrollBar>(d, "timeBar0"), Qt::Key_Left);
+            // Tab reaches every bar; its keys work as on a slider.
+            auto *bar0 = child<QScrollBar>(d, "timeBar0");
+            bar0->setFocus();
+            for (const char *next : {"timeBar1", "timeBar2", "timeBar3"}) {
+                QTest::keyClick(d.focusWidget(), Qt::Key_Tab);
+                QCOMPARE(d.focusWidget(), child<QScrollBar>(d, next));
+            }
+            const std::pair<Qt::Key, const char *> presses[] = {
+                {Qt::Key_Right, "200"}, {Qt::Key_Up, "300"},   {Qt::Key_PageUp, "1300"}, {Qt::Key_Down, "1200"},
+                {Qt::Key_PageDown, "200"}, {Qt::Key_Home, "000"}, {Qt::Key_End, "25500"}, {Qt::Key_Left, "25400"}};
+            for (const auto &[key, shown] : presses) {
+                keys(bar0, key);
+                QCOMPARE(text(d, "timeValue0"), QString::fromLatin1(shown));
+            }
+            bar0->setValue(1);
             keys(child<QScrollBar>(d, "timeBar3"), Qt::Key_End);
             QCOMPARE(text(d, "timeValue3"), QStringLiteral("25500"));
             press(d, QDialogButtonBox::Ok);
@@ -388,6 +404,9 @@ private slots:
             QCOMPARE(set->count(), 16);
             QCOMPARE(music->currentRow(), int(romat(rom::lvlmusicset)));
             QCOMPARE(set->item(15)->text(), names[romat(rom::lvlmusicset + 15)]);
+            // The first opening selects and shows the option's music as any other.
+            QCOMPARE(music->selectedItems(), QList<QListWidgetItem *>{music->currentItem()});
+            QVERIFY(music->viewport()->rect().contains(music->visualItemRect(music->currentItem())));
             child<QScrollBar>(d, "optionBar")->setValue(5);
             QCOMPARE(text(d, "optionLabel"), QStringLiteral("Option # 5"));
             keys(music, Qt::Key_Home);

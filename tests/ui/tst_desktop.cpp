@@ -2,6 +2,7 @@
 #include "editor/startup.h"
 #include "widgets/lvlview.h"
 #include "ui/quib.h"
+#include "widgets/appstyle.h"
 #include "worldmap/widgets/maptool.h"
 
 #include "testutil.h"
@@ -11,7 +12,9 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QSignalSpy>
+#include <QTextBrowser>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -49,6 +52,7 @@ private slots:
         qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
         rompath = work.filePath(QStringLiteral("quibrom.nes"));
         QVERIFY(demo::builddemorom().save(rompath));
+        useappstyle(*qApp); // as the program does
     }
     void init() { QFile::remove(inipath()); }
     void cleanup() { testutil::stopanswering(); }
@@ -161,6 +165,46 @@ private slots:
         QTest::keyClick(&w, Qt::Key_0, Qt::ControlModifier);
         QCOMPARE(w.zoom(), 1);
         QVERIFY(!action(w, "zoomout")->isEnabled());
+        // The window takes the size of the new zoom at once, not one step late.
+        const QSize now = w.size();
+        QCoreApplication::processEvents();
+        QCOMPARE(now, w.sizeHint());
+        QTest::keyClick(&w, Qt::Key_Plus, Qt::ControlModifier);
+        QCOMPARE(w.size(), w.sizeHint());
+    }
+
+    // A scroll bar at its minimum shows its content's start with the thumb
+    // drawn at that end, darker than its groove; dragging the thumb towards
+    // the other end shows more.
+    void scrollbars()
+    {
+        QuibWindow w;
+        open(w);
+        QTest::keyClick(&w, Qt::Key_F1);
+        auto *view = w.findChild<QTextBrowser *>();
+        QVERIFY(view);
+        QVERIFY(QTest::qWaitForWindowExposed(view->window()));
+        view->window()->resize(620, 300);
+        QScrollBar *bar = view->verticalScrollBar();
+        QTRY_VERIFY(bar->maximum() > 0);
+        QCOMPARE(bar->value(), bar->minimum());
+        QCOMPARE(view->cursorForPosition(QPoint(4, 4)).blockNumber(), 0);
+        const QImage at = bar->grab().toImage();
+        const int arrow = bar->width(); // the arrow buttons are square
+        auto grey = [&](int y) { return qGray(at.pixel(bar->width() / 2, y)); };
+        QVERIFY2(grey(arrow + 6) < grey(bar->height() - arrow - 4), "thumb not darker at the start");
+
+        const QPoint from(bar->width() / 2, arrow + 6);
+        QTest::mousePress(bar, Qt::LeftButton, {}, from);
+        for (int dy = 10; dy <= 60; dy += 10) {
+            const QPointF to = from + QPoint(0, dy);
+            QMouseEvent move(QEvent::MouseMove, to, bar->mapToGlobal(to), Qt::NoButton, Qt::LeftButton, {});
+            QApplication::sendEvent(bar, &move);
+        }
+        QTest::mouseRelease(bar, Qt::LeftButton, {}, from + QPoint(0, 60));
+        QVERIFY(bar->value() > bar->minimum());
+        QVERIFY(view->cursorForPosition(QPoint(4, 4)).blockNumber() > 0);
+        view->window()->close();
     }
 
     // Closing keeps the zoom as one more key; the next start uses it.

@@ -133,6 +133,31 @@ private slots:
     }
     void cleanup() { testutil::stopanswering(); }
 
+    // A held key is one undo step however long it repeats, also where the
+    // system sends the repeats as plain presses without releases; the next
+    // press is a step of its own.
+    void heldkey()
+    {
+        QuibWindow w;
+        open(w);
+        enter(w);
+        const LevelDocument start = w.state().level.document();
+        const QUndoStack &undo = w.document().undostack();
+        for (int i = 0; i < 17; ++i)
+            QTest::keyPress(&w, Qt::Key_L);
+        QTest::keyRelease(&w, Qt::Key_L);
+        QCOMPARE(undo.count(), 1);
+        for (int i = 0; i < 3; ++i)
+            QTest::keyPress(&w, Qt::Key_6, Qt::KeypadModifier);
+        QTest::keyRelease(&w, Qt::Key_6, Qt::KeypadModifier);
+        QTest::keyClick(&w, Qt::Key_L);
+        QCOMPARE(undo.count(), 3);
+        w.document().undostack().undo();
+        w.document().undostack().undo();
+        w.document().undostack().undo();
+        QVERIFY(w.state().level.document() == start);
+    }
+
     // Every key of the level modes, in plain-1.
     void levelkeys()
     {

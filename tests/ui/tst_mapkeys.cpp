@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -250,6 +251,33 @@ private slots:
         QVERIFY(w.state().lvl.px != before);
         w.findChild<QAction *>(QStringLiteral("viewmapsprites"))->trigger();
         QCOMPARE(w.state().lvl.px, before);
+    }
+
+    // While a menu has the keyboard, keys are the menu's: none edits the map
+    // behind it, neither in the open menu nor in the menu bar after Esc.
+    void menuhaskeyboard()
+    {
+        QuibWindow w;
+        w.setromprompt([&](QWidget *, const QString &, const QString &, const QString &) { return rompath; });
+        QVERIFY(w.startup());
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        const MapDocument before = w.state().map.document();
+        auto *levels = w.findChild<QMenu *>(QStringLiteral("Levels"));
+        w.menuBar()->setActiveAction(levels->menuAction());
+        QTRY_VERIFY(levels->isVisible());
+        QTest::keyClick(levels, Qt::Key_BracketRight);
+        QTest::keyClick(levels, Qt::Key_Plus, Qt::KeypadModifier);
+        QTest::keyClick(levels, Qt::Key_Escape);
+        QTRY_VERIFY(!levels->isVisible());
+        QWidget *focus = QApplication::focusWidget();
+        QTest::keyClick(focus ? focus : &w, Qt::Key_BracketRight);
+        QVERIFY(w.state().map.document() == before);
+        QVERIFY(!w.document().modified());
+        // Once the menu bar lets go, the keys edit again.
+        QTest::keyClick(focus ? focus : &w, Qt::Key_Escape);
+        QTest::keyClick(&w, Qt::Key_BracketRight);
+        QVERIFY(w.document().modified());
     }
 };
 
