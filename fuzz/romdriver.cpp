@@ -7,11 +7,13 @@
 #include "level/drawlevel.h"
 #include "level/loadlevel.h"
 #include "level/navigate.h"
+#include "level/rommap.h"
 #include "level/savelevel.h"
 #include "worldmap/drawmap.h"
 #include "worldmap/loadmap.h"
 #include "worldmap/savemap.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 #include <set>
@@ -80,6 +82,20 @@ void visitarea(EditorState &s, std::vector<uint8_t> &image, DriverCounts &counts
     mustkeepsize(image, size);
 }
 
+// The ROM map of the image: every stream, room and free run inside it.
+void mapimage(const std::vector<uint8_t> &image, const ObjProps &props)
+{
+    const RomMap map = buildrommap(image, props);
+    const int64_t size = int64_t(image.size());
+    for (const MapStream &st : map.streams)
+        if (st.start < 0 || st.start >= st.end || st.end > st.roomend || st.roomend > size)
+            std::abort();
+    for (const RomWindow &w : map.windows)
+        for (const FreeRun &r : w.free)
+            if (r.start < w.low || r.start + r.size > std::min(w.high + 1, size))
+                std::abort();
+}
+
 } // namespace
 
 DriverCounts runimage(const uint8_t *data, size_t size, const DriverLimits &limits)
@@ -95,6 +111,7 @@ DriverCounts runimage(const uint8_t *data, size_t size, const DriverLimits &limi
     static const std::unique_ptr<EditorState> s = std::make_unique<EditorState>();
     *s = started;
     startimage(*s);
+    mapimage(image, s->props);
 
     // Every world, as a user would go through them: map modes drawn, saved
     // back (the saves land in the image, so later reads see them, as in the
