@@ -453,7 +453,7 @@ bool Document::save(QString *error, QString *saved)
     stack_.setClean();
     unsaved_ = false;
     if (saved)
-        *saved = QStringLiteral("Saved %1 to %2").arg(name(), QFileInfo(s_.romfile).fileName());
+        *saved = QStringLiteral("Saved %1 to %2").arg(name(), QFileInfo(s_.rom.path()).fileName());
     emit changed(ChangedDocument | ChangedView);
     return true;
 }

@@ -42,12 +42,12 @@ void ensuresheet(Graphics &g, int n)
 
 } // namespace
 
-void decodechr(Graphics &g, const QString &romfile, int sheet)
+void decodechr(Graphics &g, const Rom &rom, int sheet)
 {
     if (sheet < 0 || sheet >= sheetcount)
         return;
     ensuresheet(g, sheet);
-    const RomFile f(romfile);
+    const RomFile f(rom);
     if (!f.isopen())
         return; // stays undecoded, so the next level load tries again
     const std::vector<uint8_t> chr = f.readblock(rom::chrpos[sheet], rom::chrblocksize);

@@ -290,7 +290,6 @@ bool QuibWindow::startup(const QString &rompath)
                                                            settings.filename);
     if (answer.isEmpty())
         return false;
-    state_.romfile = answer;
 
     // 3. The splash window with its progress bar.
     state_.loadprogress = 0;
@@ -302,14 +301,17 @@ bool QuibWindow::startup(const QString &rompath)
 
     // 4. The ROM must exist and hold something, and not be far too large.
     // Nothing is created; only what a killed save of this ROM left is removed.
-    const QString refusal = romrefusal(state_.romfile);
-    if (!refusal.isEmpty()) {
+    // The whole file is read here, once.
+    QString refusal = romrefusal(answer);
+    if (refusal.isEmpty())
+        state_.rom.open(answer, &refusal);
+    if (!state_.rom.isopen()) {
         splash_->hide();
         QMessageBox::critical(nullptr, QString::fromLatin1(cantopentitle), refusal);
         return false;
     }
-    removeunfinishedsaves(state_.romfile);
-    const QString sizewarning = romsizewarning(state_.romfile, QFileInfo(state_.romfile).size());
+    removeunfinishedsaves(answer);
+    const QString sizewarning = romsizewarning(answer, state_.rom.length());
     if (!sizewarning.isEmpty())
         QMessageBox::warning(splash_, QStringLiteral("Unexpected ROM size"), sizewarning);
 

@@ -87,7 +87,8 @@ private slots:
         w.state().map.maptiles[1][1] = 0x8D;
         action(w, "MSave")->trigger();
         const QByteArray after = testutil::readfile(rompath);
-        RomFile rom(rompath);
+        const Rom romimage = testutil::openrom(rompath);
+        RomFile rom(romimage);
         QCOMPARE(rom.readbyte(rom.readword(rom::mapspriteptrpos(4, 1)) + rom::mapdataadder), type);
         QCOMPARE(rom.readbyte(rom.readword(rom::mapspriteptrpos(5, 1)) + rom::mapdataadder), item);
         QCOMPARE(uint8_t(after[rom::mapdatapos[0] + 17]), uint8_t(0x8D));
@@ -136,7 +137,8 @@ private slots:
         QCOMPARE(w.state().map.ptrenmpos[1], 0xC1B5);
         QCOMPARE(w.t(2)->text(), QStringLiteral("Obj. set: 3 -- Hills"));
         w.save();
-        RomFile rom(rompath);
+        const Rom romimage = testutil::openrom(rompath);
+        RomFile rom(romimage);
         const int n = rom.readbyte(rom::mapptrpos[0]);
         const int64_t base = rom::mapptrpos[0];
         // the pointer may have moved in the sort: find it by its enemy word
