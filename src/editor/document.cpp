@@ -404,6 +404,21 @@ void Document::headerwritten(bool scrollingchanged)
     emit changed(ChangedDocument | ChangedView);
 }
 
+void Document::romreloaded()
+{
+    const MapView view = s_.map.view();
+    const uint8_t mode = s_.editmode;
+    s_.editmode = ModeMapPointers;
+    loadmap(s_);
+    s_.map.view() = view;
+    s_.editmode = mode;
+    if (!ismapmode(mode))
+        loadlevel(s_);
+    stack_.clear();
+    unsaved_ = false;
+    emit changed(ChangedDocument | ChangedView | ChangedLoaded);
+}
+
 // ---- Saving -----------------------------------------------------------------
 
 namespace {

@@ -86,6 +86,10 @@ public:
     // to the new type: the steps before can't be undone any more, but their
     // edits stay unsaved.
     void headerwritten(bool scrollingchanged);
+    // The ROM was read again (another program changed it): the loaded world,
+    // and the area when inside one, are read again from it, keeping the view;
+    // their edits and undo steps are dropped.
+    void romreloaded();
 
     // ---- Saving --------------------------------------------------------------
     // Writes the loaded world (tiles, sprites, pointers) or area (objects,

@@ -13,6 +13,7 @@
 #include "rom/romlayout.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace quib {
 
@@ -71,6 +72,16 @@ void decodechr(Graphics &g, const Rom &rom, int sheet)
         }
     }
     g.sheetdone[sheet] = -1;
+}
+
+void forgetrom(Graphics &g)
+{
+    g.sheetdone.fill(0);
+    // A cached colour 0 repaints every index (see colorlvlgfx), 64 every map index.
+    std::memset(g.sheetcache, 0, sizeof g.sheetcache);
+    g.mapcache.fill(64);
+    g.mapbcache.fill(64);
+    g.fontcache.fill(64);
 }
 
 void colorlvlgfx(Graphics &g, int objset, const uint8_t hdr[9])

@@ -77,6 +77,10 @@ void colormapb(Graphics &g, const Rom &rom, int world);
 
 // Decode sheet n (0..22) from CHR-ROM; sets sheetdone[n].
 void decodechr(Graphics &g, const Rom &rom, int sheet);
+// Forgets what was decoded and painted from the ROM's bytes (pattern sheets,
+// painted colours), for a ROM read again: the next loads decode and paint
+// everything anew. The palettes are read again by loadpal.
+void forgetrom(Graphics &g);
 // Paint the two sheets of the current level and set the background colour.
 void colorlvlgfx(Graphics &g, int objset, const uint8_t hdr[9]);
 

@@ -21,6 +21,7 @@ class QTimer;
 namespace quib {
 
 class LvlView;
+class RomWatch;
 class Splash;
 struct ViewMouse;
 
@@ -117,6 +118,7 @@ private:
     void lvlpressed(const ViewMouse &m);
     void lvldragged(const ViewMouse &m);
     void worldchanged();
+    void romchanged();
 
     EditorState state_;
     Document doc_{state_};
@@ -127,6 +129,7 @@ private:
     std::array<QLabel *, 4> t_{};
     QPushButton *save_ = nullptr;
     QPointer<MapTool> maptool_;
+    RomWatch *romwatch_ = nullptr;
 
     QMenu *levels_ = nullptr;
     QAction *msave_ = nullptr;
