@@ -1,7 +1,7 @@
 #pragma once
 // The game's setting tables: the four level timer values, the starting
 // status (lives, maximum lives, world, power-up state) and the level music
-// set. Their offsets are in editor/romlayout.h. Each table is read by one ROM
+// set. Their offsets are in rom/romlayout.h. Each table is read by one ROM
 // operation and written whole by one; the texts the dialogs show for the
 // values are computed here.
 #include "rom/romlayout.h"
