@@ -177,7 +177,7 @@ int main(int argc, char **argv)
         l.rom = opened;
         quib::runstartup(l, quib::Settings{}, nullptr);
         int bestcount = -1;
-        quib::Level best;
+        quib::Level best, other;
         for (int w = 1; w <= 8; ++w) {
             l.curworld = uint8_t(w);
             quib::loadmap(l);
@@ -193,12 +193,14 @@ int main(int argc, char **argv)
                     bestcount = l.level.objcount;
                     best = l.level;
                 }
+                if (l.level.lvlobjset != best.lvlobjset && l.level.graphicset() != best.graphicset())
+                    other = l.level;
             }
         }
         std::printf("\nbusiest demo area: %X, object set %d, %d objects, %d enemies\n", best.lvlobjpos,
                     best.lvlobjset, best.objcount, best.enemycount);
         std::unique_ptr<quib::EditorState> cold;
-        report("loadlevel cold from an open Rom (target 15 x)", median_us(21, [&] {
+        report("loadlevel cold: new editor state, open Rom", median_us(21, [&] {
                    cold = std::make_unique<quib::EditorState>();
                    cold->rom = opened;
                    quib::runstartup(*cold, quib::Settings{}, nullptr);
@@ -208,6 +210,18 @@ int main(int argc, char **argv)
                }, [&] {
                    quib::loadlevel(*cold);
                    sink = cold->level.objcount;
+               }), base);
+        // What entering another area costs in a running editor: the busiest
+        // area and one of another object set and graphic set, in turn.
+        bool flip = false;
+        report("loadlevel from an open Rom, areas in turn (target 15 x)", median_us(201, [&] {
+                   const quib::Level &to = (flip = !flip) ? other : best;
+                   l.level.lvlobjpos = to.lvlobjpos;
+                   l.level.lvlenmpos = to.lvlenmpos;
+                   l.level.lvlobjset = to.lvlobjset;
+               }, [&] {
+                   quib::loadlevel(l);
+                   sink = l.level.objcount;
                }), base);
         l.level = best;
         quib::loadlevel(l);
