@@ -442,6 +442,10 @@ bool QuibWindow::save()
 // the edits, which the next write then puts over the other program's change.
 void QuibWindow::romchanged()
 {
+    if (intransition()) {
+        QTimer::singleShot(100, this, &QuibWindow::romchanged);
+        return;
+    }
     const QString name = QFileInfo(state_.rom.path()).fileName();
     if (doc_.modified()) {
         QMessageBox box(QMessageBox::Question, QStringLiteral("ROM changed on disk"),

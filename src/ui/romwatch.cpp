@@ -24,8 +24,10 @@ void RomWatch::start()
     if (!rom_.infile())
         return;
     const QFileInfo file(followlink(rom_.path()));
-    watcher_->addPath(file.absolutePath());
-    watcher_->addPath(file.absoluteFilePath());
+    if (!watcher_->directories().contains(file.absolutePath()))
+        watcher_->addPath(file.absolutePath());
+    if (file.exists() && !watcher_->files().contains(file.absoluteFilePath()))
+        watcher_->addPath(file.absoluteFilePath());
 }
 
 void RomWatch::check()
