@@ -16,6 +16,7 @@
 #include "level/navigate.h"
 #include "ui/keyreference.h"
 #include "ui/keys.h"
+#include "ui/romwatch.h"
 #include "widgets/lvlview.h"
 #include "widgets/zoom.h"
 #include "worldmap/drawmap.h"
@@ -290,7 +291,6 @@ bool QuibWindow::startup(const QString &rompath)
                                                            settings.filename);
     if (answer.isEmpty())
         return false;
-    state_.romfile = answer;
 
     // 3. The splash window with its progress bar.
     state_.loadprogress = 0;
@@ -302,14 +302,17 @@ bool QuibWindow::startup(const QString &rompath)
 
     // 4. The ROM must exist and hold something, and not be far too large.
     // Nothing is created; only what a killed save of this ROM left is removed.
-    const QString refusal = romrefusal(state_.romfile);
-    if (!refusal.isEmpty()) {
+    // The whole file is read here, once.
+    QString refusal = romrefusal(answer);
+    if (refusal.isEmpty())
+        state_.rom.open(answer, &refusal);
+    if (!state_.rom.isopen()) {
         splash_->hide();
         QMessageBox::critical(nullptr, QString::fromLatin1(cantopentitle), refusal);
         return false;
     }
-    removeunfinishedsaves(state_.romfile);
-    const QString sizewarning = romsizewarning(state_.romfile, QFileInfo(state_.romfile).size());
+    removeunfinishedsaves(answer);
+    const QString sizewarning = romsizewarning(answer, state_.rom.length());
     if (!sizewarning.isEmpty())
         QMessageBox::warning(splash_, QStringLiteral("Unexpected ROM size"), sizewarning);
 
@@ -321,6 +324,9 @@ bool QuibWindow::startup(const QString &rompath)
     fitwindow(this);
     lastmode_ = state_.editmode;
     redraw();
+    romwatch_ = new RomWatch(state_.rom, this);
+    connect(romwatch_, &RomWatch::changed, this, &QuibWindow::romchanged);
+    romwatch_->start();
 
     // 9. Idle in map editing mode.
     splash_->progress()->hide();
@@ -428,8 +434,46 @@ bool QuibWindow::save()
         notsaved(this, error);
         return false;
     }
-    status(saved);
+    status(romwatch_ && romwatch_->kept() ? saved + QStringLiteral(", over the other program's change") : saved);
     return true;
+}
+
+// Another program changed the ROM's file. Without unsaved edits it is read
+// again; with them, the user chooses between reading it again and keeping
+// the edits, which the next write then puts over the other program's change.
+void QuibWindow::romchanged()
+{
+    if (intransition()) {
+        QTimer::singleShot(100, this, &QuibWindow::romchanged);
+        return;
+    }
+    const QString name = QFileInfo(state_.rom.path()).fileName();
+    if (doc_.modified()) {
+        QMessageBox box(QMessageBox::Question, QStringLiteral("ROM changed on disk"),
+                        QStringLiteral("Another program changed '%1'.\n\nReload it and drop your unsaved edits to %2, "
+                                       "or keep them? If you keep them, saving writes the editor's copy of the ROM "
+                                       "over the other program's change.")
+                            .arg(name, doc_.name()),
+                        QMessageBox::Discard | QMessageBox::Cancel, this);
+        box.button(QMessageBox::Discard)->setText(QStringLiteral("&Reload"));
+        box.button(QMessageBox::Cancel)->setText(QStringLiteral("&Keep my edits"));
+        box.setDefaultButton(QMessageBox::Cancel);
+        if (box.exec() != QMessageBox::Discard) {
+            romwatch_->keep();
+            status(QStringLiteral("Kept your edits; saving will overwrite the change made to %1").arg(name));
+            return;
+        }
+    }
+    QString error;
+    if (!state_.rom.reload(&error)) {
+        QMessageBox::warning(this, QStringLiteral("ROM changed on disk"),
+                             error + QStringLiteral("\n\nThe editor keeps the ROM as it read it before."));
+        return;
+    }
+    forgetrom(state_.gfx);
+    loadpal(state_.gfx, state_.rom);
+    doc_.romreloaded();
+    status(QStringLiteral("%1 was changed by another program and has been read again").arg(name));
 }
 
 void QuibWindow::movestart()

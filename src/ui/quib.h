@@ -22,6 +22,7 @@ class QTimer;
 namespace quib {
 
 class LvlView;
+class RomWatch;
 class Splash;
 struct ViewMouse;
 
@@ -122,6 +123,7 @@ private:
     void lvlpressed(const ViewMouse &m);
     void lvldragged(const ViewMouse &m);
     void worldchanged();
+    void romchanged();
 
     EditorState state_;
     Document doc_{state_};
@@ -132,6 +134,7 @@ private:
     std::array<QLabel *, 4> t_{};
     QPushButton *save_ = nullptr;
     QPointer<MapTool> maptool_;
+    RomWatch *romwatch_ = nullptr;
 
     QMenu *levels_ = nullptr;
     QAction *msave_ = nullptr;

@@ -4,6 +4,7 @@
 #include "level/loadlevel.h"
 #include "level/records.h"
 #include "level/rommap.h"
+#include "rom/rom.h"
 #include "rom/romfile.h"
 #include "rom/romlayout.h"
 #include "tables/objprops.h"
@@ -124,8 +125,9 @@ private slots:
 
         using Area = std::tuple<int32_t, int32_t, int32_t>; // objects, enemies, object set
         std::vector<Area> todo;
+        const Rom romimage(image);
         {
-            RomFile rom(image);
+            RomFile rom(romimage);
             for (int w = 1; w <= 8; ++w) {
                 const int64_t base = rom::mapptrpos_of(w);
                 const int n = ptrcountof(rom.readbyte(base));
@@ -146,7 +148,7 @@ private slots:
             std::tie(lvl.lvlobjpos, lvl.lvlenmpos, lvl.lvlobjset) = a;
             if (lvl.lvlobjset == 7)
                 lvl.lvlenmpos = int32_t(rom::objset7enemies);
-            RomFile rom(image);
+            RomFile rom(romimage);
             readobjects(lvl, rom, props);
             readenemies(lvl, rom);
             int64_t end = lvl.lvlobjpos + hdrsize + (lvl.objcount < maxrecords ? 1 : 0);
