@@ -65,10 +65,10 @@ void mustkeepsize(const std::vector<uint8_t> &image, size_t size)
 void visitarea(EditorState &s, std::vector<uint8_t> &image, DriverCounts &counts)
 {
     s.editmode = ModeObjectEditing;
-    s.level.selobj = uint8_t(s.level.objcount > 0 ? s.level.objcount - 1 : 0);
+    s.level.selobj = uint8_t(s.level.objcount() > 0 ? s.level.objcount() - 1 : 0);
     drawlevel(s);
     s.editmode = ModeEnemyEditing;
-    s.level.selenemy = uint8_t(s.level.enemycount > 0 ? s.level.enemycount - 1 : 0);
+    s.level.selenemy = uint8_t(s.level.enemycount() > 0 ? s.level.enemycount() - 1 : 0);
     drawlevel(s);
     ++counts.areas;
 

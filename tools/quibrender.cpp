@@ -148,7 +148,7 @@ int main(int argc, char **argv)
             return 1;
         }
         std::printf("Level area %X/%X, object set %d: %d objects, %d enemies, written to %s\n", l.lvlobjpos,
-                    l.lvlenmpos, l.lvlobjset, l.objcount, l.enemycount, qPrintable(args[1]));
+                    l.lvlenmpos, l.lvlobjset, l.objcount(), l.enemycount(), qPrintable(args[1]));
         return 0;
     }
 

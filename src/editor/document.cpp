@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QUndoCommand>
 #include <algorithm>
+#include <optional>
 
 namespace quib {
 
@@ -441,15 +442,14 @@ bool Document::save(QString *error, QString *saved)
                 }
     } else {
         Level &l = s_.level;
-        const bool anyenemy = l.enemycount > 0;
-        const uint8_t t = l.enemytype[l.selenemy], x = l.enemyx[l.selenemy], y = l.enemyy[l.selenemy];
+        const std::optional<EnemyRecord> sel =
+            l.selectedenemy() ? std::optional<EnemyRecord>(*l.selectedenemy()) : std::nullopt;
         ok = savelevelmodes(s_, error);
-        if (ok && anyenemy)
-            for (int i = 0; i < l.enemycount; ++i)
-                if (l.enemytype[size_t(i)] == t && l.enemyx[size_t(i)] == x && l.enemyy[size_t(i)] == y) {
-                    l.selenemy = uint8_t(i);
-                    break;
-                }
+        if (ok && sel) {
+            const auto it = std::find(l.enemies.begin(), l.enemies.end(), *sel);
+            if (it != l.enemies.end())
+                l.selenemy = uint8_t(it - l.enemies.begin());
+        }
     }
     if (!ok)
         return false;

@@ -147,7 +147,7 @@ bool objects(const Ctx &c)
 // The selected item of the mode; none in an area without objects (enemies).
 bool anyitem(const Ctx &c)
 {
-    return objects(c) ? c.s.level.objcount > 0 : c.s.level.enemycount > 0;
+    return objects(c) ? c.s.level.selectedobject() != nullptr : c.s.level.selectedenemy() != nullptr;
 }
 
 void showitem(Ctx &c)
@@ -162,7 +162,7 @@ void selectitem(Ctx &c, int delta)
 {
     Level &l = c.s.level;
     uint8_t &sel = objects(c) ? l.selobj : l.selenemy;
-    const int count = objects(c) ? l.objcount : l.enemycount;
+    const int count = objects(c) ? l.objcount() : l.enemycount();
     const int to = sel + delta;
     if (to < 0 || to >= count)
         return;
@@ -174,17 +174,18 @@ void selectitem(Ctx &c, int delta)
 // enemy's type mod 256. The object keeps its record size.
 void addtype(Ctx &c, int delta)
 {
-    if (!anyitem(c))
-        return;
     Level &l = c.s.level;
     if (!objects(c)) {
-        l.enemytype[l.selenemy] = uint8_t(l.enemytype[l.selenemy] + delta);
+        if (EnemyRecord *e = l.selectedenemy())
+            e->type = uint8_t(e->type + delta);
         return;
     }
-    const size_t i = l.selobj;
-    const int n = wrap((l.objbank[i] & 7) * 256 + l.objtype[i] + delta, 2048);
-    l.objbank[i] = uint8_t(n / 256);
-    l.objtype[i] = uint8_t(n % 256);
+    ObjRecord *o = l.selectedobject();
+    if (!o)
+        return;
+    const int n = wrap((o->bank & 7) * 256 + o->type + delta, 2048);
+    o->bank = uint8_t(n / 256);
+    o->type = uint8_t(n % 256);
 }
 
 // With a modifier held the same keys change a 4-byte object's length; an
@@ -195,9 +196,9 @@ void addlength(Ctx &c, int delta)
         addtype(c, delta);
         return;
     }
-    Level &l = c.s.level;
-    if (l.objcount > 0 && l.obj4[l.selobj])
-        l.objlen[l.selobj] = uint8_t(l.objlen[l.selobj] + delta);
+    ObjRecord *o = c.s.level.selectedobject();
+    if (o && o->four)
+        o->len = uint8_t(o->len + delta);
 }
 
 void moveitem(Ctx &c, int dx, int dy)
@@ -205,8 +206,8 @@ void moveitem(Ctx &c, int dx, int dy)
     if (!anyitem(c))
         return;
     Level &l = c.s.level;
-    uint8_t &x = objects(c) ? l.objx[l.selobj] : l.enemyx[l.selenemy];
-    uint8_t &y = objects(c) ? l.objy[l.selobj] : l.enemyy[l.selenemy];
+    uint8_t &x = objects(c) ? l.selectedobject()->x : l.selectedenemy()->x;
+    uint8_t &y = objects(c) ? l.selectedobject()->y : l.selectedenemy()->y;
     // Each direction stops at its own bound only: an item that stands
     // outside the area (as the ROM may have it) can be moved back in.
     const bool blocked = (dx < 0 && x == 0) || (dx > 0 && x >= levelmaxx(l)) || (dy < 0 && y == 0)

@@ -75,8 +75,10 @@ void colormapb(Graphics &g, const QString &romfile, int world);
 
 // Decode sheet n (0..22) from CHR-ROM; sets sheetdone[n].
 void decodechr(Graphics &g, const QString &romfile, int sheet);
-// Paint the two sheets of the current level and set the background colour.
-void colorlvlgfx(Graphics &g, int objset, const uint8_t hdr[9]);
+// Paint the two sheets of the current level and set the background colour:
+// the level's colour group (0..7, from its header) in the palette record of
+// its object set, on the two sheets of its graphic set (0..31).
+void colorlvlgfx(Graphics &g, int objset, int colourgroup, int graphicset);
 
 // Where pattern tile T (0..255) of graphic set G in palette p (0..3) lies.
 struct TileRef {

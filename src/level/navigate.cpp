@@ -89,7 +89,7 @@ void showitem(Level &l, const ObjBox &box, bool vertical)
 void showobj(EditorState &s)
 {
     Level &l = s.level;
-    if (l.objcount == 0)
+    if (!l.selectedobject())
         return; // nothing selected to show
     const ObjBox box = objbox(l, s.props, l.selobj);
     showitem(l, box, l.vertical());
@@ -98,7 +98,7 @@ void showobj(EditorState &s)
 void showenemy(EditorState &s)
 {
     Level &l = s.level;
-    if (l.enemycount == 0)
+    if (!l.selectedenemy())
         return;
     // Enemies keep the horizontal bounds, also in vertical areas.
     showitem(l, enemybox(l, s.props, l.selenemy), false);

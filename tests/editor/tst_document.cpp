@@ -245,7 +245,7 @@ private slots:
         doc.key(Key::Space, none);
         QCOMPARE(int(s.editmode), int(ModeEnemyEditing));
         const LevelView enemyview = l.view();
-        const int ex = l.enemyx[0] - l.lvlscrollx, ey = l.enemyy[0] - l.lvlscrolly;
+        const int ex = l.enemies[0].x - l.lvlscrollx, ey = l.enemies[0].y - l.lvlscrolly;
         QVERIFY(doc.press(at(ex * 16 + 4, ey * 16 + 4)));
         for (int i = 0; i < 300; ++i)
             doc.drag(at(ex * 16 + 4 + i, ey * 16 + 4 - i / 30));
@@ -278,7 +278,7 @@ private slots:
 
         // A drag back to where it began changed nothing.
         const LevelDocument before = l.document();
-        const int bx = (l.enemyx[0] - l.lvlscrollx) * 16 + 4, by = (l.enemyy[0] - l.lvlscrolly) * 16 + 4;
+        const int bx = (l.enemies[0].x - l.lvlscrollx) * 16 + 4, by = (l.enemies[0].y - l.lvlscrolly) * 16 + 4;
         doc.press(at(bx, by));
         doc.drag(at(bx - 16, by));
         doc.drag(at(bx, by));

@@ -113,8 +113,8 @@ private slots:
         auto viapointer = open();
         enterlevel(*viapointer);
         const Level &a = s->level, &b = viapointer->level;
-        QVERIFY(a.objcount > 0);
-        QVERIFY(a.lvlhdr == b.lvlhdr && a.objcount == b.objcount && a.objtype == b.objtype && a.enemycount == b.enemycount);
+        QVERIFY(a.objcount() > 0);
+        QVERIFY(a.lvlhdr == b.lvlhdr && a.objcount() == b.objcount() && a.objects == b.objects && a.enemycount() == b.enemycount());
     }
 
     // With the offset display off the boxes and ranges are 0x10 lower; a new
