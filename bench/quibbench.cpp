@@ -159,7 +159,7 @@ int main(int argc, char **argv)
         report("Save in a map mode, one tile changed", median_us(51, [&] {
                    m.map.maptiles[0][0] = uint8_t(0x42 + (toggle++ & 1));
                    quib::savemapmodes(m, nullptr);
-                   sink = m.map.ptrcount;
+                   sink = m.map.ptrcount();
                }), base);
     }
 
@@ -173,12 +173,12 @@ int main(int argc, char **argv)
         for (int w = 1; w <= 8; ++w) {
             l.curworld = uint8_t(w);
             quib::loadmap(l);
-            for (int i = 0; i < l.map.ptrcount; ++i) {
-                const int set = l.map.ptrobjset[size_t(i)];
+            for (int i = 0; i < l.map.ptrcount(); ++i) {
+                const int set = l.map.pointers[size_t(i)].objset;
                 if (set == 0 || set == 15)
                     continue;
-                l.level.lvlobjpos = l.map.ptrobjpos[size_t(i)];
-                l.level.lvlenmpos = l.map.ptrenmpos[size_t(i)];
+                l.level.lvlobjpos = l.map.pointers[size_t(i)].objpos;
+                l.level.lvlenmpos = l.map.pointers[size_t(i)].enmpos;
                 l.level.lvlobjset = set;
                 quib::loadlevel(l);
                 if (l.level.objcount() > bestcount) {

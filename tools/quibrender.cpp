@@ -104,13 +104,13 @@ int main(int argc, char **argv)
             }
         } else {
             const int n = p.value(pointer).toInt();
-            if (n < 1 || n > s.map.ptrcount) {
-                std::fprintf(stderr, "quibrender: world %d has pointers 1..%d.\n", w, s.map.ptrcount);
+            if (n < 1 || n > s.map.ptrcount()) {
+                std::fprintf(stderr, "quibrender: world %d has pointers 1..%d.\n", w, s.map.ptrcount());
                 return 2;
             }
-            s.level.lvlobjpos = s.map.ptrobjpos[size_t(n - 1)];
-            s.level.lvlenmpos = s.map.ptrenmpos[size_t(n - 1)];
-            s.level.lvlobjset = s.map.ptrobjset[size_t(n - 1)];
+            s.level.lvlobjpos = s.map.pointers[size_t(n - 1)].objpos;
+            s.level.lvlenmpos = s.map.pointers[size_t(n - 1)].enmpos;
+            s.level.lvlobjset = s.map.pointers[size_t(n - 1)].objset;
         }
         s.viewlvlbg = p.isSet(background);
         s.showsheets = p.isSet(sheets);
@@ -158,7 +158,7 @@ int main(int argc, char **argv)
     for (int c = 0; c < columns; c += 16) {
         s.map.mapscroll = uint8_t(first + c);
         if (nooverlay) {
-            s.map.ptrcount = 0; // no pointer boxes
+            s.map.pointers.clear(); // no pointer boxes
             s.editmode = ModeMapPointers;
         }
         drawmap(s);

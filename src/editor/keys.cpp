@@ -77,30 +77,30 @@ void addtile(Ctx &c, int delta)
 // The selected pointer; the pointer keys do nothing in a world without any.
 bool anyptr(const Ctx &c)
 {
-    return c.s.map.ptrcount > 0;
+    return c.s.map.selectedpointer() != nullptr;
 }
 
 void moveptrcol(Ctx &c, int delta)
 {
     WorldMap &map = c.s.map;
-    if (anyptr(c))
-        map.ptrcol[map.selptr] = uint8_t(wrap(map.ptrcol[map.selptr] + delta, map.width()));
+    if (MapPtr *p = map.selectedpointer())
+        p->col = uint8_t(wrap(p->col + delta, map.width()));
 }
 
 void moveptrrow(Ctx &c, int delta)
 {
-    WorldMap &map = c.s.map;
-    if (!anyptr(c))
+    MapPtr *p = c.s.map.selectedpointer();
+    if (!p)
         return;
-    map.ptrrow[map.selptr] = uint8_t(wrap(map.ptrrow[map.selptr] + delta, maprows));
-    map.ptrrawrow[map.selptr] = 0xFF; // placed by the user: a map row from now on
+    p->row = uint8_t(wrap(p->row + delta, maprows));
+    p->rawrow = 0xFF; // placed by the user: a map row from now on
 }
 
 void selectptr(Ctx &c, int delta)
 {
     WorldMap &map = c.s.map;
-    if (anyptr(c))
-        map.selptr = uint8_t(wrap(map.selptr + delta, map.ptrcount));
+    if (map.ptrcount() > 0)
+        map.selptr = uint8_t(wrap(map.selptr + delta, map.ptrcount()));
 }
 
 WorldMap &mapof(Ctx &c)
@@ -110,30 +110,31 @@ WorldMap &mapof(Ctx &c)
 
 size_t selsprite(const Ctx &c)
 {
-    return c.s.map.selsprite % 9;
+    return c.s.map.selsprite % mapspritecount;
 }
 
 void movesprx(Ctx &c, int delta)
 {
     WorldMap &map = c.s.map;
-    map.sprx[selsprite(c)] = int16_t(wrap(map.sprx[selsprite(c)] + delta, 16 * map.width()));
+    MapSprite &sprite = map.selectedsprite();
+    sprite.x = int16_t(wrap(sprite.x + delta, 16 * map.width()));
 }
 
 void movespry(Ctx &c, int delta)
 {
-    uint8_t &y = c.s.map.spry[selsprite(c)];
+    uint8_t &y = c.s.map.selectedsprite().y;
     y = uint8_t(y + delta);
 }
 
 void addsprtype(Ctx &c, int delta)
 {
-    uint8_t &t = c.s.map.sprtype[selsprite(c)];
+    uint8_t &t = c.s.map.selectedsprite().type;
     t = uint8_t(t + delta);
 }
 
 void addspritem(Ctx &c, int delta)
 {
-    uint8_t &t = c.s.map.spritem[selsprite(c)];
+    uint8_t &t = c.s.map.selectedsprite().item;
     t = uint8_t(t + delta);
 }
 
@@ -273,8 +274,8 @@ const Row rows[] = {
      [](Ctx &c) {
          WorldMap &map = mapof(c);
          c.s.editmode = ModeMapPointers;
-         for (int i = 0; i < map.ptrcount; ++i)
-             if (map.ptrrow[size_t(i)] == map.mapcurrow && map.ptrcol[size_t(i)] == map.mapcurcol)
+         for (int i = 0; i < map.ptrcount(); ++i)
+             if (map.pointers[size_t(i)].row == map.mapcurrow && map.pointers[size_t(i)].col == map.mapcurcol)
                  map.selptr = uint8_t(i);
      }},
     {M0, Key::E, ModReq::Any, "Map Sprites mode", nullptr, [](Ctx &c) { c.s.editmode = ModeMapSprites; }},
@@ -409,18 +410,18 @@ void followup(EditorState &s, int mode, Key key)
         }
         break;
     case ModeMapPointers:
-        if (map.ptrcount > 0) {
-            follow(map, map.ptrcol[map.selptr]);
-            map.mapcurcol = map.ptrcol[map.selptr];
-            map.mapcurrow = map.ptrrow[map.selptr];
+        if (const MapPtr *p = map.selectedpointer()) {
+            follow(map, p->col);
+            map.mapcurcol = p->col;
+            map.mapcurrow = p->row;
         }
         break;
     case ModeMapSprites: {
-        const size_t sel = map.selsprite % 9;
-        const int sc = map.sprx[sel] / 16;
+        const MapSprite &sprite = map.selectedsprite();
+        const int sc = sprite.x / 16;
         follow(map, sc);
         map.mapcurcol = uint8_t(std::clamp(sc, 0, 255));
-        map.mapcurrow = uint8_t(std::max(map.spry[sel] / 16 - 2, 0));
+        map.mapcurrow = uint8_t(std::max(sprite.y / 16 - 2, 0));
         break;
     }
     default:

@@ -21,10 +21,10 @@ void drawtransition(Surface &lvl, int e)
 
 bool canenterlevel(const EditorState &s)
 {
-    if (s.map.ptrcount == 0)
+    const MapPtr *p = s.map.selectedpointer();
+    if (!p)
         return false;
-    const int set = s.map.ptrobjset[s.map.selptr];
-    return set != 0 && set != 15;
+    return p->objset != 0 && p->objset != 15;
 }
 
 void enterlevel(EditorState &s)
@@ -32,10 +32,10 @@ void enterlevel(EditorState &s)
     if (!canenterlevel(s))
         return;
     Level &l = s.level;
-    const size_t sel = s.map.selptr;
-    l.lvlobjpos = s.map.ptrobjpos[sel];
-    l.lvlenmpos = s.map.ptrenmpos[sel];
-    l.lvlobjset = s.map.ptrobjset[sel];
+    const MapPtr &p = *s.map.selectedpointer();
+    l.lvlobjpos = p.objpos;
+    l.lvlenmpos = p.enmpos;
+    l.lvlobjset = p.objset;
     loadlevel(s);
     s.editmode = ModeObjectEditing;
     l.lvlscrollx = 0;

@@ -47,8 +47,8 @@ private slots:
             loadmap(s);
             QVERIFY(savemapmodes(s, nullptr));
             QVERIFY2(testutil::readfile(path) == pristine, qPrintable(QStringLiteral("world %1").arg(w)));
-            for (int i = 0; i < s.map.ptrcount; ++i)
-                todo.emplace_back(s.map.ptrobjpos[size_t(i)], s.map.ptrenmpos[size_t(i)], s.map.ptrobjset[size_t(i)]);
+            for (int i = 0; i < s.map.ptrcount(); ++i)
+                todo.emplace_back(s.map.pointers[size_t(i)].objpos, s.map.pointers[size_t(i)].enmpos, s.map.pointers[size_t(i)].objset);
         }
         std::set<Area> seen;
         s.editmode = ModeObjectEditing;
