@@ -6,6 +6,7 @@
 #include "worldmap/loadmap.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace quib {
 
@@ -223,15 +224,14 @@ void moveitem(Ctx &c, int dx, int dy)
 void scrolllevel(Ctx &c, int dx, int dy)
 {
     Level &l = c.s.level;
-    const int maxx = l.vertical() ? 0 : 240;
-    const int maxy = l.vertical() ? (objects(c) ? 225 : 240) : 12;
+    const ScrollLimits lim = levelscrolllimits(l);
     if (dx < 0 && l.lvlscrollx > 0)
         --l.lvlscrollx;
-    if (dx > 0 && l.lvlscrollx < maxx)
+    if (dx > 0 && l.lvlscrollx < lim.maxx)
         ++l.lvlscrollx;
     if (dy < 0 && l.lvlscrolly > 0)
         --l.lvlscrolly;
-    if (dy > 0 && l.lvlscrolly < maxy)
+    if (dy > 0 && l.lvlscrolly < lim.maxy)
         ++l.lvlscrolly;
 }
 
@@ -459,14 +459,41 @@ std::vector<KeyHelp> keyreference()
     return help;
 }
 
+namespace {
+
+struct KeyName {
+    Key key;
+    const char *name;
+};
+// Every key's name, in the order of Key.
+constexpr KeyName keynames[] = {
+    {Key::Left, "Left"},         {Key::Right, "Right"},       {Key::Up, "Up"},
+    {Key::Down, "Down"},         {Key::PageUp, "Page Up"},    {Key::PageDown, "Page Down"},
+    {Key::Enter, "Enter"},       {Key::Esc, "Esc"},           {Key::Space, "Space"},
+    {Key::B, "B"},               {Key::E, "E"},               {Key::H, "H"},
+    {Key::P, "P"},               {Key::S, "S"},               {Key::Kp2, "Keypad 2"},
+    {Key::Kp4, "Keypad 4"},      {Key::Kp6, "Keypad 6"},      {Key::Kp8, "Keypad 8"},
+    {Key::KpMinus, "Keypad -"},  {Key::KpPlus, "Keypad +"},   {Key::KpDivide, "Keypad /"},
+    {Key::KpMultiply, "Keypad *"}, {Key::KpDot, "Keypad ."},
+};
+
+constexpr bool everykeynamed()
+{
+    if (std::size(keynames) != size_t(Key::Count))
+        return false;
+    for (size_t k = 0; k < std::size(keynames); ++k)
+        if (keynames[k].key != Key(k) || keynames[k].name == nullptr || keynames[k].name[0] == 0)
+            return false;
+    return true;
+}
+static_assert(everykeynamed(), "every key needs its name in keynames, in the order of Key");
+
+} // namespace
+
 QString keyname(Key key)
 {
-    static const char *const names[] = {
-        "Left",     "Right",    "Up",       "Down",     "Page Up",  "Page Down", "Enter",    "Esc",
-        "Space",    "B",        "E",        "H",        "P",        "S",         "Keypad 2", "Keypad 4",
-        "Keypad 6", "Keypad 8", "Keypad -", "Keypad +", "Keypad /", "Keypad *",  "Keypad .",
-    };
-    return QString::fromLatin1(names[int(key)]);
+    const size_t k = size_t(key);
+    return k < std::size(keynames) ? QString::fromLatin1(keynames[k].name) : QString();
 }
 
 } // namespace quib

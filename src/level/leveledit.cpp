@@ -17,6 +17,20 @@ int levelmaxy(const Level &l, bool object)
     return l.vertical() ? (object ? lastverticalrow : 240) : 26;
 }
 
+ScrollLimits levelscrolllimits(const Level &l)
+{
+    // An object may stand on every block of the area and nowhere else.
+    constexpr int viewcols = 16, viewrows = 15;
+    return {levelmaxx(l) + 1 - viewcols, levelmaxy(l, true) + 1 - viewrows};
+}
+
+void clampscroll(Level &l)
+{
+    const ScrollLimits lim = levelscrolllimits(l);
+    l.lvlscrollx = int16_t(std::clamp<int>(l.lvlscrollx, 0, lim.maxx));
+    l.lvlscrolly = int16_t(std::clamp<int>(l.lvlscrolly, 0, lim.maxy));
+}
+
 namespace {
 
 // Pixels to blocks: division truncating toward zero, as the view reports

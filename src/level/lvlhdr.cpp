@@ -4,6 +4,7 @@
 #include "rom/hex.h"
 #include "rom/romfile.h"
 #include "rom/romlayout.h"
+#include "level/leveledit.h"
 #include "level/loadlevel.h"
 #include "worldmap/mappntr.h"
 
@@ -275,10 +276,7 @@ bool applylevelheader(EditorState &s, const LevelHeader &hdr, QString *error)
     if (l.vertical() != wasvertical) {
         reorient(l, wasvertical);
         // The view keeps to the bounds of the new scrolling type.
-        if (l.vertical())
-            l.lvlscrollx = 0;
-        else
-            l.lvlscrolly = int16_t(std::min<int>(l.lvlscrolly, 12));
+        clampscroll(l);
     }
     for (int page = 0; page < 2; ++page)
         decodechr(s.gfx, s.romfile, gfxsetsheet[page][l.graphicset()]);

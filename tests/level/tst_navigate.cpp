@@ -190,10 +190,18 @@ private slots:
         handlekey(s, Key::Down, none);
         handlekey(s, Key::Down, none);
         QCOMPARE(int(s.level.lvlscrolly), 225);
+        // Enemies alike: the view stops at the area's last screen.
         s.editmode = ModeEnemyEditing;
         for (int i = 0; i < 20; ++i)
             handlekey(s, Key::Down, none);
-        QCOMPARE(int(s.level.lvlscrolly), 240);
+        QCOMPARE(int(s.level.lvlscrolly), 225);
+        // Showing an enemy deep in a vertical area brings its row into view.
+        s.level.enemies = {{0x20, 3, 100}};
+        s.level.selenemy = 0;
+        s.level.lvlscrollx = 5;
+        showenemy(s);
+        QCOMPARE(int(s.level.lvlscrollx), 0);
+        QVERIFY(s.level.lvlscrolly <= 100 && s.level.lvlscrolly + 14 >= 100);
     }
 
     // Enemies are written sorted by column, equal columns keeping their

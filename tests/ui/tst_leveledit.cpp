@@ -405,7 +405,7 @@ private slots:
         QCOMPARE(int(l.lvlscrolly), 225);
         QTest::keyClick(&w, Qt::Key_Space);
         keys(w, Qt::Key_Down, 250);
-        QCOMPARE(int(l.lvlscrolly), 240);
+        QCOMPARE(int(l.lvlscrolly), 225);
         keys(w, Qt::Key_Right, 3);
         QCOMPARE(int(l.lvlscrollx), 0);
         QTest::keyClick(&w, Qt::Key_Space);
