@@ -91,9 +91,9 @@ PtrBytes readptrbytes(const RomFile &rom, int64_t base, int n, int i);
 void writeptrbytes(RomFile &rom, int64_t base, int n, int i, const PtrBytes &b);
 
 // Save's order of the pointers: screen, then row, then column within the
-// screen. The game's own sort is an exchange sort, which is not stable:
-// pointers on the same square end in the order it leaves them, and that
-// order is stored, so sortmapptrs gives exactly that order.
+// screen. Save has always sorted them with an exchange sort, which is not
+// stable: pointers on the same square end in the order it leaves them, and
+// that order is what gets stored, so sortmapptrs keeps exactly that sort.
 constexpr int ptrsortkey(const MapPtr &p) { return 10000 * (p.col / 16) + 100 * p.row + p.col % 16; }
 void sortmapptrs(std::vector<MapPtr> &pointers);
 
