@@ -171,7 +171,7 @@ int main(int argc, char **argv)
         report("Save in a map mode, one tile changed", median_us(51, [&] {
                    m.map.maptiles[0][0] = uint8_t(0x42 + (toggle++ & 1));
                    quib::savemapmodes(m, nullptr);
-                   sink = m.map.ptrcount;
+                   sink = m.map.ptrcount();
                }), base);
     }
 
@@ -185,16 +185,16 @@ int main(int argc, char **argv)
         for (int w = 1; w <= 8; ++w) {
             l.curworld = uint8_t(w);
             quib::loadmap(l);
-            for (int i = 0; i < l.map.ptrcount; ++i) {
-                const int set = l.map.ptrobjset[size_t(i)];
+            for (int i = 0; i < l.map.ptrcount(); ++i) {
+                const int set = l.map.pointers[size_t(i)].objset;
                 if (set == 0 || set == 15)
                     continue;
-                l.level.lvlobjpos = l.map.ptrobjpos[size_t(i)];
-                l.level.lvlenmpos = l.map.ptrenmpos[size_t(i)];
+                l.level.lvlobjpos = l.map.pointers[size_t(i)].objpos;
+                l.level.lvlenmpos = l.map.pointers[size_t(i)].enmpos;
                 l.level.lvlobjset = set;
                 quib::loadlevel(l);
-                if (l.level.objcount > bestcount) {
-                    bestcount = l.level.objcount;
+                if (l.level.objcount() > bestcount) {
+                    bestcount = l.level.objcount();
                     best = l.level;
                 }
                 if (l.level.lvlobjset != best.lvlobjset && l.level.graphicset() != best.graphicset())
@@ -202,7 +202,7 @@ int main(int argc, char **argv)
             }
         }
         std::printf("\nbusiest demo area: %X, object set %d, %d objects, %d enemies\n", best.lvlobjpos,
-                    best.lvlobjset, best.objcount, best.enemycount);
+                    best.lvlobjset, best.objcount(), best.enemycount());
         std::unique_ptr<quib::EditorState> cold;
         report("loadlevel cold: new editor state, open Rom", median_us(21, [&] {
                    cold = std::make_unique<quib::EditorState>();
@@ -213,7 +213,7 @@ int main(int argc, char **argv)
                    cold->level.lvlobjset = best.lvlobjset;
                }, [&] {
                    quib::loadlevel(*cold);
-                   sink = cold->level.objcount;
+                   sink = cold->level.objcount();
                }), base);
         // What entering another area costs in a running editor: the busiest
         // area and one of another object set and graphic set, in turn.
@@ -225,13 +225,13 @@ int main(int argc, char **argv)
                    l.level.lvlobjset = to.lvlobjset;
                }, [&] {
                    quib::loadlevel(l);
-                   sink = l.level.objcount;
+                   sink = uint32_t(l.level.objcount());
                }), base);
         l.level = best;
         quib::loadlevel(l);
         report("loadlevel warm (same area again)", median_us(201, [&] {
                    quib::loadlevel(l);
-                   sink = l.level.objcount;
+                   sink = l.level.objcount();
                }), base);
         l.viewlvlbg = true;
         l.editmode = quib::ModeObjectEditing;
@@ -270,27 +270,23 @@ int main(int argc, char **argv)
         quib::Level &lv = b.level;
         lv.lvlscrollx = 40;
         lv.lvlscrolly = 12;
-        lv.objcount = 60;
+        lv.objects.assign(60, {});
         for (size_t i = 0; i < 60; ++i) {
-            lv.objbank[i] = 0;
-            lv.objtype[i] = uint8_t(0xD0 + i % 4); // 1..4 rows, 4-byte in this set
-            lv.obj4[i] = b.props.four(1, 0, lv.objtype[i]);
-            lv.objlen[i] = uint8_t(4 + i % 5); // 5..9 columns
-            lv.objx[i] = uint8_t(40 + (i * 7) % 13);
-            lv.objy[i] = uint8_t(12 + (i * 5) % 13);
-            lv.objraw[i] = {};
+            quib::ObjRecord &o = lv.objects[i];
+            o.type = uint8_t(0xD0 + i % 4); // 1..4 rows, 4-byte in this set
+            o.four = b.props.four(1, 0, o.type);
+            o.len = uint8_t(4 + i % 5); // 5..9 columns
+            o.x = uint8_t(40 + (i * 7) % 13);
+            o.y = uint8_t(12 + (i * 5) % 13);
         }
-        lv.enemycount = 12;
-        for (size_t i = 0; i < 12; ++i) {
-            lv.enemytype[i] = uint8_t(i % 2 ? 0x72 : 0x6C);
-            lv.enemyx[i] = uint8_t(41 + (i * 5) % 15);
-            lv.enemyy[i] = uint8_t(13 + (i * 3) % 13);
-        }
+        lv.enemies.assign(12, {});
+        for (size_t i = 0; i < 12; ++i)
+            lv.enemies[i] = {uint8_t(i % 2 ? 0x72 : 0x6C), uint8_t(41 + (i * 5) % 15), uint8_t(13 + (i * 3) % 13)};
         b.editmode = quib::ModeObjectEditing;
         // Tile copies, counted as the 8 x 8 cells each object paints on its own.
         int tiles = 0;
         constexpr uint32_t unpainted = 0xFF123457;
-        for (int i = 0; i < lv.objcount; ++i) {
+        for (int i = 0; i < lv.objcount(); ++i) {
             std::fill(b.lvl.px.begin(), b.lvl.px.end(), unpainted);
             quib::drawobj(b, i);
             for (int ty = 0; ty < 30; ++ty)
@@ -302,8 +298,8 @@ int main(int argc, char **argv)
                     tiles += painted;
                 }
         }
-        std::printf("\nbusy level view: %d objects (%d tile copies), %d enemies\n", lv.objcount, tiles,
-                    lv.enemycount);
+        std::printf("\nbusy level view: %d objects (%d tile copies), %d enemies\n", lv.objcount(), tiles,
+                    lv.enemycount());
         const double busy = median_us(1001, [&] {
             quib::drawlevel(b);
             sink = b.lvl.px[9];

@@ -63,10 +63,10 @@ void mustkeepsize(const Rom &rom, size_t size)
 void visitarea(EditorState &s, DriverCounts &counts)
 {
     s.editmode = ModeObjectEditing;
-    s.level.selobj = uint8_t(s.level.objcount > 0 ? s.level.objcount - 1 : 0);
+    s.level.selobj = uint8_t(s.level.objcount() > 0 ? s.level.objcount() - 1 : 0);
     drawlevel(s);
     s.editmode = ModeEnemyEditing;
-    s.level.selenemy = uint8_t(s.level.enemycount > 0 ? s.level.enemycount - 1 : 0);
+    s.level.selenemy = uint8_t(s.level.enemycount() > 0 ? s.level.enemycount() - 1 : 0);
     drawlevel(s);
     ++counts.areas;
 
@@ -120,7 +120,7 @@ DriverCounts runimage(const uint8_t *data, size_t size, const DriverLimits &limi
         loadmap(*s);
         for (uint8_t mode : {ModeMapPointers, ModeMapSprites}) {
             s->editmode = mode;
-            s->map.selptr = uint8_t(s->map.ptrcount > 0 ? s->map.ptrcount - 1 : 0);
+            s->map.selptr = uint8_t(s->map.ptrcount() > 0 ? s->map.ptrcount() - 1 : 0);
             s->map.mapscroll = s->map.mapmaxscroll;
             drawmap(*s);
         }
@@ -134,14 +134,14 @@ DriverCounts runimage(const uint8_t *data, size_t size, const DriverLimits &limi
             mustkeepsize(s->rom, size);
         }
 
-        for (int p = 0; p < s->map.ptrcount && counts.areas < limits.areas; ++p) {
+        for (int p = 0; p < s->map.ptrcount() && counts.areas < limits.areas; ++p) {
             const size_t i = size_t(p);
-            if (!seen.insert({s->map.ptrobjpos[i], s->map.ptrenmpos[i], s->map.ptrobjset[i]}).second)
+            if (!seen.insert({s->map.pointers[i].objpos, s->map.pointers[i].enmpos, s->map.pointers[i].objset}).second)
                 continue;
             s->map.selptr = uint8_t(p);
-            s->level.lvlobjpos = s->map.ptrobjpos[i];
-            s->level.lvlenmpos = s->map.ptrenmpos[i];
-            s->level.lvlobjset = s->map.ptrobjset[i];
+            s->level.lvlobjpos = s->map.pointers[i].objpos;
+            s->level.lvlenmpos = s->map.pointers[i].enmpos;
+            s->level.lvlobjset = s->map.pointers[i].objset;
             loadlevel(*s);
             visitarea(*s, counts);
             for (int step = 0; step < limits.linkedsteps && counts.areas < limits.areas; ++step) {

@@ -108,13 +108,13 @@ int main(int argc, char **argv)
             }
         } else {
             const int n = p.value(pointer).toInt();
-            if (n < 1 || n > s.map.ptrcount) {
-                std::fprintf(stderr, "quibrender: world %d has pointers 1..%d.\n", w, s.map.ptrcount);
+            if (n < 1 || n > s.map.ptrcount()) {
+                std::fprintf(stderr, "quibrender: world %d has pointers 1..%d.\n", w, s.map.ptrcount());
                 return 2;
             }
-            s.level.lvlobjpos = s.map.ptrobjpos[size_t(n - 1)];
-            s.level.lvlenmpos = s.map.ptrenmpos[size_t(n - 1)];
-            s.level.lvlobjset = s.map.ptrobjset[size_t(n - 1)];
+            s.level.lvlobjpos = s.map.pointers[size_t(n - 1)].objpos;
+            s.level.lvlenmpos = s.map.pointers[size_t(n - 1)].enmpos;
+            s.level.lvlobjset = s.map.pointers[size_t(n - 1)].objset;
         }
         s.viewlvlbg = p.isSet(background);
         s.showsheets = p.isSet(sheets);
@@ -152,7 +152,7 @@ int main(int argc, char **argv)
             return 1;
         }
         std::printf("Level area %X/%X, object set %d: %d objects, %d enemies, written to %s\n", l.lvlobjpos,
-                    l.lvlenmpos, l.lvlobjset, l.objcount, l.enemycount, qPrintable(args[1]));
+                    l.lvlenmpos, l.lvlobjset, l.objcount(), l.enemycount(), qPrintable(args[1]));
         return 0;
     }
 
@@ -162,7 +162,7 @@ int main(int argc, char **argv)
     for (int c = 0; c < columns; c += 16) {
         s.map.mapscroll = uint8_t(first + c);
         if (nooverlay) {
-            s.map.ptrcount = 0; // no pointer boxes
+            s.map.pointers.clear(); // no pointer boxes
             s.editmode = ModeMapPointers;
         }
         drawmap(s);

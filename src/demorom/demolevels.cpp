@@ -52,9 +52,9 @@ std::vector<uint8_t> objectbytes(const DemoArea &a)
         const bool four = props().four(a.objset, o.bank, o.type);
         if (four != (o.len >= 0))
             areafault("length byte does not match the 4-byte table", a.name);
-        const ObjRecord r{uint8_t(o.x), uint8_t(o.y), uint8_t(o.bank), uint8_t(o.type), four, uint8_t(four ? o.len : 0)};
+        const ObjRecord r{uint8_t(o.x), uint8_t(o.y), uint8_t(o.bank), uint8_t(o.type), four, uint8_t(four ? o.len : 0), {}};
         const ObjBytes b = encodeobj(r, a.vertical);
-        if (!(decodeobj(b, a.vertical) == r))
+        if (!sameobject(decodeobj(b, a.vertical), r))
             areafault("object outside what a record holds", a.name);
         out.insert(out.end(), b.b.begin(), b.b.begin() + b.size);
     }
@@ -180,12 +180,12 @@ LevelHeader header(const DemoArea &a)
         sethdrlink(h, {rom::offsettoptr(r.objpos, rom::objadder(to.objset)),
                        rom::offsettoptr(r.enmpos, rom::enemydataadder), to.objset});
     }
-    h[hdrlength] = uint8_t((a.screens - 1) & 0x0F);
-    h[hdrcolours] = uint8_t(a.colours & 0x07);
-    if (a.vertical)
-        h[hdrscroll] = uint8_t(h[hdrscroll] | hdrverticalbit);
-    h[hdrgfx] = uint8_t(a.graphicset & 0x1F);
-    h[hdrmusic] = uint8_t(a.music | timesetting);
+    sethdrfield(h, HdrField::Length, a.screens - 1);
+    sethdrfield(h, HdrField::LevelColours, a.colours);
+    sethdrfield(h, HdrField::Scrolling, a.vertical ? 1 : 0);
+    sethdrfield(h, HdrField::GraphicSet, a.graphicset);
+    // Byte 8 whole: the music value with the flags the area sets, and the time.
+    h[bitfield(HdrField::Music).byte] = uint8_t(a.music | timesetting);
     return h;
 }
 

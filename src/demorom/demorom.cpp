@@ -71,26 +71,18 @@ void putmappointers(RomImage &rom)
 
 void putmapsprites(RomImage &rom)
 {
-    for (int world = 1; world <= 8; ++world) {
+    for (int world = 1; !iswarpworld(world); ++world) {
         const std::array<DemoSprite, 9> sprites = demosprites(world);
         for (int field = 1; field <= rom::mapspritefields; ++field) {
             const int64_t table = spritetables + 45 * (world - 1) + 9 * (field - 1);
             rom.putptr(rom::mapspriteptrpos(field, world), table, rom::mapdataadder);
             for (int j = 0; j < rom::mapspritecount; ++j) {
                 const DemoSprite &s = sprites[size_t(j)];
-                const int x = 16 * s.col;
-                const int y = 32 + 16 * s.row;
-                uint8_t v = 0;
-                switch (field) {
-                case 1: v = uint8_t(y); break;
-                case 2: v = uint8_t(x >> 8); break;
-                case 3: v = uint8_t(x & 0xFF); break;
-                case 4: v = uint8_t(s.type); break;
-                case 5: v = uint8_t(s.item); break;
-                }
-                if (s.type == 0)
-                    v = 0;
-                rom.put(table + j, v);
+                // No sprite: all five bytes 0.
+                const MapSprite sprite = s.type == 0 ? MapSprite{}
+                                                     : MapSprite{uint8_t(32 + 16 * s.row), int16_t(16 * s.col),
+                                                                 uint8_t(s.type), uint8_t(s.item)};
+                rom.put(table + j, encodesprite(sprite)[size_t(field - 1)]);
             }
         }
     }

@@ -94,8 +94,8 @@ EditMapPal::EditMapPal(EditorState &state, QWidget *parent, int zoom)
         const Level &l = state_.level;
         areaset_ = l.lvlobjset & 15;
         objset = palrecord(areaset_);
-        lvlgroup = l.lvlhdr[5] & 7;
-        enmgroup = (l.lvlhdr[5] / 8) % 4;
+        lvlgroup = hdrfield(l.lvlhdr, HdrField::LevelColours);
+        enmgroup = hdrfield(l.lvlhdr, HdrField::EnemyColours);
     }
     levelgroups_->setCurrentRow(lvlgroup);
     enemygroups_->setCurrentRow(enmgroup);
@@ -203,7 +203,8 @@ void EditMapPal::OK_Click()
     // shows the new colours. The window redraws what the mode shows.
     colormap(state_.gfx, state_.rom, state_.curworld);
     if (!ismapmode(state_.editmode))
-        colorlvlgfx(state_.gfx, state_.level.lvlobjset, state_.level.lvlhdr.data());
+        colorlvlgfx(state_.gfx, state_.level.lvlobjset, hdrfield(state_.level.lvlhdr, HdrField::LevelColours),
+                    state_.level.graphicset());
 }
 
 void EditMapPal::reject()

@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QUndoCommand>
 #include <algorithm>
+#include <optional>
 
 namespace quib {
 
@@ -264,13 +265,13 @@ void Document::drag(const PointerInput &in)
 void Document::setpointer(int objset, int32_t objpos, int32_t enmpos)
 {
     WorldMap &map = s_.map;
-    if (!ismapmode(s_.editmode) || map.ptrcount == 0)
+    if (!ismapmode(s_.editmode) || !map.selectedpointer())
         return;
     const Before before = snapshot();
-    const size_t sel = map.selptr;
-    map.ptrobjset[sel] = uint8_t(objset & 15);
-    map.ptrobjpos[sel] = objpos;
-    map.ptrenmpos[sel] = enmpos;
+    MapPtr &p = *map.selectedpointer();
+    p.objset = uint8_t(objset & 15);
+    p.objpos = objpos;
+    p.enmpos = enmpos;
     finish(before, 0, QStringLiteral("Edit pointer"), 0);
 }
 
@@ -424,47 +425,31 @@ void Document::romreloaded()
 
 // ---- Saving -----------------------------------------------------------------
 
-namespace {
-
-// Save puts the pointers and enemies in the game's order; the selection stays
-// on the item it was on.
-struct PointerKey {
-    uint8_t row, col, set;
-    int32_t objpos, enmpos;
-    bool operator==(const PointerKey &) const = default;
-};
-PointerKey pointerkey(const WorldMap &m, size_t i)
-{
-    return {m.ptrrow[i], m.ptrcol[i], m.ptrobjset[i], m.ptrobjpos[i], m.ptrenmpos[i]};
-}
-
-} // namespace
-
 bool Document::save(QString *error, QString *saved)
 {
     bool ok;
     if (ismapmode(s_.editmode)) {
+        // Save puts the pointers and enemies in the game's order; the
+        // selection stays on the item it was on.
         WorldMap &map = s_.map;
-        const bool anyptr = map.ptrcount > 0;
-        const PointerKey sel = anyptr ? pointerkey(map, map.selptr) : PointerKey{};
+        const std::optional<MapPtr> sel =
+            map.selectedpointer() ? std::optional<MapPtr>(*map.selectedpointer()) : std::nullopt;
         ok = savemapmodes(s_, error);
-        if (ok && anyptr && !(pointerkey(map, map.selptr) == sel))
-            for (int i = 0; i < map.ptrcount; ++i)
-                if (pointerkey(map, size_t(i)) == sel) {
-                    map.selptr = uint8_t(i);
-                    break;
-                }
+        if (ok && sel && !(*map.selectedpointer() == *sel)) {
+            const auto it = std::find(map.pointers.begin(), map.pointers.end(), *sel);
+            if (it != map.pointers.end())
+                map.selptr = uint8_t(it - map.pointers.begin());
+        }
     } else {
         Level &l = s_.level;
-        const bool anyenemy = l.enemycount > 0;
-        const uint8_t t = l.enemytype[l.selenemy], x = l.enemyx[l.selenemy], y = l.enemyy[l.selenemy];
+        const std::optional<EnemyRecord> sel =
+            l.selectedenemy() ? std::optional<EnemyRecord>(*l.selectedenemy()) : std::nullopt;
         ok = savelevelmodes(s_, error);
-        if (ok && anyenemy)
-            for (int i = 0; i < l.enemycount; ++i)
-                if (l.enemytype[size_t(i)] == t && l.enemyx[size_t(i)] == x && l.enemyy[size_t(i)] == y) {
-                    l.selenemy = uint8_t(i);
-                    break;
-                }
+        if (ok && sel) {
+            const auto it = std::find(l.enemies.begin(), l.enemies.end(), *sel);
+            if (it != l.enemies.end())
+                l.selenemy = uint8_t(it - l.enemies.begin());
+        }
     }
     if (!ok)
         return false;

@@ -6,6 +6,7 @@
 #include "worldmap/loadmap.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace quib {
 
@@ -77,30 +78,30 @@ void addtile(Ctx &c, int delta)
 // The selected pointer; the pointer keys do nothing in a world without any.
 bool anyptr(const Ctx &c)
 {
-    return c.s.map.ptrcount > 0;
+    return c.s.map.selectedpointer() != nullptr;
 }
 
 void moveptrcol(Ctx &c, int delta)
 {
     WorldMap &map = c.s.map;
-    if (anyptr(c))
-        map.ptrcol[map.selptr] = uint8_t(wrap(map.ptrcol[map.selptr] + delta, map.width()));
+    if (MapPtr *p = map.selectedpointer())
+        p->col = uint8_t(wrap(p->col + delta, map.width()));
 }
 
 void moveptrrow(Ctx &c, int delta)
 {
-    WorldMap &map = c.s.map;
-    if (!anyptr(c))
+    MapPtr *p = c.s.map.selectedpointer();
+    if (!p)
         return;
-    map.ptrrow[map.selptr] = uint8_t(wrap(map.ptrrow[map.selptr] + delta, maprows));
-    map.ptrrawrow[map.selptr] = 0xFF; // placed by the user: a map row from now on
+    p->row = uint8_t(wrap(p->row + delta, maprows));
+    p->rawrow = 0xFF; // placed by the user: a map row from now on
 }
 
 void selectptr(Ctx &c, int delta)
 {
     WorldMap &map = c.s.map;
-    if (anyptr(c))
-        map.selptr = uint8_t(wrap(map.selptr + delta, map.ptrcount));
+    if (map.ptrcount() > 0)
+        map.selptr = uint8_t(wrap(map.selptr + delta, map.ptrcount()));
 }
 
 WorldMap &mapof(Ctx &c)
@@ -110,30 +111,31 @@ WorldMap &mapof(Ctx &c)
 
 size_t selsprite(const Ctx &c)
 {
-    return c.s.map.selsprite % 9;
+    return c.s.map.selsprite % mapspritecount;
 }
 
 void movesprx(Ctx &c, int delta)
 {
     WorldMap &map = c.s.map;
-    map.sprx[selsprite(c)] = int16_t(wrap(map.sprx[selsprite(c)] + delta, 16 * map.width()));
+    MapSprite &sprite = map.selectedsprite();
+    sprite.x = int16_t(wrap(sprite.x + delta, 16 * map.width()));
 }
 
 void movespry(Ctx &c, int delta)
 {
-    uint8_t &y = c.s.map.spry[selsprite(c)];
+    uint8_t &y = c.s.map.selectedsprite().y;
     y = uint8_t(y + delta);
 }
 
 void addsprtype(Ctx &c, int delta)
 {
-    uint8_t &t = c.s.map.sprtype[selsprite(c)];
+    uint8_t &t = c.s.map.selectedsprite().type;
     t = uint8_t(t + delta);
 }
 
 void addspritem(Ctx &c, int delta)
 {
-    uint8_t &t = c.s.map.spritem[selsprite(c)];
+    uint8_t &t = c.s.map.selectedsprite().item;
     t = uint8_t(t + delta);
 }
 
@@ -147,7 +149,7 @@ bool objects(const Ctx &c)
 // The selected item of the mode; none in an area without objects (enemies).
 bool anyitem(const Ctx &c)
 {
-    return objects(c) ? c.s.level.objcount > 0 : c.s.level.enemycount > 0;
+    return objects(c) ? c.s.level.selectedobject() != nullptr : c.s.level.selectedenemy() != nullptr;
 }
 
 void showitem(Ctx &c)
@@ -162,7 +164,7 @@ void selectitem(Ctx &c, int delta)
 {
     Level &l = c.s.level;
     uint8_t &sel = objects(c) ? l.selobj : l.selenemy;
-    const int count = objects(c) ? l.objcount : l.enemycount;
+    const int count = objects(c) ? l.objcount() : l.enemycount();
     const int to = sel + delta;
     if (to < 0 || to >= count)
         return;
@@ -174,17 +176,18 @@ void selectitem(Ctx &c, int delta)
 // enemy's type mod 256. The object keeps its record size.
 void addtype(Ctx &c, int delta)
 {
-    if (!anyitem(c))
-        return;
     Level &l = c.s.level;
     if (!objects(c)) {
-        l.enemytype[l.selenemy] = uint8_t(l.enemytype[l.selenemy] + delta);
+        if (EnemyRecord *e = l.selectedenemy())
+            e->type = uint8_t(e->type + delta);
         return;
     }
-    const size_t i = l.selobj;
-    const int n = wrap((l.objbank[i] & 7) * 256 + l.objtype[i] + delta, 2048);
-    l.objbank[i] = uint8_t(n / 256);
-    l.objtype[i] = uint8_t(n % 256);
+    ObjRecord *o = l.selectedobject();
+    if (!o)
+        return;
+    const int n = wrap((o->bank & 7) * 256 + o->type + delta, 2048);
+    o->bank = uint8_t(n / 256);
+    o->type = uint8_t(n % 256);
 }
 
 // With a modifier held the same keys change a 4-byte object's length; an
@@ -195,9 +198,9 @@ void addlength(Ctx &c, int delta)
         addtype(c, delta);
         return;
     }
-    Level &l = c.s.level;
-    if (l.objcount > 0 && l.obj4[l.selobj])
-        l.objlen[l.selobj] = uint8_t(l.objlen[l.selobj] + delta);
+    ObjRecord *o = c.s.level.selectedobject();
+    if (o && o->four)
+        o->len = uint8_t(o->len + delta);
 }
 
 void moveitem(Ctx &c, int dx, int dy)
@@ -205,8 +208,8 @@ void moveitem(Ctx &c, int dx, int dy)
     if (!anyitem(c))
         return;
     Level &l = c.s.level;
-    uint8_t &x = objects(c) ? l.objx[l.selobj] : l.enemyx[l.selenemy];
-    uint8_t &y = objects(c) ? l.objy[l.selobj] : l.enemyy[l.selenemy];
+    uint8_t &x = objects(c) ? l.selectedobject()->x : l.selectedenemy()->x;
+    uint8_t &y = objects(c) ? l.selectedobject()->y : l.selectedenemy()->y;
     // Each direction stops at its own bound only: an item that stands
     // outside the area (as the ROM may have it) can be moved back in.
     const bool blocked = (dx < 0 && x == 0) || (dx > 0 && x >= levelmaxx(l)) || (dy < 0 && y == 0)
@@ -221,15 +224,14 @@ void moveitem(Ctx &c, int dx, int dy)
 void scrolllevel(Ctx &c, int dx, int dy)
 {
     Level &l = c.s.level;
-    const int maxx = l.vertical() ? 0 : 240;
-    const int maxy = l.vertical() ? (objects(c) ? 225 : 240) : 12;
+    const ScrollLimits lim = levelscrolllimits(l);
     if (dx < 0 && l.lvlscrollx > 0)
         --l.lvlscrollx;
-    if (dx > 0 && l.lvlscrollx < maxx)
+    if (dx > 0 && l.lvlscrollx < lim.maxx)
         ++l.lvlscrollx;
     if (dy < 0 && l.lvlscrolly > 0)
         --l.lvlscrolly;
-    if (dy > 0 && l.lvlscrolly < maxy)
+    if (dy > 0 && l.lvlscrolly < lim.maxy)
         ++l.lvlscrolly;
 }
 
@@ -272,8 +274,8 @@ const Row rows[] = {
      [](Ctx &c) {
          WorldMap &map = mapof(c);
          c.s.editmode = ModeMapPointers;
-         for (int i = 0; i < map.ptrcount; ++i)
-             if (map.ptrrow[size_t(i)] == map.mapcurrow && map.ptrcol[size_t(i)] == map.mapcurcol)
+         for (int i = 0; i < map.ptrcount(); ++i)
+             if (map.pointers[size_t(i)].row == map.mapcurrow && map.pointers[size_t(i)].col == map.mapcurcol)
                  map.selptr = uint8_t(i);
      }},
     {M0, Key::E, ModReq::Any, "Map Sprites mode", nullptr, [](Ctx &c) { c.s.editmode = ModeMapSprites; }},
@@ -408,18 +410,18 @@ void followup(EditorState &s, int mode, Key key)
         }
         break;
     case ModeMapPointers:
-        if (map.ptrcount > 0) {
-            follow(map, map.ptrcol[map.selptr]);
-            map.mapcurcol = map.ptrcol[map.selptr];
-            map.mapcurrow = map.ptrrow[map.selptr];
+        if (const MapPtr *p = map.selectedpointer()) {
+            follow(map, p->col);
+            map.mapcurcol = p->col;
+            map.mapcurrow = p->row;
         }
         break;
     case ModeMapSprites: {
-        const size_t sel = map.selsprite % 9;
-        const int sc = map.sprx[sel] / 16;
+        const MapSprite &sprite = map.selectedsprite();
+        const int sc = sprite.x / 16;
         follow(map, sc);
         map.mapcurcol = uint8_t(std::clamp(sc, 0, 255));
-        map.mapcurrow = uint8_t(std::max(map.spry[sel] / 16 - 2, 0));
+        map.mapcurrow = uint8_t(std::max(sprite.y / 16 - 2, 0));
         break;
     }
     default:
@@ -457,14 +459,41 @@ std::vector<KeyHelp> keyreference()
     return help;
 }
 
+namespace {
+
+struct KeyName {
+    Key key;
+    const char *name;
+};
+// Every key's name, in the order of Key.
+constexpr KeyName keynames[] = {
+    {Key::Left, "Left"},         {Key::Right, "Right"},       {Key::Up, "Up"},
+    {Key::Down, "Down"},         {Key::PageUp, "Page Up"},    {Key::PageDown, "Page Down"},
+    {Key::Enter, "Enter"},       {Key::Esc, "Esc"},           {Key::Space, "Space"},
+    {Key::B, "B"},               {Key::E, "E"},               {Key::H, "H"},
+    {Key::P, "P"},               {Key::S, "S"},               {Key::Kp2, "Keypad 2"},
+    {Key::Kp4, "Keypad 4"},      {Key::Kp6, "Keypad 6"},      {Key::Kp8, "Keypad 8"},
+    {Key::KpMinus, "Keypad -"},  {Key::KpPlus, "Keypad +"},   {Key::KpDivide, "Keypad /"},
+    {Key::KpMultiply, "Keypad *"}, {Key::KpDot, "Keypad ."},
+};
+
+constexpr bool everykeynamed()
+{
+    if (std::size(keynames) != size_t(Key::Count))
+        return false;
+    for (size_t k = 0; k < std::size(keynames); ++k)
+        if (keynames[k].key != Key(k) || keynames[k].name == nullptr || keynames[k].name[0] == 0)
+            return false;
+    return true;
+}
+static_assert(everykeynamed(), "every key needs its name in keynames, in the order of Key");
+
+} // namespace
+
 QString keyname(Key key)
 {
-    static const char *const names[] = {
-        "Left",     "Right",    "Up",       "Down",     "Page Up",  "Page Down", "Enter",    "Esc",
-        "Space",    "B",        "E",        "H",        "P",        "S",         "Keypad 2", "Keypad 4",
-        "Keypad 6", "Keypad 8", "Keypad -", "Keypad +", "Keypad /", "Keypad *",  "Keypad .",
-    };
-    return QString::fromLatin1(names[int(key)]);
+    const size_t k = size_t(key);
+    return k < std::size(keynames) ? QString::fromLatin1(keynames[k].name) : QString();
 }
 
 } // namespace quib

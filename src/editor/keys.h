@@ -15,6 +15,7 @@ enum class Key {
     Left, Right, Up, Down, PageUp, PageDown, Enter, Esc, Space,
     B, E, H, P, S,
     Kp2, Kp4, Kp6, Kp8, KpMinus, KpPlus, KpDivide, KpMultiply, KpDot,
+    Count // not a key: the number of keys above, each of which has a name (keyname)
 };
 
 struct KeyMods {

@@ -23,11 +23,6 @@ constexpr int sheetw = 128;
 constexpr int sheeth = 256;
 constexpr int bandh = 64; // one palette's copy of the 128 tiles
 
-// Level header bytes used for colouring (the whole header is read with the level).
-// Byte 5 bits 0..2: the level's colour group (0..7) in its palette record.
-constexpr int hdrcolourgroup(const uint8_t hdr[9]) { return hdr[5] & 0x07; }
-// Byte 7 bits 0..4: the graphic set (0..31), an index of gfxsetsheet.
-constexpr int hdrgraphicset(const uint8_t hdr[9]) { return hdr[7] & 0x1F; }
 
 void ensuresheet(Graphics &g, int n)
 {
@@ -80,12 +75,12 @@ void forgetrom(Graphics &g)
     g.fontcache.fill(64);
 }
 
-void colorlvlgfx(Graphics &g, int objset, const uint8_t hdr[9])
+void colorlvlgfx(Graphics &g, int objset, int colourgroup, int graphicset)
 {
-    const uint8_t *group = g.lvlpal[palrecord(objset)][hdrcolourgroup(hdr)];
+    const uint8_t *group = g.lvlpal[palrecord(objset)][colourgroup & 7];
     g.lvlbackground = g.nescol[group[0]];
 
-    const int gs = hdrgraphicset(hdr);
+    const int gs = graphicset & 31;
     for (int page = 0; page < 2; ++page) {
         const int n = gfxsetsheet[page][gs];
         ensuresheet(g, n);

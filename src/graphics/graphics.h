@@ -81,8 +81,10 @@ void decodechr(Graphics &g, const Rom &rom, int sheet);
 // painted colours), for a ROM read again: the next loads decode and paint
 // everything anew. The palettes are read again by loadpal.
 void forgetrom(Graphics &g);
-// Paint the two sheets of the current level and set the background colour.
-void colorlvlgfx(Graphics &g, int objset, const uint8_t hdr[9]);
+// Paint the two sheets of the current level and set the background colour:
+// the level's colour group (0..7, from its header) in the palette record of
+// its object set, on the two sheets of its graphic set (0..31).
+void colorlvlgfx(Graphics &g, int objset, int colourgroup, int graphicset);
 // The palette record a level of object set `objset` is coloured from: set 14
 // shares set 3's record.
 constexpr int palrecord(int objset) { return objset == 14 ? 3 : (objset & 15); }

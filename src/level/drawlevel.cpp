@@ -35,15 +35,10 @@ QString objsetline(const EditorState &s)
     return QStringLiteral("Obj. set: ") + hexstr(set) + QStringLiteral(" -- ") + s.names.objsetnames[size_t(set)];
 }
 
-int objcount(const Level &lv) { return std::clamp(lv.objcount, 0, 256); }
-int enemycount(const Level &lv) { return std::clamp(lv.enemycount, 0, 256); }
-
 bool hasobject(const Level &lv, int bank, int type)
 {
-    for (int i = 0; i < objcount(lv); ++i)
-        if (lv.objbank[size_t(i)] == bank && lv.objtype[size_t(i)] == type)
-            return true;
-    return false;
+    return std::any_of(lv.objects.begin(), lv.objects.end(),
+                       [&](const ObjRecord &o) { return o.bank == bank && o.type == type; });
 }
 
 // A fill of 32-bit values is not vectorised at the usual optimisation level;
@@ -124,9 +119,9 @@ void objectselection(EditorState &s)
 {
     const Level &lv = s.level;
     const int i = lv.selobj;
-    if (s.editmode != ModeObjectEditing || i >= objcount(lv))
+    if (s.editmode != ModeObjectEditing || !lv.selectedobject())
         return;
-    const bool four = lv.obj4[size_t(i)];
+    const bool four = lv.selectedobject()->four;
     const ObjBox box = objbox(lv, s.props, i);
     const int px = 16 * (box.x - lv.lvlscrollx), py = 16 * (box.y - lv.lvlscrolly);
     const int w = 16 * box.width, h = 16 * box.height;
@@ -140,7 +135,7 @@ void objectselection(EditorState &s)
 void enemies(EditorState &s)
 {
     const Level &lv = s.level;
-    for (int i = 0; i < enemycount(lv); ++i) {
+    for (int i = 0; i < lv.enemycount(); ++i) {
         const ObjBox box = enemybox(lv, s.props, i);
         const int px = 16 * (box.x - lv.lvlscrollx), py = 16 * (box.y - lv.lvlscrolly);
         const int w = 16 * box.width, h = 16 * box.height;
@@ -172,7 +167,7 @@ void drawlevel(EditorState &s)
     else
         clear(s.lvl, s.lvl.height, s.gfx.lvlbackground);
     strips(s);
-    for (int i = 0; i < objcount(s.level); ++i)
+    for (int i = 0; i < s.level.objcount(); ++i)
         drawobj(s, i);
     objectselection(s);
     enemies(s);
@@ -184,23 +179,25 @@ InfoLabels levellabels(const EditorState &s)
 {
     const Level &lv = s.level;
     InfoLabels t;
-    if (s.editmode == ModeObjectEditing && lv.selobj < objcount(lv)) {
+    if (s.editmode == ModeObjectEditing && lv.selectedobject()) {
         const int i = lv.selobj;
-        const int b = lv.objbank[size_t(i)], type = lv.objtype[size_t(i)];
-        const bool four = lv.obj4[size_t(i)];
-        t[0] = QStringLiteral("Object #") + threedigits(i + 1) + QLatin1Char('/') + threedigits(objcount(lv))
+        const ObjRecord &o = *lv.selectedobject();
+        const int b = o.bank, type = o.type;
+        const bool four = o.four;
+        t[0] = QStringLiteral("Object #") + threedigits(i + 1) + QLatin1Char('/') + threedigits(lv.objcount())
             + (four ? QStringLiteral(" (4 bytes)") : QStringLiteral(" (3 bytes)"));
-        t[1] = position(lv.objx[size_t(i)], lv.objy[size_t(i)]);
+        t[1] = position(o.x, o.y);
         t[2] = objsetline(s);
         t[3] = QStringLiteral("Object bank: ") + QString::number(b) + linebreak + QStringLiteral("Object type: ")
             + hexpad(type, 2);
         if (four)
-            t[3] += linebreak + QStringLiteral("Object length: ") + hexpad(lv.objlen[size_t(i)], 2);
-    } else if (s.editmode == ModeEnemyEditing && lv.selenemy < enemycount(lv)) {
+            t[3] += linebreak + QStringLiteral("Object length: ") + hexpad(o.len, 2);
+    } else if (s.editmode == ModeEnemyEditing && lv.selectedenemy()) {
         const int i = lv.selenemy;
-        const int type = lv.enemytype[size_t(i)];
-        t[0] = QStringLiteral("Enemy #") + threedigits(i + 1) + QLatin1Char('/') + threedigits(enemycount(lv));
-        t[1] = position(lv.enemyx[size_t(i)], lv.enemyy[size_t(i)]);
+        const EnemyRecord &e = *lv.selectedenemy();
+        const int type = e.type;
+        t[0] = QStringLiteral("Enemy #") + threedigits(i + 1) + QLatin1Char('/') + threedigits(lv.enemycount());
+        t[1] = position(e.x, e.y);
         t[2] = objsetline(s);
         t[3] = QStringLiteral("Enemy type: ") + hexpad(type, 2) + linebreak + s.names.enemynames[size_t(type)];
     }

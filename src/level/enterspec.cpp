@@ -15,10 +15,10 @@ LevelSpec foldlevelspec(const QString &objtext, const QString &enmtext, int objs
 
 LevelSpec initiallevelspec(const EditorState &s)
 {
-    if (s.map.ptrcount == 0)
+    const MapPtr *p = s.map.selectedpointer();
+    if (!p)
         return {s.level.lvlobjpos, s.level.lvlenmpos, s.level.lvlobjset & 15};
-    const size_t sel = s.map.selptr;
-    return {s.map.ptrobjpos[sel], s.map.ptrenmpos[sel], s.map.ptrobjset[sel] & 15};
+    return {p->objpos, p->enmpos, p->objset & 15};
 }
 
 bool enterlevelspec(EditorState &s, int32_t objofs, int32_t enmofs, int objset)

@@ -4,8 +4,8 @@
 // level/records.h.
 #include "level/records.h"
 
-#include <array>
 #include <cstdint>
+#include <vector>
 
 namespace quib {
 
@@ -17,23 +17,12 @@ struct LevelDocument {
     int32_t lvlobjset = 0; // 0..15
     LevelHeader lvlhdr{};
 
-    int objcount = 0;   // 0..255
-    int enemycount = 0; // 0..255
+    // In stream order, at most maxrecords of each.
+    std::vector<ObjRecord> objects;
+    std::vector<EnemyRecord> enemies;
 
-    std::array<uint8_t, 256> objy{};
-    std::array<uint8_t, 256> objbank{};
-    std::array<uint8_t, 256> objx{};
-    std::array<uint8_t, 256> objtype{};
-    std::array<bool, 256> obj4{}; // has a length byte
-    std::array<uint8_t, 256> objlen{};
-    // The bytes each object was read from: Save writes them back while the
-    // object still decodes from them (see saveobjbytes).
-    std::array<ObjBytes, 256> objraw{};
-
-    std::array<uint8_t, 256> enemytype{};
-    std::array<uint8_t, 256> enemyx{};
-    std::array<uint8_t, 256> enemyy{};
-
+    int objcount() const { return int(objects.size()); }
+    int enemycount() const { return int(enemies.size()); }
     bool vertical() const { return hdrvertical(lvlhdr); }
     int graphicset() const { return hdrgraphicset(lvlhdr); }
     bool operator==(const LevelDocument &) const = default;
@@ -50,6 +39,12 @@ struct LevelView {
 // The loaded area: its document and the view on it.
 struct Level : LevelDocument, LevelView {
     bool loaded = false; // an area has been loaded since start-up
+
+    // The selected object (enemy); none when the area has none.
+    ObjRecord *selectedobject() { return selobj < objects.size() ? &objects[selobj] : nullptr; }
+    const ObjRecord *selectedobject() const { return selobj < objects.size() ? &objects[selobj] : nullptr; }
+    EnemyRecord *selectedenemy() { return selenemy < enemies.size() ? &enemies[selenemy] : nullptr; }
+    const EnemyRecord *selectedenemy() const { return selenemy < enemies.size() ? &enemies[selenemy] : nullptr; }
 
     LevelDocument &document() { return *this; }
     const LevelDocument &document() const { return *this; }

@@ -17,6 +17,20 @@ int levelmaxy(const Level &l, bool object)
     return l.vertical() ? (object ? lastverticalrow : 240) : 26;
 }
 
+ScrollLimits levelscrolllimits(const Level &l)
+{
+    // An object may stand on every block of the area and nowhere else.
+    constexpr int viewcols = 16, viewrows = 15;
+    return {levelmaxx(l) + 1 - viewcols, levelmaxy(l, true) + 1 - viewrows};
+}
+
+void clampscroll(Level &l)
+{
+    const ScrollLimits lim = levelscrolllimits(l);
+    l.lvlscrollx = int16_t(std::clamp<int>(l.lvlscrollx, 0, lim.maxx));
+    l.lvlscrolly = int16_t(std::clamp<int>(l.lvlscrolly, 0, lim.maxy));
+}
+
 namespace {
 
 // Pixels to blocks: division truncating toward zero, as the view reports
@@ -37,23 +51,23 @@ void levelpress(EditorState &s, int px, int py)
     const int bx = block(px) + l.lvlscrollx, by = block(py) + l.lvlscrolly;
 
     int hitobj = -1, hitenemy = -1;
-    for (int i = 0; i < l.objcount; ++i)
+    for (int i = 0; i < l.objcount(); ++i)
         if (objbox(l, s.props, i).contains(bx, by))
             hitobj = i;
-    for (int i = 0; i < l.enemycount; ++i)
+    for (int i = 0; i < l.enemycount(); ++i)
         if (enemybox(l, s.props, i).contains(bx, by))
             hitenemy = i;
     // The kind of the current mode is scanned last, so it wins a shared block.
     const bool objectwins = s.editmode == ModeObjectEditing ? hitobj >= 0 : hitenemy < 0;
     if (objectwins && hitobj >= 0) {
         l.selobj = uint8_t(hitobj);
-        s.grabx = int16_t(l.objx[size_t(hitobj)] - bx);
-        s.graby = int16_t(l.objy[size_t(hitobj)] - by);
+        s.grabx = int16_t(l.objects[size_t(hitobj)].x - bx);
+        s.graby = int16_t(l.objects[size_t(hitobj)].y - by);
         s.editmode = ModeObjectEditing;
     } else if (hitenemy >= 0) {
         l.selenemy = uint8_t(hitenemy);
-        s.grabx = int16_t(l.enemyx[size_t(hitenemy)] - bx);
-        s.graby = int16_t(l.enemyy[size_t(hitenemy)] - by);
+        s.grabx = int16_t(l.enemies[size_t(hitenemy)].x - bx);
+        s.graby = int16_t(l.enemies[size_t(hitenemy)].y - by);
         s.editmode = ModeEnemyEditing;
     }
 }
@@ -62,19 +76,19 @@ void leveldrag(EditorState &s, int px, int py)
 {
     Level &l = s.level;
     const bool objects = s.editmode == ModeObjectEditing;
-    if (objects ? l.objcount == 0 : l.enemycount == 0)
+    if (objects ? !l.selectedobject() : !l.selectedenemy())
         return;
     const int bx = block(px) + l.lvlscrollx, by = block(py) + l.lvlscrolly;
     const int nx = std::min(std::max(bx + s.grabx, 0), levelmaxx(l));
     const int ny = std::min(std::max(by + s.graby, 0), levelmaxy(l, objects));
     ObjBox b;
     if (objects) {
-        l.objx[l.selobj] = uint8_t(nx);
-        l.objy[l.selobj] = uint8_t(ny);
+        l.selectedobject()->x = uint8_t(nx);
+        l.selectedobject()->y = uint8_t(ny);
         b = objbox(l, s.props, l.selobj);
     } else {
-        l.enemyx[l.selenemy] = uint8_t(nx);
-        l.enemyy[l.selenemy] = uint8_t(ny);
+        l.selectedenemy()->x = uint8_t(nx);
+        l.selectedenemy()->y = uint8_t(ny);
         b = enemybox(l, s.props, l.selenemy);
     }
     // The view follows the item's box; not clamped, so an empty box at

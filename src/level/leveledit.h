@@ -15,6 +15,19 @@ struct Level;
 int levelmaxx(const Level &lvl);
 int levelmaxy(const Level &lvl, bool object);
 
+// How far the level view (16 columns, 15 rows) scrolls: to the area's last
+// column and row and no further. A horizontal area is 256 columns of 27
+// rows (the view's left column 0..240, top row 0..12); a vertical one 16
+// columns of 16 screens of 15 rows, rows 0..239 (left column 0, top row
+// 0..225). The same for objects and enemies: the view shows the area,
+// whatever kind of item is edited in it.
+struct ScrollLimits {
+    int maxx, maxy;
+};
+ScrollLimits levelscrolllimits(const Level &lvl);
+// Keeps the view's left column and top row within 0 and the limits.
+void clampscroll(Level &lvl);
+
 // A press on the view at pixel (px, py): picks the item under it (objects
 // over enemies in object mode, enemies over objects in enemy mode, the
 // highest index of a kind), switches the mode to the kind picked and keeps

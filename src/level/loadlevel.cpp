@@ -9,40 +9,29 @@ namespace quib {
 
 void readenemies(Level &lvl, const RomFile &rom)
 {
-    lvl.enemycount = 0;
-    lvl.enemytype.fill(0);
-    lvl.enemyx.fill(0);
-    lvl.enemyy.fill(0);
+    lvl.enemies.clear();
     // Object set 0 has no enemies: its areas load with none.
     if (lvl.lvlobjset == 0)
         return;
-    while (lvl.enemycount < maxrecords) {
-        const EnemyBytes b = readenemybytes(rom, enemyrecordpos(lvl.lvlenmpos, lvl.enemycount));
+    while (lvl.enemycount() < maxrecords) {
+        const EnemyBytes b = readenemybytes(rom, enemyrecordpos(lvl.lvlenmpos, lvl.enemycount()));
         if (b[0] == streamend)
             break;
-        setenemyrecord(lvl, lvl.enemycount++, decodeenemy(b));
+        lvl.enemies.push_back(decodeenemy(b));
     }
 }
 
 void readobjects(Level &lvl, const RomFile &rom, const ObjProps &props)
 {
     lvl.lvlhdr = readheader(rom, lvl.lvlobjpos);
-    lvl.objcount = 0;
-    lvl.objy.fill(0);
-    lvl.objbank.fill(0);
-    lvl.objx.fill(0);
-    lvl.objtype.fill(0);
-    lvl.obj4.fill(false);
-    lvl.objlen.fill(0);
-    lvl.objraw.fill(ObjBytes{});
+    lvl.objects.clear();
     const bool vertical = lvl.vertical();
     int64_t q = int64_t(lvl.lvlobjpos) + hdrsize;
-    while (lvl.objcount < maxrecords) {
+    while (lvl.objcount() < maxrecords) {
         const ObjBytes raw = readobjbytes(rom, q, props, lvl.lvlobjset);
         if (raw.size == 0)
             break;
-        lvl.objraw[size_t(lvl.objcount)] = raw;
-        setobjrecord(lvl, lvl.objcount++, decodeobj(raw, vertical));
+        lvl.objects.push_back(decodeobj(raw, vertical));
         q += raw.size;
     }
 }
@@ -85,7 +74,7 @@ void loadlevel(EditorState &s)
         s.defset = lvl.lvlobjset;
     }
     buildobjpal(s.props);
-    colorlvlgfx(s.gfx, lvl.lvlobjset, lvl.lvlhdr.data());
+    colorlvlgfx(s.gfx, lvl.lvlobjset, hdrfield(lvl.lvlhdr, HdrField::LevelColours), lvl.graphicset());
     lvl.loaded = true;
 }
 

@@ -26,8 +26,8 @@ void loadlevel(EditorState &s);
 // their part of `lvl` first and stop at the end marker or after 255 records.
 void readenemies(Level &lvl, const RomFile &rom);
 // Header and objects, record lengths by props.is4byte of lvl.lvlobjset;
-// objects of a vertical area are converted to absolute rows. The bytes of
-// every record are kept in lvl.objraw.
+// objects of a vertical area are converted to absolute rows. Every object
+// keeps the bytes it was read from.
 void readobjects(Level &lvl, const RomFile &rom, const ObjProps &props);
 
 // "Quib editor -- World 3", or "Quib editor -- World 3-4" when the map

@@ -4,6 +4,7 @@
 #include "rom/hex.h"
 #include "rom/romfile.h"
 #include "rom/romlayout.h"
+#include "level/leveledit.h"
 #include "level/loadlevel.h"
 #include "worldmap/mappntr.h"
 
@@ -13,25 +14,9 @@
 
 namespace quib {
 
-int hdrfield(const HeaderBytes &h, HdrField f)
-{
-    const BitField b = bitfield(f);
-    return (h[b.byte] >> b.shift) & b.max();
-}
-
-void sethdrfield(HeaderBytes &h, HdrField f, int value)
-{
-    const BitField b = bitfield(f);
-    const int mask = b.max() << b.shift;
-    h[b.byte] = uint8_t((h[b.byte] & ~mask) | ((value << b.shift) & mask));
-}
-
-uint16_t linkobjword(const HeaderBytes &h) { return uint16_t(h[0] | h[1] << 8); }
-uint16_t linkenmword(const HeaderBytes &h) { return uint16_t(h[2] | h[3] << 8); }
-
 // ---- Texts ------------------------------------------------------------------------
 
-QString hdrbytestext(const HeaderBytes &h, bool objptrok, bool enmptrok)
+QString hdrbytestext(const LevelHeader &h, bool objptrok, bool enmptrok)
 {
     QStringList parts;
     for (size_t k = 0; k < h.size(); ++k) {
@@ -185,8 +170,8 @@ TypedPointer typedenmptr(const QString &text, bool hdrofs, uint16_t heldword)
 
 // ---- The header being edited ----------------------------------------------------
 
-LvlHdrEdit::LvlHdrEdit(const HeaderBytes &hdr, bool hdrofs)
-    : hdr_(hdr), hdrofs_(hdrofs), heldobj_(linkobjword(hdr)), heldenm_(linkenmword(hdr)),
+LvlHdrEdit::LvlHdrEdit(const LevelHeader &hdr, bool hdrofs)
+    : hdr_(hdr), hdrofs_(hdrofs), heldobj_(hdrlink(hdr).objptr), heldenm_(hdrlink(hdr).enmptr),
       objpos_(shownobjptr(heldobj_, hdrfield(hdr, HdrField::LinkSet), hdrofs))
 {
     objtyped_ = objtext();
@@ -227,12 +212,12 @@ TypedPointer LvlHdrEdit::enmptr() const { return typedenmptr(enmtyped_, hdrofs_,
 
 QString LvlHdrEdit::bytestext() const
 {
-    HeaderBytes out;
+    LevelHeader out;
     result(out, nullptr);
     return hdrbytestext(out, objptr().status == TypedPointer::Ok, enmptr().status == TypedPointer::Ok);
 }
 
-bool LvlHdrEdit::result(HeaderBytes &out, QString *message) const
+bool LvlHdrEdit::result(LevelHeader &out, QString *message) const
 {
     out = hdr_;
     const TypedPointer o = objptr(), e = enmptr();
@@ -262,16 +247,13 @@ namespace {
 // and back gives the objects as they were.
 void reorient(Level &l, bool wasvertical)
 {
-    for (int i = 0; i < l.objcount; ++i) {
-        ObjBytes &raw = l.objraw[size_t(i)];
-        raw = saveobjbytes(objrecord(l, i), raw, wasvertical);
-        setobjrecord(l, i, decodeobj(raw, !wasvertical));
-    }
+    for (ObjRecord &o : l.objects)
+        o = decodeobj(saveobjbytes(o, wasvertical), !wasvertical);
 }
 
 } // namespace
 
-bool applylevelheader(EditorState &s, const HeaderBytes &hdr, QString *error)
+bool applylevelheader(EditorState &s, const LevelHeader &hdr, QString *error)
 {
     Level &l = s.level;
     if (!l.loaded) {
@@ -280,8 +262,7 @@ bool applylevelheader(EditorState &s, const HeaderBytes &hdr, QString *error)
         return false;
     }
     RomFile rom(s.rom, RomFile::Mode::Write);
-    for (int k = 0; k < hdrsize; ++k)
-        rom.writebyte(int64_t(l.lvlobjpos) + k, hdr[size_t(k)]);
+    writeheader(rom, l.lvlobjpos, hdr);
     if (!rom.close()) {
         if (error)
             *error = rom.error();
@@ -293,14 +274,11 @@ bool applylevelheader(EditorState &s, const HeaderBytes &hdr, QString *error)
     if (l.vertical() != wasvertical) {
         reorient(l, wasvertical);
         // The view keeps to the bounds of the new scrolling type.
-        if (l.vertical())
-            l.lvlscrollx = 0;
-        else
-            l.lvlscrolly = int16_t(std::min<int>(l.lvlscrolly, 12));
+        clampscroll(l);
     }
     for (int page = 0; page < 2; ++page)
         decodechr(s.gfx, s.rom, gfxsetsheet[page][l.graphicset()]);
-    colorlvlgfx(s.gfx, l.lvlobjset, l.lvlhdr.data());
+    colorlvlgfx(s.gfx, l.lvlobjset, hdrfield(l.lvlhdr, HdrField::LevelColours), l.graphicset());
     return true;
 }
 

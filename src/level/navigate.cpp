@@ -2,6 +2,7 @@
 
 #include "editor/editorstate.h"
 #include "graphics/blit.h"
+#include "level/leveledit.h"
 #include "level/loadlevel.h"
 #include "level/objbox.h"
 
@@ -21,10 +22,10 @@ void drawtransition(Surface &lvl, int e)
 
 bool canenterlevel(const EditorState &s)
 {
-    if (s.map.ptrcount == 0)
+    const MapPtr *p = s.map.selectedpointer();
+    if (!p)
         return false;
-    const int set = s.map.ptrobjset[s.map.selptr];
-    return set != 0 && set != 15;
+    return p->objset != 0 && p->objset != 15;
 }
 
 void enterlevel(EditorState &s)
@@ -32,10 +33,10 @@ void enterlevel(EditorState &s)
     if (!canenterlevel(s))
         return;
     Level &l = s.level;
-    const size_t sel = s.map.selptr;
-    l.lvlobjpos = s.map.ptrobjpos[sel];
-    l.lvlenmpos = s.map.ptrenmpos[sel];
-    l.lvlobjset = s.map.ptrobjset[sel];
+    const MapPtr &p = *s.map.selectedpointer();
+    l.lvlobjpos = p.objpos;
+    l.lvlenmpos = p.enmpos;
+    l.lvlobjset = p.objset;
     loadlevel(s);
     s.editmode = ModeObjectEditing;
     l.lvlscrollx = 0;
@@ -65,7 +66,7 @@ namespace {
 
 // Brings the item's blocks into the view: its middle column to view column
 // 8 and its middle row to view row 7 when it reaches outside.
-void showitem(Level &l, const ObjBox &box, bool vertical)
+void showitem(Level &l, const ObjBox &box)
 {
     const int x = box.x, y = box.y, w = box.width, h = box.height;
     const int left = box.firstcol(), top = box.firstrow();
@@ -73,15 +74,7 @@ void showitem(Level &l, const ObjBox &box, bool vertical)
         l.lvlscrollx = int16_t((x + left + w) / 2 - 8);
     if (y + h >= l.lvlscrolly + 16 || top < l.lvlscrolly)
         l.lvlscrolly = int16_t((y + top + h) / 2 - 7);
-    if (vertical) {
-        l.lvlscrollx = 0;
-        l.lvlscrolly = int16_t(std::min<int>(l.lvlscrolly, 225));
-    } else {
-        l.lvlscrollx = int16_t(std::min<int>(l.lvlscrollx, 240));
-        l.lvlscrolly = int16_t(std::min<int>(l.lvlscrolly, 12));
-    }
-    l.lvlscrollx = int16_t(std::max<int>(l.lvlscrollx, 0));
-    l.lvlscrolly = int16_t(std::max<int>(l.lvlscrolly, 0));
+    clampscroll(l);
 }
 
 } // namespace
@@ -89,19 +82,18 @@ void showitem(Level &l, const ObjBox &box, bool vertical)
 void showobj(EditorState &s)
 {
     Level &l = s.level;
-    if (l.objcount == 0)
+    if (!l.selectedobject())
         return; // nothing selected to show
     const ObjBox box = objbox(l, s.props, l.selobj);
-    showitem(l, box, l.vertical());
+    showitem(l, box);
 }
 
 void showenemy(EditorState &s)
 {
     Level &l = s.level;
-    if (l.enemycount == 0)
+    if (!l.selectedenemy())
         return;
-    // Enemies keep the horizontal bounds, also in vertical areas.
-    showitem(l, enemybox(l, s.props, l.selenemy), false);
+    showitem(l, enemybox(l, s.props, l.selenemy));
 }
 
 } // namespace quib

@@ -9,13 +9,13 @@ namespace quib {
 
 ObjBox objbox(const Level &lvl, const ObjProps &props, int i)
 {
-    const size_t k = size_t(i);
-    const int set = lvl.lvlobjset & 15, b = lvl.objbank[k], t = lvl.objtype[k];
+    const ObjRecord &o = lvl.objects[size_t(i)];
+    const int set = lvl.lvlobjset & 15, b = o.bank, t = o.type;
     ObjBox box;
-    box.x = lvl.objx[k];
-    box.y = lvl.objy[k];
-    if (lvl.obj4[k]) {
-        box.width = lvl.objlen[k] + 1;
+    box.x = o.x;
+    box.y = o.y;
+    if (o.four) {
+        box.width = o.len + 1;
         box.height = (t & 15) + 1;
         if (set == 2 && b == 0 && t >= 0xF0)
             std::swap(box.width, box.height);
@@ -30,11 +30,11 @@ ObjBox objbox(const Level &lvl, const ObjProps &props, int i)
 
 ObjBox enemybox(const Level &lvl, const ObjProps &props, int i)
 {
-    const size_t k = size_t(i);
-    const size_t t = lvl.enemytype[k];
+    const EnemyRecord &e = lvl.enemies[size_t(i)];
+    const size_t t = e.type;
     ObjBox box;
-    box.x = lvl.enemyx[k];
-    box.y = lvl.enemyy[k];
+    box.x = e.x;
+    box.y = e.y;
     box.width = props.enemywidth[t];
     box.height = props.enemyheight[t];
     box.left = props.enemyleft[t];

@@ -1,7 +1,6 @@
 #include "level/records.h"
 
 #include "rom/romfile.h"
-#include "level/level.h"
 #include "tables/objprops.h"
 
 #include <algorithm>
@@ -15,7 +14,7 @@ HdrLink hdrlink(const LevelHeader &h)
     HdrLink l;
     l.objptr = uint16_t(h[hdrlinkobj] | h[hdrlinkobj + 1] << 8);
     l.enmptr = uint16_t(h[hdrlinkenm] | h[hdrlinkenm + 1] << 8);
-    l.objset = h[hdrscroll] & 0x0F;
+    l.objset = hdrfield(h, HdrField::LinkSet);
     return l;
 }
 
@@ -25,7 +24,7 @@ void sethdrlink(LevelHeader &h, const HdrLink &link)
     h[hdrlinkobj + 1] = uint8_t(link.objptr >> 8);
     h[hdrlinkenm] = uint8_t(link.enmptr & 0xFF);
     h[hdrlinkenm + 1] = uint8_t(link.enmptr >> 8);
-    h[hdrscroll] = uint8_t((h[hdrscroll] & 0xF0) | (link.objset & 0x0F));
+    sethdrfield(h, HdrField::LinkSet, link.objset);
 }
 
 LevelHeader readheader(const RomFile &rom, int64_t objpos)
@@ -44,9 +43,16 @@ void writeheader(RomFile &rom, int64_t objpos, const LevelHeader &h)
 
 // ---- Object records -----------------------------------------------------------
 
+bool sameobject(const ObjRecord &a, const ObjRecord &b)
+{
+    return a.x == b.x && a.y == b.y && a.bank == b.bank && a.type == b.type && a.four == b.four
+           && (!a.four || a.len == b.len);
+}
+
 ObjRecord decodeobj(const ObjBytes &raw, bool vertical)
 {
     ObjRecord o;
+    o.raw = raw;
     o.bank = recordbank(raw.b[0]);
     o.y = recordrow(raw.b[0]);
     o.x = raw.b[1];
@@ -74,10 +80,10 @@ ObjBytes encodeobj(const ObjRecord &o, bool vertical)
     return raw;
 }
 
-ObjBytes saveobjbytes(const ObjRecord &o, const ObjBytes &raw, bool vertical)
+ObjBytes saveobjbytes(const ObjRecord &o, bool vertical)
 {
-    if (raw.size != 0 && decodeobj(raw, vertical) == o)
-        return raw;
+    if (o.raw.size != 0 && sameobject(decodeobj(o.raw, vertical), o))
+        return o.raw;
     return encodeobj(o, vertical);
 }
 
@@ -103,23 +109,6 @@ void writeobjbytes(RomFile &rom, int64_t at, const ObjBytes &raw)
         rom.writebyte(at + k, raw.b[size_t(k)]);
 }
 
-ObjRecord objrecord(const LevelDocument &lvl, int i)
-{
-    const size_t k = size_t(i);
-    return {lvl.objx[k], lvl.objy[k], lvl.objbank[k], lvl.objtype[k], lvl.obj4[k], lvl.objlen[k]};
-}
-
-void setobjrecord(LevelDocument &lvl, int i, const ObjRecord &o)
-{
-    const size_t k = size_t(i);
-    lvl.objx[k] = o.x;
-    lvl.objy[k] = o.y;
-    lvl.objbank[k] = o.bank;
-    lvl.objtype[k] = o.type;
-    lvl.obj4[k] = o.four;
-    lvl.objlen[k] = o.len;
-}
-
 // ---- Enemy records ------------------------------------------------------------
 
 EnemyBytes readenemybytes(const RomFile &rom, int64_t at)
@@ -131,20 +120,6 @@ void writeenemybytes(RomFile &rom, int64_t at, const EnemyBytes &b)
 {
     for (int k = 0; k < enemyrecordsize; ++k)
         rom.writebyte(at + k, b[size_t(k)]);
-}
-
-EnemyRecord enemyrecord(const LevelDocument &lvl, int i)
-{
-    const size_t k = size_t(i);
-    return {lvl.enemytype[k], lvl.enemyx[k], lvl.enemyy[k]};
-}
-
-void setenemyrecord(LevelDocument &lvl, int i, const EnemyRecord &e)
-{
-    const size_t k = size_t(i);
-    lvl.enemytype[k] = e.type;
-    lvl.enemyx[k] = e.x;
-    lvl.enemyy[k] = e.y;
 }
 
 } // namespace quib

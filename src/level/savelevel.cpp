@@ -3,28 +3,17 @@
 #include "editor/editorstate.h"
 #include "rom/romfile.h"
 
+#include <algorithm>
+
 
 namespace quib {
 
 void settlerecords(LevelDocument &l)
 {
-    // Enemies by column, a stable exchange sort.
-    int i = 0;
-    while (i < l.enemycount) {
-        if (i < l.enemycount - 1 && l.enemyx[size_t(i + 1)] < l.enemyx[size_t(i)]) {
-            const EnemyRecord e = enemyrecord(l, i);
-            setenemyrecord(l, i, enemyrecord(l, i + 1));
-            setenemyrecord(l, i + 1, e);
-            if (i > 0)
-                --i;
-        } else {
-            ++i;
-        }
-    }
-    for (int o = 0; o < l.objcount; ++o) {
-        ObjBytes &raw = l.objraw[size_t(o)];
-        raw = saveobjbytes(objrecord(l, o), raw, l.vertical());
-    }
+    std::stable_sort(l.enemies.begin(), l.enemies.end(),
+                     [](const EnemyRecord &a, const EnemyRecord &b) { return a.x < b.x; });
+    for (ObjRecord &o : l.objects)
+        o.raw = saveobjbytes(o, l.vertical());
 }
 
 std::vector<uint8_t> savedbytes(const LevelDocument &doc)
@@ -32,14 +21,12 @@ std::vector<uint8_t> savedbytes(const LevelDocument &doc)
     LevelDocument l = doc;
     settlerecords(l);
     std::vector<uint8_t> out;
-    for (int e = 0; e < l.enemycount; ++e) {
-        const EnemyBytes b = encodeenemy(enemyrecord(l, e));
+    for (const EnemyRecord &e : l.enemies) {
+        const EnemyBytes b = encodeenemy(e);
         out.insert(out.end(), b.begin(), b.end());
     }
-    for (int o = 0; o < l.objcount; ++o) {
-        const ObjBytes &raw = l.objraw[size_t(o)];
-        out.insert(out.end(), raw.b.begin(), raw.b.begin() + raw.size);
-    }
+    for (const ObjRecord &o : l.objects)
+        out.insert(out.end(), o.raw.b.begin(), o.raw.b.begin() + o.raw.size);
     return out;
 }
 
@@ -47,13 +34,12 @@ void savelevel(RomFile &rom, EditorState &s)
 {
     Level &l = s.level;
     settlerecords(l);
-    for (int e = 0; e < l.enemycount; ++e)
-        writeenemybytes(rom, enemyrecordpos(l.lvlenmpos, e), encodeenemy(enemyrecord(l, e)));
+    for (int e = 0; e < l.enemycount(); ++e)
+        writeenemybytes(rom, enemyrecordpos(l.lvlenmpos, e), encodeenemy(l.enemies[size_t(e)]));
     int64_t q = int64_t(l.lvlobjpos) + hdrsize;
-    for (int o = 0; o < l.objcount; ++o) {
-        const ObjBytes &raw = l.objraw[size_t(o)];
-        writeobjbytes(rom, q, raw);
-        q += raw.size;
+    for (const ObjRecord &o : l.objects) {
+        writeobjbytes(rom, q, o.raw);
+        q += o.raw.size;
     }
 }
 

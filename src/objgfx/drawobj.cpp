@@ -74,20 +74,20 @@ int stretch(const EditorState &s, int i, Stretch kind, int lastrow)
     const Level &lv = s.level;
     const ObjProps &pr = s.props;
     const int set = lv.lvlobjset & 15;
-    const int b = lv.objbank[size_t(i)], t = lv.objtype[size_t(i)];
-    const int x = lv.objx[size_t(i)], y = lv.objy[size_t(i)];
+    const ObjRecord &o = lv.objects[size_t(i)];
+    const int b = o.bank, t = o.type;
+    const int x = o.x, y = o.y;
     if (kind == Stretch::slopetorow25 && lastrow == 25)
         lastrow = 25 - y;
-    const int count = std::clamp(lv.objcount, 0, 256);
-    for (size_t j = 0; j < size_t(count); ++j) {
-        const int bj = lv.objbank[j], tj = lv.objtype[j];
+    for (const ObjRecord &oj : lv.objects) {
+        const int bj = oj.bank, tj = oj.type;
         if (bj == b && tj == t)
             continue;
-        const int xj = lv.objx[j], yj = lv.objy[j];
+        const int xj = oj.x, yj = oj.y;
         int leftj, rightj, topj;
-        if (lv.obj4[j]) {
+        if (oj.four) {
             leftj = xj;
-            rightj = xj + lv.objlen[j];
+            rightj = xj + oj.len;
             topj = yj;
         } else {
             leftj = xj - pr.left(set, bj, tj);
@@ -145,9 +145,9 @@ int set2backdroppal(int r, int c, int p)
 // Another object stands on the same block as object i.
 bool sharesspot(const Level &lv, int i)
 {
-    const int count = std::clamp(lv.objcount, 0, 256);
-    for (int j = 0; j < count; ++j)
-        if (j != i && lv.objx[size_t(j)] == lv.objx[size_t(i)] && lv.objy[size_t(j)] == lv.objy[size_t(i)])
+    const ObjRecord &o = lv.objects[size_t(i)];
+    for (int j = 0; j < lv.objcount(); ++j)
+        if (j != i && lv.objects[size_t(j)].x == o.x && lv.objects[size_t(j)].y == o.y)
             return true;
     return false;
 }
@@ -157,10 +157,11 @@ void drawnineslice(EditorState &s, int i)
     const Level &lv = s.level;
     const ObjProps &pr = s.props;
     const int set = lv.lvlobjset & 15;
-    const int b = lv.objbank[size_t(i)], t = lv.objtype[size_t(i)];
-    const int px = 16 * (lv.objx[size_t(i)] - lv.lvlscrollx);
-    const int py = 16 * (lv.objy[size_t(i)] - lv.lvlscrolly);
-    int lastcol = lv.objlen[size_t(i)];
+    const ObjRecord &o = lv.objects[size_t(i)];
+    const int b = o.bank, t = o.type;
+    const int px = 16 * (o.x - lv.lvlscrollx);
+    const int py = 16 * (o.y - lv.lvlscrolly);
+    int lastcol = o.len;
     int lastrow = t & 15;
     // Object set 2's bank-0 types F0..FF run downwards: the nibble is the width.
     if (set == 2 && b == 0 && t >= 0xF0)
@@ -208,11 +209,12 @@ void drawpicture(EditorState &s, int i)
     const Level &lv = s.level;
     const ObjProps &pr = s.props;
     const int set = lv.lvlobjset & 15;
-    const int b = lv.objbank[size_t(i)], t = lv.objtype[size_t(i)];
+    const ObjRecord &o = lv.objects[size_t(i)];
+    const int b = o.bank, t = o.type;
     if (b > lastpicbank)
         return;
-    const int y = lv.objy[size_t(i)];
-    const int px = 16 * (lv.objx[size_t(i)] - lv.lvlscrollx);
+    const int y = o.y;
+    const int px = 16 * (o.x - lv.lvlscrollx);
     const int py = 16 * (y - lv.lvlscrolly);
     const int width = pr.width(set, b, t), height = pr.height(set, b, t);
     const int left = pr.left(set, b, t), up = pr.up(set, b, t);
@@ -314,9 +316,9 @@ void hatchedbox(Surface &dst, int x0, int y0, int x1, int y1, uint32_t line, uin
 
 void drawobj(EditorState &s, int i)
 {
-    if (i < 0 || i > 255)
+    if (i < 0 || i >= s.level.objcount())
         return;
-    if (s.level.obj4[size_t(i)])
+    if (s.level.objects[size_t(i)].four)
         drawnineslice(s, i);
     else
         drawpicture(s, i);

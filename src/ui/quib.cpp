@@ -588,7 +588,7 @@ void QuibWindow::placetoolbox()
 
 void QuibWindow::editpointer()
 {
-    if (state_.map.ptrcount == 0)
+    if (state_.map.ptrcount() == 0)
         return;
     EditMapPntr dialog(state_, this);
     if (dialog.exec() == QDialog::Accepted)
@@ -649,9 +649,9 @@ void QuibWindow::enterlevelM()
     if (!ismapmode(state_.editmode) || intransition())
         return;
     if (!canenterlevel(state_)) {
-        if (state_.map.ptrcount > 0)
+        if (state_.map.ptrcount() > 0)
             status(QStringLiteral("This pointer leads into no level: its object set is %1.")
-                       .arg(state_.map.ptrobjset[state_.map.selptr] & 15));
+                       .arg(state_.map.pointers[state_.map.selptr].objset & 15));
         return;
     }
     // Ask about the map's edits before the bars close, not after.
@@ -742,7 +742,7 @@ void QuibWindow::editkey(Key key, KeyMods mods, bool repeat)
         enterlevelM();
     if (out.cantenter)
         status(QStringLiteral("This pointer leads into no level: its object set is %1.")
-                   .arg(state_.map.ptrobjset[state_.map.selptr] & 15));
+                   .arg(state_.map.pointers[state_.map.selptr].objset & 15));
     if (out.nolink)
         cantgothere(this);
 }

@@ -34,36 +34,32 @@ void drawtiles(Surface &lvl, const WorldMap &map, const Surface &tiles)
 void pointermode(Surface &lvl, const EditorState &s)
 {
     const WorldMap &map = s.map;
-    for (int i = 0; i < map.ptrcount; ++i) {
-        const int col = map.ptrcol[size_t(i)];
-        if (col >= map.mapscroll && col < map.mapscroll + 16)
-            box(lvl, 16 * (col - map.mapscroll), 16 * map.ptrrow[size_t(i)], rgb(0, 128, 255), rgb(0, 192, 255));
-    }
-    if (map.ptrcount == 0)
-        return;
-    const size_t sel = map.selptr;
-    if (map.ptrcol[sel] >= map.mapscroll)
-        box(lvl, 16 * (map.ptrcol[sel] - map.mapscroll), 16 * map.ptrrow[sel], rgb(255, 255, 92), rgb(255, 255, 160));
+    for (const MapPtr &p : map.pointers)
+        if (p.col >= map.mapscroll && p.col < map.mapscroll + 16)
+            box(lvl, 16 * (p.col - map.mapscroll), 16 * p.row, rgb(0, 128, 255), rgb(0, 192, 255));
+    const MapPtr *sel = map.selectedpointer();
+    if (sel && sel->col >= map.mapscroll)
+        box(lvl, 16 * (sel->col - map.mapscroll), 16 * sel->row, rgb(255, 255, 92), rgb(255, 255, 160));
 }
 
 InfoLabels pointerlabels(const EditorState &s)
 {
     const WorldMap &map = s.map;
     // Nothing to select: say so rather than describe a pointer that isn't there.
-    if (map.ptrcount == 0)
+    const MapPtr *sel = map.selectedpointer();
+    if (!sel)
         return {QStringLiteral("No map pointers"), QString(), QString(), QString()};
-    const size_t sel = map.selptr;
     InfoLabels t;
     t[0] = QStringLiteral("Pointer #") + twodigits(map.selptr + 1);
-    t[1] = position(map.ptrcol[sel], 2, map.ptrrow[sel]);
-    if (s.curworld >= 9) {
-        t[2] = QStringLiteral("Goes to world ") + QString::number(map.ptrobjset[sel] + 1);
+    t[1] = position(sel->col, 2, sel->row);
+    if (iswarpworld(s.curworld)) {
+        t[2] = QStringLiteral("Goes to world ") + QString::number(sel->objset + 1);
     } else {
         const int d = s.hdrofs ? 0 : 0x10;
-        t[2] = QStringLiteral("Obj. set: ") + hexstr(map.ptrobjset[sel]) + QStringLiteral(" -- ")
-            + s.names.objsetnames[map.ptrobjset[sel] & 15];
-        t[3] = QStringLiteral("Object data: ") + hexstr(map.ptrobjpos[sel] - d) + QChar(10) + QChar(13)
-            + QStringLiteral("Enemy data: ") + hexstr(map.ptrenmpos[sel] - d);
+        t[2] = QStringLiteral("Obj. set: ") + hexstr(sel->objset) + QStringLiteral(" -- ")
+            + s.names.objsetnames[sel->objset & 15];
+        t[3] = QStringLiteral("Object data: ") + hexstr(sel->objpos - d) + QChar(10) + QChar(13)
+            + QStringLiteral("Enemy data: ") + hexstr(sel->enmpos - d);
     }
     return t;
 }
@@ -86,12 +82,12 @@ InfoLabels editinglabels(const EditorState &s)
 void sprites(Surface &lvl, const EditorState &s)
 {
     const WorldMap &map = s.map;
-    for (size_t i = 0; i < 9; ++i) {
-        const int type = map.sprtype[i];
+    for (const MapSprite &sprite : map.sprites) {
+        const int type = sprite.type;
         if (type < 1 || type > 16)
             continue;
-        const int x = map.sprx[i] - 16 * map.mapscroll;
-        const int y = map.spry[i] - 32;
+        const int x = sprite.x - 16 * map.mapscroll;
+        const int y = sprite.y - 32;
         maskblit(lvl, x, y, s.gfx.mapsgrey, 16 * (type - 1), 16, s.gfx.maps, 16 * (type - 1), 0, 16, 16);
         if (s.editmode == ModeMapSprites)
             box(lvl, x, y, rgb(160, 0, 0), rgb(240, 0, 0));
@@ -100,17 +96,18 @@ void sprites(Surface &lvl, const EditorState &s)
 
 void spritemode(Surface &lvl, const WorldMap &map)
 {
-    const size_t sel = map.selsprite % 9;
-    box(lvl, map.sprx[sel] - 16 * map.mapscroll, map.spry[sel] - 32, rgb(200, 170, 170), rgb(250, 190, 190));
+    const MapSprite &sel = map.selectedsprite();
+    box(lvl, sel.x - 16 * map.mapscroll, sel.y - 32, rgb(200, 170, 170), rgb(250, 190, 190));
 }
 
 InfoLabels spritelabels(const EditorState &s)
 {
     const WorldMap &map = s.map;
-    const size_t sel = map.selsprite % 9;
-    const uint8_t type = map.sprtype[sel];
-    const uint8_t item = map.spritem[sel];
-    return {QStringLiteral("Map sprite #") + QString::number(sel + 1), position(map.sprx[sel], 3, map.spry[sel]),
+    const MapSprite &sel = map.selectedsprite();
+    const uint8_t type = sel.type;
+    const uint8_t item = sel.item;
+    return {QStringLiteral("Map sprite #") + QString::number(map.selsprite % mapspritecount + 1),
+            position(sel.x, 3, sel.y),
             QStringLiteral("Object type: ") + hexpad(type, 2),
             s.names.mapspritenames[type] + QChar(13) + QChar(13) + QStringLiteral("Item given: ") + hexpad(item, 2)
                 + QChar(13) + s.names.itemnames[item]};
@@ -127,9 +124,9 @@ void drawmap(EditorState &s)
         pointermode(lvl, s);
     if (s.editmode == ModeMapEditing)
         editingmode(lvl, s.map);
-    if (s.curworld < 9 && (s.editmode == ModeMapSprites || s.viewmapsprites))
+    if (!iswarpworld(s.curworld) && (s.editmode == ModeMapSprites || s.viewmapsprites))
         sprites(lvl, s);
-    if (s.editmode == ModeMapSprites && s.curworld < 9)
+    if (s.editmode == ModeMapSprites && !iswarpworld(s.curworld))
         spritemode(lvl, s.map);
 }
 
@@ -139,8 +136,8 @@ InfoLabels maplabels(const EditorState &s)
     case ModeMapPointers: return pointerlabels(s);
     case ModeMapEditing: return editinglabels(s);
     case ModeMapSprites:
-        // World 9 has no sprites to describe.
-        return s.curworld < 9 ? spritelabels(s) : InfoLabels{};
+        // The warp world has no sprites to describe.
+        return !iswarpworld(s.curworld) ? spritelabels(s) : InfoLabels{};
     default: return {};
     }
 }

@@ -17,30 +17,17 @@ int readmaptiles(WorldMap &map, const RomFile &rom, int world)
 
 void readmapsprites(WorldMap &map, const RomFile &rom, int world)
 {
-    if (world >= 9) {
-        // World 9 has no map sprites: none of another world's stay behind.
-        map.spry = {};
-        map.sprx = {};
-        map.sprtype = {};
-        map.spritem = {};
-        return;
-    }
-    const std::array<int64_t, 6> table = mapspritetables(rom, world);
-    for (int j = 0; j < rom::mapspritecount; ++j) {
-        map.spry[size_t(j)] = rom.readbyte(table[1] + j);
-        map.sprx[size_t(j)] = int16_t(rom.readbyte(table[2] + j) * 256 + rom.readbyte(table[3] + j));
-        map.sprtype[size_t(j)] = rom.readbyte(table[4] + j);
-        map.spritem[size_t(j)] = rom.readbyte(table[5] + j);
-    }
+    // The warp world reads none: none of another world's stay behind.
+    map.sprites = readsprites(rom, world);
 }
 
 void readmapptrs(WorldMap &map, const RomFile &rom, int world)
 {
     const int64_t base = rom::mapptrpos_of(world);
     const int n = ptrcountof(rom.readbyte(base));
-    map.ptrcount = n;
+    map.pointers.clear();
     for (int i = 0; i < n; ++i)
-        setmapptr(map, i, decodeptr(readptrbytes(rom, base, n, i)));
+        map.pointers.push_back(decodeptr(readptrbytes(rom, base, n, i)));
     map.selptr = 0;
 }
 

@@ -81,23 +81,23 @@ bool mappress(EditorState &s, const MapMouse &m)
         clampcursor(map);
         break;
     case ModeMapPointers:
-        for (int i = 0; i < map.ptrcount; ++i)
-            if (map.ptrcol[size_t(i)] == sq.col && map.ptrrow[size_t(i)] == sq.row)
+        for (int i = 0; i < map.ptrcount(); ++i)
+            if (map.pointers[size_t(i)].col == sq.col && map.pointers[size_t(i)].row == sq.row)
                 map.selptr = uint8_t(i);
         break;
     case ModeMapSprites: {
         const int wx = worldx(map, std::max(m.px, 0));
-        for (size_t i = 0; i < 9; ++i) {
-            const bool hit = map.sprx[i] <= wx && wx <= map.sprx[i] + 15 && map.spry[i] - 32 <= py
-                && py <= map.spry[i] - 17;
+        for (size_t i = 0; i < map.sprites.size(); ++i) {
+            const MapSprite &sprite = map.sprites[i];
+            const bool hit = sprite.x <= wx && wx <= sprite.x + 15 && sprite.y - 32 <= py && py <= sprite.y - 17;
             if (!hit) {
                 s.grabx = 0;
                 s.graby = 32;
                 continue;
             }
             map.selsprite = uint8_t(i);
-            s.grabx = int16_t(map.sprx[i] - wx);
-            s.graby = int16_t(map.spry[i] - py);
+            s.grabx = int16_t(sprite.x - wx);
+            s.graby = int16_t(sprite.y - py);
             break;
         }
         break;
@@ -118,17 +118,18 @@ void mapdrag(EditorState &s, const MapMouse &m)
         clampcursor(map);
         break;
     case ModeMapPointers: {
-        if (map.ptrcount == 0)
+        MapPtr *p = map.selectedpointer();
+        if (!p)
             break;
         // The column stays inside the world however far right the pointer goes.
         const Square sq = squareat(map, m.px, py);
-        map.ptrcol[map.selptr] = uint8_t(std::min(sq.col, map.width() - 1));
-        map.ptrrow[map.selptr] = uint8_t(sq.row);
-        map.ptrrawrow[map.selptr] = 0xFF; // placed by the user: a map row from now on
+        p->col = uint8_t(std::min(sq.col, map.width() - 1));
+        p->row = uint8_t(sq.row);
+        p->rawrow = 0xFF; // placed by the user: a map row from now on
         break;
     }
     case ModeMapSprites: {
-        const size_t i = map.selsprite % 9;
+        MapSprite &sprite = map.selectedsprite();
         const int wx = worldx(map, m.px);
         int x = wx + s.grabx;
         int y = py + s.graby;
@@ -137,8 +138,8 @@ void mapdrag(EditorState &s, const MapMouse &m)
             y = ((py + 32) / 16) * 16;
         }
         // X stays in the world's pixels, Y in its byte: clamp, don't wrap.
-        map.sprx[i] = int16_t(std::clamp(x, 0, 16 * map.width() - 1));
-        map.spry[i] = uint8_t(std::clamp(y, 0, 255));
+        sprite.x = int16_t(std::clamp(x, 0, 16 * map.width() - 1));
+        sprite.y = uint8_t(std::clamp(y, 0, 255));
         break;
     }
     default:

@@ -2,6 +2,8 @@
 
 #include "rom/romlayout.h"
 
+#include <utility>
+
 namespace quib {
 
 MapPtr decodeptr(const PtrBytes &b)
@@ -46,21 +48,15 @@ void writeptrbytes(RomFile &rom, int64_t base, int n, int i, const PtrBytes &b)
     rom.writeword(ptrobjpos_at(base, n, i), b.objword);
 }
 
-MapPtr mapptr(const WorldMap &map, int i)
+void sortmapptrs(std::vector<MapPtr> &pointers)
 {
-    const size_t k = size_t(i);
-    return {map.ptrrow[k], map.ptrcol[k], map.ptrobjset[k], map.ptrrawrow[k], map.ptrenmpos[k], map.ptrobjpos[k]};
-}
-
-void setmapptr(WorldMap &map, int i, const MapPtr &p)
-{
-    const size_t k = size_t(i);
-    map.ptrrow[k] = p.row;
-    map.ptrcol[k] = p.col;
-    map.ptrobjset[k] = p.objset;
-    map.ptrrawrow[k] = p.rawrow;
-    map.ptrenmpos[k] = p.enmpos;
-    map.ptrobjpos[k] = p.objpos;
+    // Not std::stable_sort: for i, every later entry with a smaller key is
+    // exchanged with entry i, which moves entries with equal keys past
+    // each other in a way no stable sort reproduces.
+    for (size_t i = 0; i < pointers.size(); ++i)
+        for (size_t j = i + 1; j < pointers.size(); ++j)
+            if (ptrsortkey(pointers[i]) > ptrsortkey(pointers[j]))
+                std::swap(pointers[i], pointers[j]);
 }
 
 std::array<int64_t, 6> mapspritetables(const RomFile &rom, int world)
@@ -69,6 +65,33 @@ std::array<int64_t, 6> mapspritetables(const RomFile &rom, int world)
     for (int k = 1; k <= rom::mapspritefields; ++k)
         table[size_t(k)] = rom::ptrtooffset(rom.readword(rom::mapspriteptrpos(k, world)), rom::mapdataadder);
     return table;
+}
+
+std::array<MapSprite, mapspritecount> readsprites(const RomFile &rom, int world)
+{
+    std::array<MapSprite, mapspritecount> sprites{};
+    if (iswarpworld(world))
+        return sprites;
+    const std::array<int64_t, 6> table = mapspritetables(rom, world);
+    for (int j = 0; j < mapspritecount; ++j) {
+        SpriteBytes b;
+        for (int k = 0; k < rom::mapspritefields; ++k)
+            b[size_t(k)] = rom.readbyte(table[size_t(k + 1)] + j);
+        sprites[size_t(j)] = decodesprite(b);
+    }
+    return sprites;
+}
+
+void writesprites(RomFile &rom, int world, const std::array<MapSprite, mapspritecount> &sprites)
+{
+    if (iswarpworld(world))
+        return;
+    const std::array<int64_t, 6> table = mapspritetables(rom, world);
+    for (int j = 0; j < mapspritecount; ++j) {
+        const SpriteBytes b = encodesprite(sprites[size_t(j)]);
+        for (int k = 0; k < rom::mapspritefields; ++k)
+            rom.writebyte(table[size_t(k + 1)] + j, b[size_t(k)]);
+    }
 }
 
 } // namespace quib

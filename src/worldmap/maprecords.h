@@ -21,12 +21,22 @@
 // through the map data pointer at 0x16010 + 16 k + 2 (w - 1), k = 1..5:
 //   1 Y in pixels, 2 X high byte, 3 X low byte, 4 type (0 none), 5 item given.
 #include "rom/romfile.h"
-#include "worldmap/worldmap.h"
+#include "rom/romlayout.h"
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace quib {
+
+constexpr int maprows = 9;
+constexpr int mapcols = 128;
+constexpr int screenbytes = 144;
+constexpr int maxscreens = 8;
+
+// World 9 is the warp world: the object set nibble of its pointers is the
+// world they lead to, minus 1, and it has no map sprites.
+constexpr bool iswarpworld(int world) { return world >= 9; }
 
 // ---- Map tile data ------------------------------------------------------------
 constexpr uint8_t mapend = 0xFF;
@@ -61,17 +71,17 @@ struct PtrBytes {
     uint16_t objword = 0;
 };
 
-// An entry as the editor holds it (ptrrow, ptrcol, ptrobjset, ptrenmpos,
-// ptrobjpos, ptrrawrow). A row nibble of 0 or 1 (above the map) is held as
-// row 0 with the nibble kept in rawrow (else 0xFF): it is stored again while
-// the row stays 0, so an untouched odd byte goes back as it was.
+// An entry as the editor holds it. A row nibble of 0 or 1 (above the map)
+// is held as row 0 with the nibble kept in rawrow (else 0xFF): it is stored
+// again while the row stays 0, so an untouched odd byte goes back as it was.
 struct MapPtr {
     uint8_t row = 0;
     uint8_t col = 0;
-    uint8_t objset = 0;
+    uint8_t objset = 0; // the warp world: destination world - 1
     uint8_t rawrow = 0xFF;
-    int32_t enmpos = 0;
+    int32_t enmpos = 0; // file offsets
     int32_t objpos = 0;
+    bool operator==(const MapPtr &) const = default;
 };
 
 MapPtr decodeptr(const PtrBytes &b);
@@ -80,13 +90,42 @@ PtrBytes encodeptr(const MapPtr &p);
 PtrBytes readptrbytes(const RomFile &rom, int64_t base, int n, int i);
 void writeptrbytes(RomFile &rom, int64_t base, int n, int i, const PtrBytes &b);
 
-MapPtr mapptr(const WorldMap &map, int i);
-void setmapptr(WorldMap &map, int i, const MapPtr &p);
+// Save's order of the pointers: screen, then row, then column within the
+// screen. Save has always sorted them with an exchange sort, which is not
+// stable: pointers on the same square end in the order it leaves them, and
+// that order is what gets stored, so sortmapptrs keeps exactly that sort.
+constexpr int ptrsortkey(const MapPtr &p) { return 10000 * (p.col / 16) + 100 * p.row + p.col % 16; }
+void sortmapptrs(std::vector<MapPtr> &pointers);
 
 // ---- Map sprites --------------------------------------------------------------
+using rom::mapspritecount; // sprites of a world
+
+// A sprite as the editor holds it: byte j of each of the five tables.
+struct MapSprite {
+    uint8_t y = 0;    // table 1: pixels; map row r is y 32 + 16 r .. 47 + 16 r
+    int16_t x = 0;    // tables 2 and 3: high byte, low byte; pixels
+    uint8_t type = 0; // table 4: 0 none
+    uint8_t item = 0; // table 5: item given
+    bool operator==(const MapSprite &) const = default;
+};
+using SpriteBytes = std::array<uint8_t, 5>; // byte j of tables 1..5
+
+constexpr MapSprite decodesprite(const SpriteBytes &b)
+{
+    return {b[0], int16_t(b[1] * 256 + b[2]), b[3], b[4]};
+}
+constexpr SpriteBytes encodesprite(const MapSprite &s)
+{
+    return {s.y, uint8_t(uint16_t(s.x) >> 8), uint8_t(uint16_t(s.x) & 0xFF), s.type, s.item};
+}
+
 // File offsets of the five field tables of a world 1..8, index 1..5 (index 0
 // unused), read from the map sprite pointer table.
 std::array<int64_t, 6> mapspritetables(const RomFile &rom, int world);
+// The nine sprites of a world, read and written through its five tables;
+// the warp world has none (all zero) and writes none.
+std::array<MapSprite, mapspritecount> readsprites(const RomFile &rom, int world);
+void writesprites(RomFile &rom, int world, const std::array<MapSprite, mapspritecount> &sprites);
 
 // ---- The walk -----------------------------------------------------------------
 template <class Visit> int walkmaptiles(const RomFile &rom, int64_t start, Visit &&visit)

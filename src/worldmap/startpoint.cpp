@@ -70,12 +70,12 @@ void refmapb(const EditorState &state, uint8_t value, Surface &preview)
     fillrect(preview, stripx0, stripy0, stripx1, stripy1, g.nescol[stripcolour(g, world)]);
 
     // The figures are shown whatever the view option says; world 9 has none.
-    if (world >= 1 && world <= 8)
-        for (size_t i = 0; i < map.sprtype.size(); ++i) {
-            const int type = map.sprtype[i];
+    if (world >= 1 && !iswarpworld(world))
+        for (const MapSprite &sprite : map.sprites) {
+            const int type = sprite.type;
             if (type < 1 || type > 16)
                 continue;
-            maskblit(preview, map.sprx[i], map.spry[i] - spritelift, g.mapsgrey, 16 * (type - 1), 16, g.maps,
+            maskblit(preview, sprite.x, sprite.y - spritelift, g.mapsgrey, 16 * (type - 1), 16, g.maps,
                      16 * (type - 1), 0, 16, 16);
         }
 

@@ -1,15 +1,13 @@
 #pragma once
 // The world map of the current world: its tiles, pointers and sprites. The
 // ROM formats of all three are described in worldmap/maprecords.h.
+#include "worldmap/maprecords.h"
+
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace quib {
-
-constexpr int maprows = 9;
-constexpr int mapcols = 128;
-constexpr int screenbytes = 144;
-constexpr int maxscreens = 8;
 
 // What Save writes: the tiles, pointers and sprites of the loaded world.
 // Two documents compare equal when Save would write the same bytes from them
@@ -18,23 +16,12 @@ struct MapDocument {
     uint8_t maptiles[maprows][mapcols]{};
     uint8_t mapmaxscroll = 0; // 16 * (screens - 1), fixed by the data read
 
-    // Map pointers, ptrcount of them.
-    int ptrcount = 0; // 0..255 (a stored 35 reads as 41)
-    std::array<uint8_t, 256> ptrrow{};
-    std::array<uint8_t, 256> ptrcol{};
-    std::array<uint8_t, 256> ptrobjset{};
-    std::array<int32_t, 256> ptrenmpos{};
-    std::array<int32_t, 256> ptrobjpos{};
-    // The row nibble as stored when it was 0 or 1 (a row above the map, shown
-    // on row 0), else 0xFF: see MapPtr in worldmap/maprecords.h.
-    std::array<uint8_t, 256> ptrrawrow{};
+    // The map pointers in table order, 0..255 of them (a stored 35 reads as 41).
+    std::vector<MapPtr> pointers;
+    // The nine map sprites (all zero in the warp world, which has none).
+    std::array<MapSprite, mapspritecount> sprites{};
 
-    // The nine map sprites.
-    std::array<uint8_t, 9> spry{};
-    std::array<int16_t, 9> sprx{};
-    std::array<uint8_t, 9> sprtype{};
-    std::array<uint8_t, 9> spritem{};
-
+    int ptrcount() const { return int(pointers.size()); }
     int width() const { return mapmaxscroll + 16; } // columns
     bool operator==(const MapDocument &) const = default;
 };
@@ -50,6 +37,11 @@ struct MapView {
 
 // The loaded world: its document and the view on it.
 struct WorldMap : MapDocument, MapView {
+    // The selected pointer; none in a world without pointers.
+    MapPtr *selectedpointer() { return selptr < pointers.size() ? &pointers[selptr] : nullptr; }
+    const MapPtr *selectedpointer() const { return selptr < pointers.size() ? &pointers[selptr] : nullptr; }
+    MapSprite &selectedsprite() { return sprites[selsprite % mapspritecount]; }
+    const MapSprite &selectedsprite() const { return sprites[selsprite % mapspritecount]; }
     MapDocument &document() { return *this; }
     const MapDocument &document() const { return *this; }
     MapView &view() { return *this; }

@@ -109,13 +109,13 @@ private slots:
         // the stored order.
         doc.setmode(ModeMapPointers);
         QCOMPARE(stack.count(), 4); // a mode change is no step
-        const int row0 = s.map.ptrrow[0], col0 = s.map.ptrcol[0];
+        const int row0 = s.map.pointers[0].row, col0 = s.map.pointers[0].col;
         QVERIFY(doc.press(at(col0 * 16 + 8, row0 * 16 + 8)));
         for (int i = 0; i < 32; ++i)
             doc.drag(at(col0 * 16 + 8 + i, row0 * 16 + 8 - i / 2));
         const qsizetype base = rom::mapptrpos[0];
         const int n = uint8_t(pristine[base]);
-        exp[base + 1] = char(((row0 - 1 + 2) << 4) | s.map.ptrobjset[0]);
+        exp[base + 1] = char(((row0 - 1 + 2) << 4) | s.map.pointers[0].objset);
         exp[base + 1 + n] = char(col0 + 2);
         step();
 
@@ -134,7 +134,7 @@ private slots:
         // Sprite 0 grabbed and dragged with the left button: it lands on the
         // square under the pointer.
         doc.setmode(ModeMapSprites);
-        const int sx = s.map.sprx[0], sy = s.map.spry[0];
+        const int sx = s.map.sprites[0].x, sy = s.map.sprites[0].y;
         doc.press(at(sx + 3, sy - 32 + 5));
         for (int i = 0; i <= 40; ++i)
             doc.drag(at(sx + 3 + (5 * 16 + 7 - sx - 3) * i / 40, sy - 27 + (50 - sy + 27) * i / 40));
@@ -245,7 +245,7 @@ private slots:
         doc.key(Key::Space, none);
         QCOMPARE(int(s.editmode), int(ModeEnemyEditing));
         const LevelView enemyview = l.view();
-        const int ex = l.enemyx[0] - l.lvlscrollx, ey = l.enemyy[0] - l.lvlscrolly;
+        const int ex = l.enemies[0].x - l.lvlscrollx, ey = l.enemies[0].y - l.lvlscrolly;
         QVERIFY(doc.press(at(ex * 16 + 4, ey * 16 + 4)));
         for (int i = 0; i < 300; ++i)
             doc.drag(at(ex * 16 + 4 + i, ey * 16 + 4 - i / 30));
@@ -278,7 +278,7 @@ private slots:
 
         // A drag back to where it began changed nothing.
         const LevelDocument before = l.document();
-        const int bx = (l.enemyx[0] - l.lvlscrollx) * 16 + 4, by = (l.enemyy[0] - l.lvlscrolly) * 16 + 4;
+        const int bx = (l.enemies[0].x - l.lvlscrollx) * 16 + 4, by = (l.enemies[0].y - l.lvlscrolly) * 16 + 4;
         doc.press(at(bx, by));
         doc.drag(at(bx - 16, by));
         doc.drag(at(bx, by));

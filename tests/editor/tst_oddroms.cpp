@@ -48,12 +48,12 @@ class TestOddRoms : public QObject {
                 mapdrag(s, {-5, -5, ButtonRight, false, false});
             }
             s.editmode = ModeMapPointers;
-            for (int p = 0; p < s.map.ptrcount; p += 7) {
+            for (int p = 0; p < s.map.ptrcount(); p += 7) {
                 s.map.selptr = uint8_t(p);
                 s.editmode = ModeMapPointers;
-                s.level.lvlobjpos = s.map.ptrobjpos[size_t(p)];
-                s.level.lvlenmpos = s.map.ptrenmpos[size_t(p)];
-                s.level.lvlobjset = s.map.ptrobjset[size_t(p)];
+                s.level.lvlobjpos = s.map.pointers[size_t(p)].objpos;
+                s.level.lvlenmpos = s.map.pointers[size_t(p)].enmpos;
+                s.level.lvlobjset = s.map.pointers[size_t(p)].objset;
                 loadlevel(s);
                 s.editmode = ModeObjectEditing;
                 s.viewlvlbg = p % 2;

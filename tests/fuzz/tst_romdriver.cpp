@@ -36,10 +36,10 @@ std::vector<Range> readranges(std::vector<uint8_t> &image)
         WorldMap map;
         ranges.push_back({rom::mapdatapos_of(w), readmaptiles(map, rom, w)});
         readmapptrs(map, rom, w);
-        ranges.push_back({rom::mapptrpos_of(w), 1 + 6 * map.ptrcount});
-        for (int p = 0; p < map.ptrcount; ++p) {
-            ranges.push_back({map.ptrobjpos[size_t(p)], 48});
-            ranges.push_back({map.ptrenmpos[size_t(p)], 24});
+        ranges.push_back({rom::mapptrpos_of(w), 1 + 6 * map.ptrcount()});
+        for (int p = 0; p < map.ptrcount(); ++p) {
+            ranges.push_back({map.pointers[size_t(p)].objpos, 48});
+            ranges.push_back({map.pointers[size_t(p)].enmpos, 24});
         }
     }
     return ranges;

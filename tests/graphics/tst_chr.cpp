@@ -35,15 +35,6 @@ int hexdigit(char c) { return c <= '9' ? c - '0' : c - 'A' + 10; }
 
 constexpr uint32_t marker = 0xFF123456u; // no NES colour
 
-// Level header with the colour-group byte 5 and graphic-set byte 7.
-std::array<uint8_t, 9> header(uint8_t byte5, uint8_t byte7)
-{
-    std::array<uint8_t, 9> h{};
-    h[5] = byte5;
-    h[7] = byte7;
-    return h;
-}
-
 } // namespace
 
 class TestChr : public QObject {
@@ -168,13 +159,12 @@ private slots:
     void levelcolours_data()
     {
         QTest::addColumn<int>("objset");
-        QTest::addColumn<int>("byte5");
+        QTest::addColumn<int>("colourgroup");
         QTest::addColumn<QByteArray>("group");
         const QByteArray a("\x0F\x16\x27\x30\x0F\x1A\x2A\x3A\x0F\x12\x00\x32\x0F\x14\x24\x34", 16);
         const QByteArray b("\x21\x01\x11\x31\x21\x06\x16\x26\x21\x09\x19\x29\x21\x0C\x1C\x2C", 16);
         const QByteArray plain(16, '\x05');
         QTest::newRow("set 3 group 2") << 3 << 0x02 << a;
-        QTest::newRow("set 3, high bits of byte 5 ignored") << 3 << 0xFA << a;
         QTest::newRow("set 14 uses set 3's record") << 14 << 0x02 << a;
         QTest::newRow("set 13 has its own") << 13 << 0x02 << plain;
         QTest::newRow("set 5 group 7") << 5 << 0x07 << b;
@@ -182,7 +172,7 @@ private slots:
     void levelcolours()
     {
         QFETCH(int, objset);
-        QFETCH(int, byte5);
+        QFETCH(int, colourgroup);
         QFETCH(QByteArray, group);
         std::memset(g->lvlpal, 0x05, sizeof g->lvlpal);
         std::memcpy(g->lvlpal[3][2], "\x0F\x16\x27\x30\x0F\x1A\x2A\x3A\x0F\x12\x00\x32\x0F\x14\x24\x34", 16);
@@ -191,8 +181,7 @@ private slots:
         decodechr(*g, testutil::openrom(rompath), 3);
         g->gfxo[3].fill(marker);
 
-        const auto hdr = header(uint8_t(byte5), 0xE3); // graphic set 3: sheets 3 and 20
-        colorlvlgfx(*g, objset, hdr.data());
+        colorlvlgfx(*g, objset, colourgroup, 3); // graphic set 3: sheets 3 and 20
         auto colour = [&](int k) { return g->nescol[uint8_t(group[k])]; };
         QCOMPARE(g->lvlbackground, colour(0));
         for (int p = 0; p < 4; ++p)
@@ -223,10 +212,10 @@ private slots:
         std::memcpy(g->lvlpal[3][4], second, 16);
         putrom(3, 0);
         decodechr(*g, testutil::openrom(rompath), 3);
-        colorlvlgfx(*g, 3, header(2, 3).data());
+        colorlvlgfx(*g, 3, 2, 3);
 
         g->gfxo[3].fill(marker);
-        colorlvlgfx(*g, 3, header(4, 14).data()); // graphic set 14: page 1 is sheet 3 too
+        colorlvlgfx(*g, 3, 4, 14); // graphic set 14: page 1 is sheet 3 too
         const char *const expect[4] = {
             "--------",      // band 0: 3 2 1 0 unchanged
             "-6--" "-6--",   // band 1: index 6 changed

@@ -28,15 +28,13 @@ class TestDrawLevel : public QObject {
     void put(int bank, int type, int x, int y, int len = -1)
     {
         Level &lv = s->level;
-        const size_t i = size_t(lv.objcount++);
-        lv.objbank[i] = uint8_t(bank), lv.objtype[i] = uint8_t(type), lv.objx[i] = uint8_t(x), lv.objy[i] = uint8_t(y);
-        lv.obj4[i] = len >= 0, lv.objlen[i] = uint8_t(std::max(len, 0));
+        lv.objects.push_back({uint8_t(x), uint8_t(y), uint8_t(bank), uint8_t(type), len >= 0,
+                              uint8_t(std::max(len, 0)), {}});
     }
     void putenemy(int type, int x, int y)
     {
         Level &lv = s->level;
-        const size_t i = size_t(lv.enemycount++);
-        lv.enemytype[i] = uint8_t(type), lv.enemyx[i] = uint8_t(x), lv.enemyy[i] = uint8_t(y);
+        lv.enemies.push_back({uint8_t(type), uint8_t(x), uint8_t(y)});
     }
 
 private slots:

@@ -33,7 +33,7 @@ class TestEnterSpec : public QObject {
         s->rom = testutil::openrom(rompath);
         runstartup(*s, Settings{}, nullptr);
         s->editmode = ModeMapPointers;
-        while (!canenterlevel(*s) && s->map.selptr + 1 < s->map.ptrcount)
+        while (!canenterlevel(*s) && s->map.selptr + 1 < s->map.ptrcount())
             ++s->map.selptr;
         return s;
     }
@@ -94,13 +94,13 @@ private slots:
         const size_t sel = m.selptr;
         Enterlevelspc d(*s, nullptr);
         QCOMPARE(d.windowTitle(), QStringLiteral("Enter level from specified address"));
-        QCOMPARE(get<QLineEdit>(d, "objposEdit")->text(), QString::number(m.ptrobjpos[sel], 16).toUpper());
-        QCOMPARE(get<QListWidget>(d, "objsetlist")->currentRow(), int(m.ptrobjset[sel]));
+        QCOMPARE(get<QLineEdit>(d, "objposEdit")->text(), QString::number(m.pointers[sel].objpos, 16).toUpper());
+        QCOMPARE(get<QListWidget>(d, "objsetlist")->currentRow(), int(m.pointers[sel].objset));
         press(d, "OK");
         QCOMPARE(d.result(), int(QDialog::Accepted));
-        QCOMPARE(d.objpos(), m.ptrobjpos[sel]);
-        QCOMPARE(d.enmpos(), m.ptrenmpos[sel]);
-        QCOMPARE(d.objset(), int(m.ptrobjset[sel]));
+        QCOMPARE(d.objpos(), m.pointers[sel].objpos);
+        QCOMPARE(d.enmpos(), m.pointers[sel].enmpos);
+        QCOMPARE(d.objset(), int(m.pointers[sel].objset));
 
         s->level.lvlscrollx = 7;
         s->level.lvlscrolly = 3;
@@ -113,8 +113,8 @@ private slots:
         auto viapointer = open();
         enterlevel(*viapointer);
         const Level &a = s->level, &b = viapointer->level;
-        QVERIFY(a.objcount > 0);
-        QVERIFY(a.lvlhdr == b.lvlhdr && a.objcount == b.objcount && a.objtype == b.objtype && a.enemycount == b.enemycount);
+        QVERIFY(a.objcount() > 0);
+        QVERIFY(a.lvlhdr == b.lvlhdr && a.objcount() == b.objcount() && a.objects == b.objects && a.enemycount() == b.enemycount());
     }
 
     // With the offset display off the boxes and ranges are 0x10 lower; a new
@@ -124,8 +124,8 @@ private slots:
         auto s = open();
         s->hdrofs = false;
         const size_t sel = s->map.selptr;
-        s->map.ptrobjset[sel] = 1;
-        s->map.ptrobjpos[sel] = 0x1E133;
+        s->map.pointers[sel].objset = 1;
+        s->map.pointers[sel].objpos = 0x1E133;
         Enterlevelspc d(*s, nullptr);
         d.show();
         QCOMPARE(get<QLabel>(d, "enmrangeLabel")->text(), QStringLiteral("(hex) (between C000 and FFFF)"));

@@ -32,11 +32,11 @@ Bytes cat(Bytes a, const Bytes &b)
 QStringList objects(const Level &l)
 {
     QStringList out;
-    for (size_t i = 0; i < size_t(l.objcount); ++i) {
-        QString o = QStringLiteral("%1:%2:%3:%4").arg(l.objbank[i]).arg(l.objy[i]).arg(l.objx[i]).arg(l.objtype[i], 2, 16,
+    for (size_t i = 0; i < size_t(l.objcount()); ++i) {
+        QString o = QStringLiteral("%1:%2:%3:%4").arg(l.objects[i].bank).arg(l.objects[i].y).arg(l.objects[i].x).arg(l.objects[i].type, 2, 16,
                                                                                                        QLatin1Char('0'));
-        if (l.obj4[i])
-            o += QStringLiteral(":%1").arg(l.objlen[i]);
+        if (l.objects[i].four)
+            o += QStringLiteral(":%1").arg(l.objects[i].len);
         out << o;
     }
     return out;
@@ -45,8 +45,8 @@ QStringList objects(const Level &l)
 QStringList enemies(const Level &l)
 {
     QStringList out;
-    for (size_t i = 0; i < size_t(l.enemycount); ++i)
-        out << QStringLiteral("%1:%2:%3").arg(l.enemytype[i], 2, 16, QLatin1Char('0')).arg(l.enemyx[i]).arg(l.enemyy[i]);
+    for (size_t i = 0; i < size_t(l.enemycount()); ++i)
+        out << QStringLiteral("%1:%2:%3").arg(l.enemies[i].type, 2, 16, QLatin1Char('0')).arg(l.enemies[i].x).arg(l.enemies[i].y);
     return out;
 }
 
@@ -133,7 +133,7 @@ void TestLoadLevel::objectstream()
     load(s, objpos, enmpos, objset);
 
     QCOMPARE(objects(s.level), expected);
-    QCOMPARE(s.level.objcount, int(expected.size()));
+    QCOMPARE(s.level.objcount(), int(expected.size()));
     for (size_t k = 0; k < 9; ++k)
         QCOMPARE(s.level.lvlhdr[k], hdr[k]);
     QCOMPARE(s.level.selobj, uint8_t(0));
@@ -208,9 +208,9 @@ void TestLoadLevel::vertical()
     prepare(s, rom);
     load(s, objpos, enmpos, 3);
 
-    QCOMPARE(s.level.objcount, 1);
-    QCOMPARE(int(s.level.objx[0]), x);
-    QCOMPARE(int(s.level.objy[0]), y);
+    QCOMPARE(s.level.objcount(), 1);
+    QCOMPARE(int(s.level.objects[0].x), x);
+    QCOMPARE(int(s.level.objects[0].y), y);
 }
 
 // Streams without an end marker stop after 255 records; the 256th is never
@@ -244,13 +244,11 @@ void TestLoadLevel::cap()
     prepare(s, rom);
     load(s, objpos, enmpos, 3);
 
-    QCOMPARE(s.level.objcount, 255);
-    QCOMPARE(s.level.enemycount, 255);
-    QCOMPARE(int(s.level.objx[254]), 254);
-    QCOMPARE(int(s.level.enemyx[254]), 254);
-    QCOMPARE(bool(s.level.obj4[254]), fourbyte);
-    QCOMPARE(int(s.level.objx[255]), 0);
-    QCOMPARE(int(s.level.enemyx[255]), 0);
+    QCOMPARE(s.level.objcount(), 255);
+    QCOMPARE(s.level.enemycount(), 255);
+    QCOMPARE(int(s.level.objects[254].x), 254);
+    QCOMPARE(int(s.level.enemies[254].x), 254);
+    QCOMPARE(bool(s.level.objects[254].four), fourbyte);
 }
 
 // Reads past the end of the file give 0xFF and so end the streams.
@@ -270,8 +268,8 @@ void TestLoadLevel::shortfile()
 
     // An area wholly past the end: a header of 0xFF bytes and nothing else.
     load(s, 0x5000, 0x5000, 6);
-    QCOMPARE(s.level.objcount, 0);
-    QCOMPARE(s.level.enemycount, 0);
+    QCOMPARE(s.level.objcount(), 0);
+    QCOMPARE(s.level.enemycount(), 0);
     for (uint8_t b : s.level.lvlhdr)
         QCOMPARE(b, uint8_t(0xFF));
     QVERIFY(s.level.loaded);

@@ -61,16 +61,16 @@ class TestLvlHdr : public QObject {
         return s;
     }
     // The ROM with the header of area `name` replaced.
-    QByteArray withheader(const char *name, const HeaderBytes &h) const
+    QByteArray withheader(const char *name, const LevelHeader &h) const
     {
         QByteArray b = rombytes;
         for (size_t k = 0; k < 9; ++k)
             b[qsizetype(area(name).objpos) + qsizetype(k)] = char(h[k]);
         return b;
     }
-    HeaderBytes headerof(const char *name) const
+    LevelHeader headerof(const char *name) const
     {
-        HeaderBytes h;
+        LevelHeader h;
         for (size_t k = 0; k < 9; ++k)
             h[k] = uint8_t(rombytes[qsizetype(area(name).objpos) + qsizetype(k)]);
         return h;
@@ -106,9 +106,9 @@ private slots:
     // every other bit alone.
     void fieldscoverbytes()
     {
-        HeaderBytes all{};
+        LevelHeader all{};
         for (int f = 0; f <= int(HdrField::Time); ++f) {
-            HeaderBytes h{0x12, 0x34, 0x56, 0x78, 0, 0, 0, 0, 0};
+            LevelHeader h{0x12, 0x34, 0x56, 0x78, 0, 0, 0, 0, 0};
             sethdrfield(h, HdrField(f), 0xFF);
             QCOMPARE(hdrfield(h, HdrField(f)), bitfield(HdrField(f)).max());
             for (size_t k = 0; k < 9; ++k) {
@@ -117,9 +117,9 @@ private slots:
                     all[k] |= h[k];
             }
             sethdrfield(h, HdrField(f), 0);
-            QCOMPARE(h, (HeaderBytes{0x12, 0x34, 0x56, 0x78, 0, 0, 0, 0, 0}));
+            QCOMPARE(h, (LevelHeader{0x12, 0x34, 0x56, 0x78, 0, 0, 0, 0, 0}));
         }
-        QCOMPARE(all, (HeaderBytes{0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
+        QCOMPARE(all, (LevelHeader{0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
     }
 
     void typedpointers_data()
@@ -174,7 +174,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(bool, hdrofs);
         auto st = open(qPrintable(name), hdrofs);
-        const HeaderBytes h = st->level.lvlhdr;
+        const LevelHeader h = st->level.lvlhdr;
         EditLvlHdr d(*st, nullptr);
         const int a = hdrofs ? 0x10 : 0;
         const int set = h[6] & 15;
@@ -193,7 +193,7 @@ private slots:
     void editandok()
     {
         auto st = open("plain-1");
-        const HeaderBytes before = st->level.lvlhdr;
+        const LevelHeader before = st->level.lvlhdr;
         QCOMPARE(before[6] & 15, 14);
         EditLvlHdr d(*st, nullptr);
         d.show();
@@ -231,7 +231,7 @@ private slots:
         get<QCheckBox>(d, "byte8bit4")->setChecked(true);
         get<QListWidget>(d, "enemycoloursList")->clearSelection();
 
-        const HeaderBytes expected{before[0], before[1], 0x95, 0xC1, 0xF5, 0xA2, 0xA3, 0xC9, 0xFC};
+        const LevelHeader expected{before[0], before[1], 0x95, 0xC1, 0xF5, 0xA2, 0xA3, 0xC9, 0xFC};
         QCOMPARE(text(d, "hdrbytesLabel"), hdrbytestext(expected));
         press(d, "OK");
         QCOMPARE(d.result(), int(QDialog::Accepted));
@@ -267,7 +267,7 @@ private slots:
         type(d, "enmptrEdit", QStringLiteral("1000F"));
         press(d, "OK");
         QCOMPARE(seen.count, 2);
-        HeaderBytes h = headerof("plain-1");
+        LevelHeader h = headerof("plain-1");
         h[0] = 0xFF, h[1] = 0xBF, h[2] = 0xFF, h[3] = 0xFF; // set 14: 0x1C00F is the window's last byte
         QVERIFY(testutil::readfile(rompath) == withheader("plain-1", h));
     }
@@ -275,7 +275,7 @@ private slots:
     void cancelwritesnothing()
     {
         auto st = open("plain-1");
-        const HeaderBytes before = st->level.lvlhdr;
+        const LevelHeader before = st->level.lvlhdr;
         EditLvlHdr d(*st, nullptr);
         d.show();
         get<QScrollBar>(d, "lengthBar")->setValue(2);
@@ -289,7 +289,7 @@ private slots:
     void writefailurekeepsdialog()
     {
         auto st = open("plain-1");
-        const HeaderBytes before = st->level.lvlhdr;
+        const LevelHeader before = st->level.lvlhdr;
         EditLvlHdr d(*st, nullptr);
         d.show();
         get<QScrollBar>(d, "lengthBar")->setValue(2);
@@ -321,21 +321,20 @@ private slots:
         auto st = open(qPrintable(name));
         st->level.lvlscrollx = 30;
         st->level.lvlscrolly = 40;
-        HeaderBytes h = st->level.lvlhdr;
+        LevelHeader h = st->level.lvlhdr;
         sethdrfield(h, HdrField::Scrolling, scrolling);
         QString error;
         QVERIFY(applylevelheader(*st, h, &error));
         QVERIFY(st->level.lvlscrollx <= (scrolling ? 0 : 240) && st->level.lvlscrolly <= (scrolling ? 225 : 12));
         const Level edited = st->level;
         loadlevel(*st);
-        QCOMPARE(edited.objcount, st->level.objcount);
-        QVERIFY(edited.objx == st->level.objx && edited.objy == st->level.objy);
+        QVERIFY(edited.objects == st->level.objects);
         if (scrolling == 0) {
             QVERIFY(savelevelmodes(*st, &error));
             // Saving sorts the enemies by column; every other byte stays.
             const QByteArray got = testutil::readfile(rompath);
             QByteArray want = withheader(qPrintable(name), h);
-            const qsizetype enemies = qsizetype(area(qPrintable(name)).enmpos) + 1, size = 3 * st->level.enemycount;
+            const qsizetype enemies = qsizetype(area(qPrintable(name)).enmpos) + 1, size = 3 * st->level.enemycount();
             want.replace(enemies, size, got.mid(enemies, size));
             QVERIFY(got == want);
         }

@@ -83,8 +83,8 @@ private slots:
         s.map.selptr = 0;
         enterlevel(s);
         QCOMPARE(int(s.editmode), int(ModeObjectEditing));
-        QCOMPARE(s.level.objcount, 2);
-        QCOMPARE(s.level.enemycount, 4);
+        QCOMPARE(s.level.objcount(), 2);
+        QCOMPARE(s.level.enemycount(), 4);
         // Object 0 (4 blocks wide) lies at column 0x40: the view centres on it.
         QCOMPARE(int(s.level.lvlscrollx), (0x40 + 0x40 + 4) / 2 - 8);
         QCOMPARE(int(s.level.lvlscrolly), 12);
@@ -102,32 +102,32 @@ private slots:
         start(s);
         enterlevel(s);
         Level &l = s.level;
-        l.obj4[0] = true;
-        l.objx[0] = 20;
-        l.objy[0] = 14;
-        l.objtype[0] = 0x01;
-        l.objlen[0] = 15; // 16 columns: 20..35
+        l.objects[0].four = true;
+        l.objects[0].x = 20;
+        l.objects[0].y = 14;
+        l.objects[0].type = 0x01;
+        l.objects[0].len = 15; // 16 columns: 20..35
         l.lvlscrollx = 20;
         l.lvlscrolly = 12;
         showobj(s);
         QCOMPARE(int(l.lvlscrollx), 20);
-        l.objlen[0] = 16;
+        l.objects[0].len = 16;
         showobj(s);
         QCOMPARE(int(l.lvlscrollx), (20 + 20 + 17) / 2 - 8);
         // Far right stays within 240.
-        l.objx[0] = 250;
+        l.objects[0].x = 250;
         showobj(s);
         QCOMPARE(int(l.lvlscrollx), 240);
         // Rows alike: type 4 covers rows 10..14, the last one shown; type 5
         // reaches row 15, below the view.
-        l.objx[0] = 20;
-        l.objlen[0] = 0;
-        l.objy[0] = 10;
+        l.objects[0].x = 20;
+        l.objects[0].len = 0;
+        l.objects[0].y = 10;
         l.lvlscrolly = 0;
-        l.objtype[0] = 0x04;
+        l.objects[0].type = 0x04;
         showobj(s);
         QCOMPARE(int(l.lvlscrolly), 0);
-        l.objtype[0] = 0x05;
+        l.objects[0].type = 0x05;
         showobj(s);
         QCOMPARE(int(l.lvlscrolly), (10 + 10 + 6) / 2 - 7);
     }
@@ -142,8 +142,8 @@ private slots:
         QCOMPARE(s.level.lvlobjpos, int32_t(area2));
         QVERIFY(s.level.vertical());
         // Column byte 0x35, row 2: column 5, row 47; the vertical view stays at x 0.
-        QCOMPARE(int(s.level.objx[0]), 5);
-        QCOMPARE(int(s.level.objy[0]), 47);
+        QCOMPARE(int(s.level.objects[0].x), 5);
+        QCOMPARE(int(s.level.objects[0].y), 47);
         QCOMPARE(int(s.level.lvlscrollx), 0);
         QVERIFY(nextarea(s));
         QCOMPARE(s.level.lvlobjpos, int32_t(area1));
@@ -190,10 +190,18 @@ private slots:
         handlekey(s, Key::Down, none);
         handlekey(s, Key::Down, none);
         QCOMPARE(int(s.level.lvlscrolly), 225);
+        // Enemies alike: the view stops at the area's last screen.
         s.editmode = ModeEnemyEditing;
         for (int i = 0; i < 20; ++i)
             handlekey(s, Key::Down, none);
-        QCOMPARE(int(s.level.lvlscrolly), 240);
+        QCOMPARE(int(s.level.lvlscrolly), 225);
+        // Showing an enemy deep in a vertical area brings its row into view.
+        s.level.enemies = {{0x20, 3, 100}};
+        s.level.selenemy = 0;
+        s.level.lvlscrollx = 5;
+        showenemy(s);
+        QCOMPARE(int(s.level.lvlscrollx), 0);
+        QVERIFY(s.level.lvlscrolly <= 100 && s.level.lvlscrolly + 14 >= 100);
     }
 
     // Enemies are written sorted by column, equal columns keeping their
@@ -211,7 +219,7 @@ private slots:
         for (size_t i = 0; i < sorted.size(); ++i)
             expected[int(enemies1 + 1 + int64_t(i))] = char(sorted[i]);
         QCOMPARE(testutil::readfile(rompath), expected);
-        QCOMPARE(int(s.level.enemyx[0]), 1); // the sorted order stays in memory
+        QCOMPARE(int(s.level.enemies[0].x), 1); // the sorted order stays in memory
 
         // The vertical area: column 5, row 47 is written as 0x35 and row 2,
         // and shows as column 5, row 47 again; no enemies, nothing written
@@ -222,15 +230,15 @@ private slots:
         const QByteArray before2 = testutil::readfile(rompath);
         QVERIFY(savelevelmodes(s, nullptr));
         QCOMPARE(testutil::readfile(rompath), before2);
-        QCOMPARE(int(s.level.objx[0]), 5);
-        QCOMPARE(int(s.level.objy[0]), 47);
-        QCOMPARE(int(s.level.objy[1]), 32);
-        s.level.objy[0] = 48;
+        QCOMPARE(int(s.level.objects[0].x), 5);
+        QCOMPARE(int(s.level.objects[0].y), 47);
+        QCOMPARE(int(s.level.objects[1].y), 32);
+        s.level.objects[0].y = 48;
         QVERIFY(savelevelmodes(s, nullptr));
         QByteArray expected2 = before2;
         expected2[int(area2 + 9)] = 3;
         QCOMPARE(testutil::readfile(rompath), expected2);
-        s.level.objy[1] = 33;
+        s.level.objects[1].y = 33;
         QVERIFY(savelevelmodes(s, nullptr));
         expected2[int(area2 + 12)] = 0x03;
         expected2[int(area2 + 13)] = 0x22;
@@ -247,7 +255,7 @@ private slots:
         QString error;
         QVERIFY(!savelevelmodes(s, &error));
         QVERIFY(error.contains(rompath));
-        QCOMPARE(int(s.level.enemyx[0]), 5);
+        QCOMPARE(int(s.level.enemies[0].x), 5);
         QFile::setPermissions(rompath, QFile::ReadOwner | QFile::WriteOwner);
     }
 

@@ -47,8 +47,8 @@ private slots:
             loadmap(s);
             QVERIFY(savemapmodes(s, nullptr));
             QVERIFY2(testutil::readfile(path) == pristine, qPrintable(QStringLiteral("world %1").arg(w)));
-            for (int i = 0; i < s.map.ptrcount; ++i)
-                todo.emplace_back(s.map.ptrobjpos[size_t(i)], s.map.ptrenmpos[size_t(i)], s.map.ptrobjset[size_t(i)]);
+            for (int i = 0; i < s.map.ptrcount(); ++i)
+                todo.emplace_back(s.map.pointers[size_t(i)].objpos, s.map.pointers[size_t(i)].enmpos, s.map.pointers[size_t(i)].objset);
         }
         std::set<Area> seen;
         s.editmode = ModeObjectEditing;
@@ -105,7 +105,7 @@ private slots:
             raw.b[size_t(k)] = uint8_t(read[k]);
         raw.size = int(read.size());
         const uint8_t bank = read.isEmpty() ? (vertical ? 0 : 2) : recordbank(raw.b[0]);
-        const ObjBytes out = quib::saveobjbytes({uint8_t(x), uint8_t(y), bank, 0x10, false, 0}, raw, vertical);
+        const ObjBytes out = quib::saveobjbytes({uint8_t(x), uint8_t(y), bank, 0x10, false, 0, raw}, vertical);
         QCOMPARE(QByteArray(reinterpret_cast<const char *>(out.b.data()), out.size), written);
     }
 
@@ -117,17 +117,13 @@ private slots:
         Level l;
         ObjProps p;
         l.lvlobjset = 2;
-        l.objcount = 3;
-        setobjrecord(l, 0, {10, 4, 1, 0x25, true, 3});
-        setobjrecord(l, 1, {10, 4, 0, 0xF2, true, 5});
-        setobjrecord(l, 2, {10, 4, 3, 0x40, false, 0});
+        l.objects = {{10, 4, 1, 0x25, true, 3, {}}, {10, 4, 0, 0xF2, true, 5, {}}, {10, 4, 3, 0x40, false, 0, {}}};
         const size_t k = size_t(ObjProps::index(2, 3, 0x40));
         p.objwidth[k] = 2;
         p.objheight[k] = 1;
         p.objleft[k] = 1;
         p.objup[k] = 3;
-        l.enemycount = 1;
-        setenemyrecord(l, 0, {0x20, 30, 20});
+        l.enemies = {{0x20, 30, 20}};
         p.enemywidth[0x20] = 1;
         p.enemyheight[0x20] = 2;
         p.enemyup[0x20] = 1;

@@ -151,9 +151,9 @@ private slots:
             RomFile rom(romimage);
             readobjects(lvl, rom, props);
             readenemies(lvl, rom);
-            int64_t end = lvl.lvlobjpos + hdrsize + (lvl.objcount < maxrecords ? 1 : 0);
-            for (int i = 0; i < lvl.objcount; ++i)
-                end += lvl.objraw[size_t(i)].size;
+            int64_t end = lvl.lvlobjpos + hdrsize + (lvl.objcount() < maxrecords ? 1 : 0);
+            for (const ObjRecord &o : lvl.objects)
+                end += o.raw.size;
             const MapStream *objs = findobjstream(map, lvl.lvlobjpos, lvl.lvlobjset);
             QVERIFY(objs);
             QCOMPARE(objs->end, end);
@@ -162,7 +162,7 @@ private slots:
             if (lvl.lvlobjset != 0) {
                 const MapStream *enms = findenemystream(map, lvl.lvlenmpos);
                 QVERIFY(enms);
-                QCOMPARE(enms->end, lvl.lvlenmpos + 1 + 3 * lvl.enemycount + (lvl.enemycount < maxrecords ? 1 : 0));
+                QCOMPARE(enms->end, lvl.lvlenmpos + 1 + 3 * lvl.enemycount() + (lvl.enemycount() < maxrecords ? 1 : 0));
                 QCOMPARE(enms->fixed, lvl.lvlobjset == 7);
                 streams.insert({lvl.lvlenmpos, -1});
             }

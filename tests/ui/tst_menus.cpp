@@ -142,14 +142,14 @@ private slots:
         QuibWindow w;
         open(w);
         QTest::keyClick(&w, Qt::Key_P);
-        w.state().map.ptrobjset[w.state().map.selptr] = 15;
+        w.state().map.pointers[w.state().map.selptr].objset = 15;
         QTest::keyClick(&w, Qt::Key_Space);
         QVERIFY(!w.intransition());
         QCOMPARE(int(w.state().editmode), 1);
         QCOMPARE(w.statusBar()->currentMessage(),
                  QStringLiteral("This pointer leads into no level: its object set is 15."));
         w.statusBar()->clearMessage();
-        w.state().map.ptrobjset[w.state().map.selptr] = 0;
+        w.state().map.pointers[w.state().map.selptr].objset = 0;
         action(w, "enterlevelM")->trigger();
         QCOMPARE(w.statusBar()->currentMessage(), QStringLiteral("This pointer leads into no level: its object set is 0."));
     }

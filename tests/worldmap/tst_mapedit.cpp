@@ -102,17 +102,17 @@ private slots:
         EditorState s;
         start(s, 1);
         s.editmode = ModeMapPointers;
-        s.map.ptrrow[3] = s.map.ptrrow[1];
-        s.map.ptrcol[3] = s.map.ptrcol[1];
-        mappress(s, at(16 * s.map.ptrcol[1], 16 * s.map.ptrrow[1], ButtonLeft));
+        s.map.pointers[3].row = s.map.pointers[1].row;
+        s.map.pointers[3].col = s.map.pointers[1].col;
+        mappress(s, at(16 * s.map.pointers[1].col, 16 * s.map.pointers[1].row, ButtonLeft));
         QCOMPARE(int(s.map.selptr), 3);
         // Dragging moves it square by square; far right it stays in the world.
         mapdrag(s, at(16 * 2 + 3, 16 * 7 + 3, ButtonLeft));
-        QCOMPARE(int(s.map.ptrcol[3]), 2);
-        QCOMPARE(int(s.map.ptrrow[3]), 7);
+        QCOMPARE(int(s.map.pointers[3].col), 2);
+        QCOMPARE(int(s.map.pointers[3].row), 7);
         mapdrag(s, at(5000, 500, ButtonLeft));
-        QCOMPARE(int(s.map.ptrcol[3]), 15);
-        QCOMPARE(int(s.map.ptrrow[3]), 8);
+        QCOMPARE(int(s.map.pointers[3].col), 15);
+        QCOMPARE(int(s.map.pointers[3].row), 8);
         // A press on an empty square keeps the selection.
         mappress(s, at(0, 0, ButtonLeft));
         QCOMPARE(int(s.map.selptr), 3);
@@ -123,8 +123,8 @@ private slots:
         EditorState s;
         start(s, 2);
         s.editmode = ModeMapSprites;
-        s.map.sprx[4] = 0x40;
-        s.map.spry[4] = 0x50; // drawn from y = 0x30
+        s.map.sprites[4].x = 0x40;
+        s.map.sprites[4].y = 0x50; // drawn from y = 0x30
         // Press 3 pixels right of its left edge and 5 below its top.
         mappress(s, at(0x43, 0x35, ButtonLeft));
         QCOMPARE(int(s.map.selsprite), 4);
@@ -132,34 +132,34 @@ private slots:
         QCOMPARE(int(s.graby), 0x50 - 0x35);
         // A right drag keeps that relation.
         mapdrag(s, at(0x80, 0x60, ButtonRight));
-        QCOMPARE(int(s.map.sprx[4]), 0x7D);
-        QCOMPARE(int(s.map.spry[4]), 0x60 + 0x50 - 0x35);
+        QCOMPARE(int(s.map.sprites[4].x), 0x7D);
+        QCOMPARE(int(s.map.sprites[4].y), 0x60 + 0x50 - 0x35);
         // A left drag snaps to the square under the pointer.
         mapdrag(s, at(0x87, 0x65, ButtonLeft));
-        QCOMPARE(int(s.map.sprx[4]), 0x80);
-        QCOMPARE(int(s.map.spry[4]), ((0x65 + 32) / 16) * 16);
+        QCOMPARE(int(s.map.sprites[4].x), 0x80);
+        QCOMPARE(int(s.map.sprites[4].y), ((0x65 + 32) / 16) * 16);
         // A press on empty map, then a right drag: x is the world pixel and
         // y the pointer's y + 32.
         mappress(s, at(250, 140, ButtonLeft));
         QCOMPARE(int(s.map.selsprite), 4);
         mapdrag(s, at(0x20, 0x10, ButtonRight));
-        QCOMPARE(int(s.map.sprx[4]), 0x20);
-        QCOMPARE(int(s.map.spry[4]), 0x30);
+        QCOMPARE(int(s.map.sprites[4].x), 0x20);
+        QCOMPARE(int(s.map.sprites[4].y), 0x30);
         // A grab far below keeps y within its byte.
         s.graby = 200;
         mapdrag(s, at(0, 143, ButtonRight));
-        QCOMPARE(int(s.map.spry[4]), 255);
+        QCOMPARE(int(s.map.sprites[4].y), 255);
         // Dragged left of the view, the sprite follows the world pixel under
         // the pointer into the columns scrolled out of sight, and stops at
         // the world's left edge.
         s.map.mapscroll = 4;
         s.grabx = 0;
         mapdrag(s, at(-20, 0x40, ButtonRight));
-        QCOMPARE(int(s.map.sprx[4]), 4 * 16 - 20);
+        QCOMPARE(int(s.map.sprites[4].x), 4 * 16 - 20);
         mapdrag(s, at(-200, 0x40, ButtonRight));
-        QCOMPARE(int(s.map.sprx[4]), 0);
+        QCOMPARE(int(s.map.sprites[4].x), 0);
         mapdrag(s, at(-20, 0x40, ButtonLeft)); // snapped: the square under the pointer
-        QCOMPARE(int(s.map.sprx[4]), 16 * ((4 * 16 - 20) / 16));
+        QCOMPARE(int(s.map.sprites[4].x), 16 * ((4 * 16 - 20) / 16));
     }
 
     // A press or drag on a square beyond the world's last column is no
@@ -193,8 +193,8 @@ private slots:
         const QByteArray before = testutil::readfile(rompath);
         s.map.maptiles[0][17] = 0xFF; // written as 0xFE
         s.map.maptiles[8][31] = 0x33;
-        s.map.sprtype[1] = 0x0C;
-        s.map.sprx[1] = 0x1F0;
+        s.map.sprites[1].type = 0x0C;
+        s.map.sprites[1].x = 0x1F0;
         QString error;
         QVERIFY(savemapmodes(s, &error));
         const QByteArray after = testutil::readfile(rompath);
@@ -220,20 +220,20 @@ private slots:
         start(s, 3);
         const QByteArray before = testutil::readfile(rompath);
         // Three pointers at (screen 1, row 0, col 2), (0, 5, 9), (0, 5, 3).
-        s.map.ptrcount = 3;
+        s.map.pointers.resize(3);
         const uint8_t cols[3] = {0x12, 0x09, 0x03}, rows[3] = {0, 5, 5};
         for (int i = 0; i < 3; ++i) {
-            s.map.ptrcol[size_t(i)] = cols[i];
-            s.map.ptrrow[size_t(i)] = rows[i];
-            s.map.ptrobjset[size_t(i)] = uint8_t(i == 0 ? 15 : 1);
-            s.map.ptrobjpos[size_t(i)] = i == 0 ? 0xA010 : 0x1E133;
-            s.map.ptrenmpos[size_t(i)] = 0xC1A5 + i;
+            s.map.pointers[size_t(i)].col = cols[i];
+            s.map.pointers[size_t(i)].row = rows[i];
+            s.map.pointers[size_t(i)].objset = uint8_t(i == 0 ? 15 : 1);
+            s.map.pointers[size_t(i)].objpos = i == 0 ? 0xA010 : 0x1E133;
+            s.map.pointers[size_t(i)].enmpos = 0xC1A5 + i;
         }
-        s.map.ptrrow[0] = 8; // row 8, object set 15 -> 0xAF
+        s.map.pointers[0].row = 8; // row 8, object set 15 -> 0xAF
         QVERIFY(savemapmodes(s, nullptr));
-        QCOMPARE(int(s.map.ptrcol[0]), 0x03);
-        QCOMPARE(int(s.map.ptrcol[1]), 0x09);
-        QCOMPARE(int(s.map.ptrcol[2]), 0x12);
+        QCOMPARE(int(s.map.pointers[0].col), 0x03);
+        QCOMPARE(int(s.map.pointers[1].col), 0x09);
+        QCOMPARE(int(s.map.pointers[2].col), 0x12);
         const QByteArray after = testutil::readfile(rompath);
         const int base = rom::mapptrpos[2];
         // The count byte is never written: the table keeps its stored count.
@@ -253,13 +253,13 @@ private slots:
     {
         EditorState s;
         start(s, 3);
-        s.map.ptrcount = 4;
+        s.map.pointers.resize(4);
         const uint8_t cols[4] = {0x14, 0x05, 0x05, 0x02}, rows[4] = {0, 3, 3, 1};
         for (int i = 0; i < 4; ++i) {
-            s.map.ptrcol[size_t(i)] = cols[i];
-            s.map.ptrrow[size_t(i)] = rows[i];
-            s.map.ptrobjset[size_t(i)] = 1;
-            s.map.ptrenmpos[size_t(i)] = 0xC110 + i; // tells them apart
+            s.map.pointers[size_t(i)].col = cols[i];
+            s.map.pointers[size_t(i)].row = rows[i];
+            s.map.pointers[size_t(i)].objset = 1;
+            s.map.pointers[size_t(i)].enmpos = 0xC110 + i; // tells them apart
         }
         QVERIFY(savemapmodes(s, nullptr));
         const Rom romimage = testutil::openrom(rompath);
@@ -295,11 +295,11 @@ private slots:
         Settings settings;
         settings.startmap = 3;
         runstartup(s, settings, nullptr);
-        QCOMPARE(s.map.ptrcount, 41);
+        QCOMPARE(s.map.ptrcount(), 41);
         const QByteArray before = testutil::readfile(rompath);
         QVERIFY(savemapmodes(s, nullptr));
         QCOMPARE(testutil::readfile(rompath), before);
-        s.map.ptrenmpos[40] = 0xC210;
+        s.map.pointers[40].enmpos = 0xC210;
         QVERIFY(savemapmodes(s, nullptr));
         QByteArray expected = before;
         expected[int(base + 1 + 2 * n + 2 * 40)] = char(0x00);
@@ -318,13 +318,13 @@ private slots:
         EditorState s;
         s.rom = testutil::openrom(rompath);
         runstartup(s, Settings{}, nullptr);
-        QCOMPARE(int(s.map.ptrrow[0]), 0);
+        QCOMPARE(int(s.map.pointers[0].row), 0);
         s.map.maptiles[0][0] = 0x43; // some other edit
         QVERIFY(savemapmodes(s, nullptr));
         QCOMPARE(uint8_t(testutil::readfile(rompath)[int(base + 1)]), uint8_t(0x11));
         s.editmode = ModeMapPointers;
         s.map.selptr = 0;
-        mapdrag(s, at(16 * s.map.ptrcol[0], 0, ButtonLeft)); // placed on row 0 by hand
+        mapdrag(s, at(16 * s.map.pointers[0].col, 0, ButtonLeft)); // placed on row 0 by hand
         QVERIFY(savemapmodes(s, nullptr));
         QCOMPARE(uint8_t(testutil::readfile(rompath)[int(base + 1)]), uint8_t(0x21));
     }

@@ -221,12 +221,11 @@ private slots:
         QFETCH(int, world);
         auto s = open(world);
         s->viewmapsprites = false;
-        s->map.sprtype.fill(0);
+        s->map.sprites = {};
         Surface none(256, 224), one(256, 224);
         refmapb(*s, offscreen, none);
-        s->map.sprtype = {3, 17}; // a figure, and a type that is none
-        s->map.sprx = {80, 128};
-        s->map.spry = {96, 96};
+        s->map.sprites[0] = {96, 80, 3, 0};
+        s->map.sprites[1] = {96, 128, 17, 0}; // a type that is none
         refmapb(*s, offscreen, one);
         int changed = 0;
         for (int y = 0; y < 224; ++y)
@@ -243,7 +242,7 @@ private slots:
     void tilesanddigit()
     {
         auto s = open(4);
-        s->map.sprtype.fill(0);
+        s->map.sprites = {};
         s->map.mapscroll = 16;
         for (int r = 0; r < 9; ++r)
             for (int c = 0; c < 16; ++c)

@@ -115,19 +115,19 @@ private slots:
         WorldMap map;
         map.selptr = 2;
         readmapptrs(map, rom, 2);
-        QCOMPARE(map.ptrcount, 3);
+        QCOMPARE(map.ptrcount(), 3);
         QCOMPARE(int(map.selptr), 0);
-        QCOMPARE(int(map.ptrrow[0]), 1);
-        QCOMPARE(int(map.ptrobjset[0]), 1);
-        QCOMPARE(int(map.ptrcol[0]), 5);
-        QCOMPARE(map.ptrenmpos[0], 0xC1A5);
-        QCOMPARE(map.ptrobjpos[0], 0x1E133);
-        QCOMPARE(int(map.ptrrow[1]), 8);
-        QCOMPARE(int(map.ptrobjset[1]), 15);
-        QCOMPARE(map.ptrobjpos[1], 0xA010);
+        QCOMPARE(int(map.pointers[0].row), 1);
+        QCOMPARE(int(map.pointers[0].objset), 1);
+        QCOMPARE(int(map.pointers[0].col), 5);
+        QCOMPARE(map.pointers[0].enmpos, 0xC1A5);
+        QCOMPARE(map.pointers[0].objpos, 0x1E133);
+        QCOMPARE(int(map.pointers[1].row), 8);
+        QCOMPARE(int(map.pointers[1].objset), 15);
+        QCOMPARE(map.pointers[1].objpos, 0xA010);
         // A row nibble above the map stays on row 0.
-        QCOMPARE(int(map.ptrrow[2]), 0);
-        QCOMPARE(map.ptrenmpos[2], 0x1000F);
+        QCOMPARE(int(map.pointers[2].row), 0);
+        QCOMPARE(map.pointers[2].enmpos, 0x1000F);
     }
 
     // A stored count of 35 is read as 41, and the table is laid out for 41.
@@ -142,10 +142,10 @@ private slots:
         RomFile rom(romimage);
         WorldMap map;
         readmapptrs(map, rom, 3);
-        QCOMPARE(map.ptrcount, 41);
-        QCOMPARE(int(map.ptrrow[40]), 3);
-        QCOMPARE(int(map.ptrcol[40]), 0x33);
-        QCOMPARE(map.ptrenmpos[40], 0xC133);
+        QCOMPARE(map.ptrcount(), 41);
+        QCOMPARE(int(map.pointers[40].row), 3);
+        QCOMPARE(int(map.pointers[40].col), 0x33);
+        QCOMPARE(map.pointers[40].enmpos, 0xC133);
     }
 
     void sprites()
@@ -160,13 +160,13 @@ private slots:
         RomFile rom(romimage);
         WorldMap map;
         readmapsprites(map, rom, 3);
-        QCOMPARE(int(map.spry[2]), 0x12);
-        QCOMPARE(int(map.sprx[2]), 0x2232);
-        QCOMPARE(int(map.sprtype[8]), 0x48);
-        QCOMPARE(int(map.spritem[0]), 0x50);
+        QCOMPARE(int(map.sprites[2].y), 0x12);
+        QCOMPARE(int(map.sprites[2].x), 0x2232);
+        QCOMPARE(int(map.sprites[8].type), 0x48);
+        QCOMPARE(int(map.sprites[0].item), 0x50);
         WorldMap nine;
         readmapsprites(nine, rom, 9);
-        QCOMPARE(int(nine.sprtype[0]), 0);
+        QCOMPARE(int(nine.sprites[0].type), 0);
     }
 
     void pointerlabels()
@@ -203,7 +203,7 @@ private slots:
         s.viewmapsprites = true;
         drawmap(s);
         QVERIFY(infolabels(s)[2].startsWith(QStringLiteral("Goes to world ")));
-        QCOMPARE(infolabels(s)[2], QStringLiteral("Goes to world ") + QString::number(s.map.ptrobjset[0] + 1));
+        QCOMPARE(infolabels(s)[2], QStringLiteral("Goes to world ") + QString::number(s.map.pointers[0].objset + 1));
         QCOMPARE(infolabels(s)[3], QString());
     }
 
@@ -235,10 +235,10 @@ private slots:
         startup(s, save(demo::builddemorom()), 2);
         s.editmode = ModeMapSprites;
         s.map.selsprite = 8;
-        s.map.sprtype[8] = 17; // not a figure: not drawn, but still described and boxed
-        s.map.spritem[8] = 0;
-        s.map.sprx[8] = 0x20;
-        s.map.spry[8] = 0x50;
+        s.map.sprites[8].type = 17; // not a figure: not drawn, but still described and boxed
+        s.map.sprites[8].item = 0;
+        s.map.sprites[8].x = 0x20;
+        s.map.sprites[8].y = 0x50;
         drawmap(s);
         QCOMPARE(infolabels(s)[0], QStringLiteral("Map sprite #9"));
         QCOMPARE(infolabels(s)[1], QStringLiteral("X: 020   Y: 50"));
@@ -273,7 +273,7 @@ private slots:
         // Column 16 (second screen) shows at the left after scrolling by 16.
         a.map.mapscroll = 16;
         a.editmode = ModeMapPointers; // no cursor box
-        a.map.ptrcount = 0;
+        a.map.pointers.clear();
         drawmap(a);
         EditorState c;
         startup(c, save(img, QStringLiteral("c.nes")), 2);

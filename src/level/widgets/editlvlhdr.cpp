@@ -257,7 +257,7 @@ void EditLvlHdr::chooseset()
 
 void EditLvlHdr::accept()
 {
-    HeaderBytes hdr;
+    LevelHeader hdr;
     QString message;
     if (!edit_.result(hdr, &message)) {
         QMessageBox::warning(this, windowTitle(), message);

@@ -8,8 +8,8 @@
 namespace quib {
 
 EditMapPntr::EditMapPntr(EditorState &state, QWidget *parent)
-    : OffsetsDialog(state, state.map.ptrobjset[state.map.selptr] & 15, state.map.ptrobjpos[state.map.selptr],
-                    state.map.ptrenmpos[state.map.selptr],
+    : OffsetsDialog(state, state.map.pointers[state.map.selptr].objset & 15, state.map.pointers[state.map.selptr].objpos,
+                    state.map.pointers[state.map.selptr].enmpos,
                     {QStringLiteral("ad0"), QStringLiteral("ad1"), QStringLiteral("t9"), QStringLiteral("t1")},
                     parent)
 {
