@@ -219,7 +219,7 @@ private slots:
             w.close();
         }
         QCOMPARE(testutil::readfile(inipath()),
-                 QByteArray("[Options]\r\nZoom= 3\r\nStartMapNumber= 1\r\nViewMapSprites= 0\r\nViewLevelBackg= 0\r\n"
+                 QByteArray("[Options]\r\nZoom= 3\r\nStartMapNumber= 1\r\nViewMapSprites= 0\r\nViewLevelBackg= 0\r\nGrid= 0\r\n"
                             "[Load]\r\nFilename=")
                      + rompath.toUtf8() + "\r\n");
         QuibWindow again;
