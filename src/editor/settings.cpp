@@ -128,4 +128,16 @@ bool writezoom(const QString &file, int zoom, QString *error)
     return ini.save(file, error);
 }
 
+bool readgrid(const QString &file)
+{
+    return leadingnumber(readini(file, QStringLiteral("Options"), QStringLiteral("Grid"))) != 0;
+}
+
+bool writegrid(const QString &file, bool grid, QString *error)
+{
+    IniFile ini = IniFile::load(file);
+    ini.setvalue(QStringLiteral("Options"), QStringLiteral("Grid"), signform(grid ? -1 : 0));
+    return ini.save(file, error);
+}
+
 } // namespace quib

@@ -53,4 +53,9 @@ bool writesettings(const QString &file, const EditorState &state, QString *error
 int readzoom(const QString &file);
 bool writezoom(const QString &file, int zoom, QString *error = nullptr);
 
+// The block grid over the view: "Options"/"Grid", -1 on, 0 off (the form of
+// the other switches); missing or 0 is off.
+bool readgrid(const QString &file);
+bool writegrid(const QString &file, bool grid, QString *error = nullptr);
+
 } // namespace quib

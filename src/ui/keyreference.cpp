@@ -31,6 +31,9 @@ const MouseRow mouserows[] = {
     {modebit(ModeMapSprites), "Right drag", "Move the selected sprite pixel by pixel"},
     {levelmodes, "Click", "Select the object or enemy under the pointer (an item of the mode wins)"},
     {levelmodes, "Drag", "Move the selected object or enemy block by block"},
+    {levelmodes, "Wheel", "Scroll the view up or down (with Shift: across)"},
+    {mapmodes, "Shift + wheel", "Scroll the map across"},
+    {allmodes, "Ctrl + wheel", "Zoom in or out"},
 };
 
 QString escaped(const QString &s)

@@ -1,9 +1,11 @@
 #include "ui/quib.h"
 
+#include "dialogs/areapointers.h"
 #include "dialogs/editlvlmusic.h"
 #include "dialogs/editmappal.h"
 #include "dialogs/editstarttime.h"
 #include "dialogs/editstatus.h"
+#include "dialogs/romspace.h"
 #include "rom/romfile.h"
 #include "editor/settings.h"
 #include "editor/startup.h"
@@ -14,6 +16,7 @@
 #include "level/widgets/editlvlhdr.h"
 #include "level/widgets/enterlevelspc.h"
 #include "level/navigate.h"
+#include "level/rommap.h"
 #include "ui/keyreference.h"
 #include "ui/keys.h"
 #include "ui/romwatch.h"
@@ -89,6 +92,30 @@ void cantgothere(QWidget *parent)
     QMessageBox::warning(parent, QStringLiteral("Can't go there!"), QStringLiteral("No room is pointed from that area."));
 }
 
+// The ROM's bytes as the file holds them now, whole; empty when it can't be
+// read, with `error` saying why.
+std::vector<uint8_t> romimage(const QString &path, QString *error)
+{
+    RomFile rom(path);
+    if (!rom.isopen() || rom.length() == 0) {
+        *error = rom.isopen() ? QStringLiteral("The file '%1' is empty.").arg(path) : rom.error();
+        return {};
+    }
+    return rom.readblock(0, int(rom.length()));
+}
+
+// The ROM map of the file as saved; unsaved edits are not in it.
+std::optional<RomMap> readrommap(QWidget *parent, const EditorState &s)
+{
+    QString error;
+    const std::vector<uint8_t> image = romimage(s.romfile, &error);
+    if (image.empty()) {
+        QMessageBox::warning(parent, QStringLiteral("Can't read the ROM"), error);
+        return std::nullopt;
+    }
+    return buildrommap(image, s.props);
+}
+
 } // namespace
 
 QuibWindow::QuibWindow(QWidget *parent)
@@ -104,7 +131,10 @@ QuibWindow::QuibWindow(QWidget *parent)
     auto *row = new QHBoxLayout;
     lvl_ = new LvlView(state_.lvl, central, zoom_);
     row->addStretch(1);
-    row->addWidget(new ViewArea(lvl_, central));
+    auto *area = new ViewArea(lvl_, central);
+    connect(area, &ViewArea::zoomwheel, this, [this](int steps) { setzoom(zoom_ + steps); });
+    connect(area, &ViewArea::scrollwheel, this, &QuibWindow::wheelscroll);
+    row->addWidget(area);
 
     auto *side = new QWidget(central);
     side->setFixedWidth(240);
@@ -184,6 +214,9 @@ void QuibWindow::buildmenus()
     exitlevelM_ = levels_->addAction(QStringLiteral("E&xit level"), QKeySequence(Qt::CTRL | Qt::Key_X), this,
                                      &QuibWindow::exitlevelM);
     exitlevelM_->setObjectName(QStringLiteral("exitlevelM"));
+    areapointers_ = levels_->addAction(QStringLiteral("&Pointers to this area ..."), this,
+                                       &QuibWindow::showareapointers);
+    areapointers_->setObjectName(QStringLiteral("areapointers"));
     levels_->addSeparator()->setObjectName(QStringLiteral("sep2"));
     quit_ = levels_->addAction(QStringLiteral("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q), this, &QuibWindow::Quit);
     quit_->setObjectName(QStringLiteral("Quit"));
@@ -230,6 +263,8 @@ void QuibWindow::buildmenus()
     editmapproperties_->setObjectName(QStringLiteral("editmapproperties"));
     other->addAction(QStringLiteral("Edit level &music set ..."), QKeySequence(Qt::CTRL | Qt::Key_M), this,
                      &QuibWindow::editlvlmusicset)->setObjectName(QStringLiteral("EditLvlMusicSet"));
+    other->addAction(QStringLiteral("&ROM space ..."), this, &QuibWindow::showromspace)
+        ->setObjectName(QStringLiteral("romspace"));
 
     about_ = menuBar()->addAction(QStringLiteral("&About"), this, &QuibWindow::about);
     about_->setObjectName(QStringLiteral("about"));
@@ -256,6 +291,10 @@ void QuibWindow::buildviewmenu()
     actualsize_ = view->addAction(QStringLiteral("&Actual Size"), QKeySequence(Qt::CTRL | Qt::Key_0), this,
                                   [this] { setzoom(1); });
     actualsize_->setObjectName(QStringLiteral("actualsize"));
+    view->addSeparator();
+    grid_ = view->addAction(QStringLiteral("&Grid"), QKeySequence(Qt::CTRL | Qt::Key_G), this, &QuibWindow::showgrid);
+    grid_->setObjectName(QStringLiteral("grid"));
+    grid_->setCheckable(true);
 }
 
 void QuibWindow::setzoom(int zoom)
@@ -321,6 +360,7 @@ bool QuibWindow::startup(const QString &rompath)
     viewmapsprites_->setChecked(state_.viewmapsprites);
     viewlvlbg_->setChecked(state_.viewlvlbg);
     setzoom(readzoom(settingsfile()));
+    grid_->setChecked(readgrid(settingsfile()));
     fitwindow(this);
     lastmode_ = state_.editmode;
     redraw();
@@ -349,10 +389,12 @@ void QuibWindow::showview()
     // Enter and Exit level follow the mode, so their shortcuts always work.
     enterlevelM_->setEnabled(ismapmode(state_.editmode));
     exitlevelM_->setEnabled(!ismapmode(state_.editmode));
+    areapointers_->setEnabled(!ismapmode(state_.editmode));
     usemapobjtb_->setEnabled(ismapmode(state_.editmode)); // the toolbox belongs to the map
     modelabel_->setText(modename(state_.editmode) + QStringLiteral(" mode"));
     tilelabel_->setText(QStringLiteral("Current tile: ") + hexpad(state_.curtile, 2) + QStringLiteral(" -- ")
                         + state_.names.maptilenames[state_.curtile]);
+    showgrid();
     lvl_->update();
 }
 
@@ -747,6 +789,47 @@ void QuibWindow::editkey(Key key, KeyMods mods, bool repeat)
         cantgothere(this);
 }
 
+void QuibWindow::showareapointers()
+{
+    if (ismapmode(state_.editmode) || intransition())
+        return;
+    const std::optional<RomMap> map = readrommap(this, state_);
+    if (!map)
+        return;
+    const Level &l = state_.level;
+    // Object set 0 reads no enemies; set 7 reads its fixed stream, kept as lvlenmpos.
+    AreaPointers dialog(*map, l.lvlobjpos, l.lvlobjset & 15, (l.lvlobjset & 15) == 0 ? -1 : l.lvlenmpos, this);
+    dialog.exec();
+}
+
+void QuibWindow::showromspace()
+{
+    if (const std::optional<RomMap> map = readrommap(this, state_)) {
+        RomSpace dialog(*map, this);
+        dialog.exec();
+    }
+}
+
+// The grid lies over the map's rows or over the whole level view.
+void QuibWindow::showgrid()
+{
+    const QRect picture(0, 0, state_.lvl.width, ismapmode(state_.editmode) ? 16 * maprows : state_.lvl.height);
+    lvl_->setgrid(grid_->isChecked() ? picture : QRect());
+}
+
+// The wheel's blocks beyond the view area's own scroll bars scroll the map or
+// the level as the arrow keys do: across on the map, both ways in a level.
+void QuibWindow::wheelscroll(int dx, int dy)
+{
+    if (intransition())
+        return;
+    const bool level = !ismapmode(state_.editmode);
+    for (int i = 0; i < std::abs(dx); ++i)
+        doc_.key(dx > 0 ? Key::Right : Key::Left, KeyMods{});
+    for (int i = 0; level && i < std::abs(dy); ++i)
+        doc_.key(dy > 0 ? Key::Down : Key::Up, KeyMods{});
+}
+
 void QuibWindow::showkeyreference()
 {
     KeyReference::show(this, state_.editmode);
@@ -760,7 +843,8 @@ void QuibWindow::closeEvent(QCloseEvent *event)
     }
     if (!quitting_) {
         QString error;
-        if (!writesettings(settingsfile(), state_, &error) || !writezoom(settingsfile(), zoom_, &error))
+        if (!writesettings(settingsfile(), state_, &error) || !writezoom(settingsfile(), zoom_, &error)
+            || !writegrid(settingsfile(), grid_->isChecked(), &error))
             QMessageBox::warning(this, QStringLiteral("Settings not saved"),
                                  QStringLiteral("Can't write the settings to '%1': %2").arg(settingsfile(), error));
     }

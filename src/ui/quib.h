@@ -116,6 +116,10 @@ private:
     void exitlevelM();
     void nextareaM();
     void showkeyreference();
+    void showareapointers();
+    void showromspace();
+    void showgrid();
+    void wheelscroll(int dx, int dy);
     void transitionstep();
     // An editing key pressed, `repeat` when it is held down.
     void editkey(Key key, KeyMods mods, bool repeat);
@@ -145,6 +149,7 @@ private:
     QAction *enterlevelM_ = nullptr;
     QAction *enterlevelspec_ = nullptr;
     QAction *exitlevelM_ = nullptr;
+    QAction *areapointers_ = nullptr;
     QAction *viewmapsprites_ = nullptr;
     QAction *viewlvlbg_ = nullptr;
     QAction *usemapobjtb_ = nullptr;
@@ -158,6 +163,7 @@ private:
     QAction *zoomin_ = nullptr;
     QAction *zoomout_ = nullptr;
     QAction *actualsize_ = nullptr;
+    QAction *grid_ = nullptr;
     int zoom_ = defaultzoom;
 
     QTimer *transition_ = nullptr; // the closing bars, one frame a tick

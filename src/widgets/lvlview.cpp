@@ -2,6 +2,7 @@
 
 #include "graphics/surface.h"
 
+#include <QApplication>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
@@ -55,6 +56,23 @@ void LvlView::paintEvent(QPaintEvent *)
         p.drawImage(0, 0, frame);
     else
         p.drawImage(QRect(0, 0, surface_.width * zoom_, surface_.height * zoom_), frame);
+    if (grid_.isEmpty())
+        return;
+    // Between the blocks only: the area's own edges are the picture's.
+    const QRect r(grid_.topLeft() * zoom_, grid_.size() * zoom_);
+    p.setPen(QPen(QColor(255, 255, 255, 96), 0));
+    for (int x = r.left() + 16 * zoom_; x <= r.right(); x += 16 * zoom_)
+        p.drawLine(x, r.top(), x, r.bottom());
+    for (int y = r.top() + 16 * zoom_; y <= r.bottom(); y += 16 * zoom_)
+        p.drawLine(r.left(), y, r.right(), y);
+}
+
+void LvlView::setgrid(const QRect &area)
+{
+    if (area == grid_)
+        return;
+    grid_ = area;
+    update();
 }
 
 void LvlView::mousePressEvent(QMouseEvent *event)
@@ -91,6 +109,48 @@ bool ViewArea::eventFilter(QObject *watched, QEvent *event)
     if (watched == widget() && event->type() == QEvent::Resize)
         updateGeometry(); // a new zoom: the window's layout asks again
     return QScrollArea::eventFilter(watched, event);
+}
+
+namespace {
+
+// Moves the bar by `notches` turns of the wheel (> 0 towards its end) as far
+// as it goes; returns the notches it could not take.
+int movebar(QScrollBar *bar, int notches)
+{
+    const int step = notches > 0 ? 1 : -1;
+    while (notches != 0) {
+        const int value = bar->value();
+        bar->setValue(value + step * bar->singleStep() * QApplication::wheelScrollLines());
+        if (bar->value() == value)
+            break;
+        notches -= step;
+    }
+    return notches;
+}
+
+} // namespace
+
+void ViewArea::wheelEvent(QWheelEvent *event)
+{
+    QPoint delta = event->angleDelta();
+    const Qt::KeyboardModifiers mods = event->modifiers();
+    if ((mods & Qt::ShiftModifier) && delta.x() == 0)
+        delta = QPoint(delta.y(), 0); // Shift turns the wheel across
+    turned_ += delta;
+    const int across = turned_.x() / 120, down = turned_.y() / 120;
+    turned_ -= QPoint(across * 120, down * 120);
+    event->accept();
+    if (mods & Qt::ControlModifier) {
+        if (down != 0)
+            emit zoomwheel(down); // away from the user: larger
+        return;
+    }
+    // Turning the wheel away from the user goes up (or left).
+    const int dx = across != 0 ? movebar(horizontalScrollBar(), -across) : 0;
+    const int dy = down != 0 ? movebar(verticalScrollBar(), -down) : 0;
+    const int lines = QApplication::wheelScrollLines();
+    if (dx != 0 || dy != 0)
+        emit scrollwheel(dx * lines, dy * lines);
 }
 
 } // namespace quib

@@ -23,6 +23,9 @@ public:
     explicit LvlView(const Surface &surface, QWidget *parent = nullptr, int zoom = 1);
     int zoom() const { return zoom_; }
     void setzoom(int zoom);
+    // One-pixel lines between the 16-pixel blocks of `area` (surface pixels),
+    // drawn over the picture at every zoom; an empty area draws none.
+    void setgrid(const QRect &area);
 
 signals:
     void pressed(const quib::ViewMouse &m);
@@ -36,19 +39,33 @@ protected:
 private:
     const Surface &surface_;
     int zoom_;
+    QRect grid_;
 };
 
 // Holds a view centred, at its full size when there is room, with scroll
 // bars when the window is made smaller. It never takes the keyboard: keys
 // belong to the editor.
+//
+// The wheel: with Ctrl it asks for zoom steps; plain it scrolls down or up,
+// with Shift (or tilted) across. It moves this area's scroll bar while that
+// bar can go that way, and passes what is left on as blocks to scroll the
+// picture itself.
 class ViewArea : public QScrollArea {
     Q_OBJECT
 public:
     explicit ViewArea(QWidget *view, QWidget *parent = nullptr);
     QSize sizeHint() const override;
 
+signals:
+    void zoomwheel(int steps);           // > 0 zoom in
+    void scrollwheel(int dx, int dy);    // blocks, > 0 right or down
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+
+private:
+    QPoint turned_; // eighths of a degree not yet a whole notch
 };
 
 } // namespace quib

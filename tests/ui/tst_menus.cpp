@@ -59,6 +59,7 @@ private slots:
             {"enterlevelM", "&Enter level|Ctrl+E"},
             {"enterlevelspec", "E&nter level from specified offset and object set ...|Ctrl+L"},
             {"exitlevelM", "E&xit level|Ctrl+X"},
+            {"areapointers", "&Pointers to this area ...|"},
             {"Quit", "&Quit|Ctrl+Q"},
             {"undo", "&Undo|Ctrl+Z"},
             {"viewmapsprites", "&View map sprites when not in Map Sprites mode|Ctrl+V"},
@@ -69,6 +70,8 @@ private slots:
             {"editstartingstatus", "Edit starting &status ...|Ctrl+A"},
             {"editmapproperties", "Edit &world map properties ...|Ctrl+W"},
             {"EditLvlMusicSet", "Edit level &music set ...|Ctrl+M"},
+            {"romspace", "&ROM space ...|"},
+            {"grid", "&Grid|Ctrl+G"},
             {"about", "&About|"},
             {"keyreference", "&Keys and mouse ...|F1"},
         };
@@ -81,7 +84,7 @@ private slots:
         for (QAction *a : w.findChild<QMenu *>(QStringLiteral("Other"))->actions())
             other << a->objectName();
         QCOMPARE(other, (QStringList{"editmappalettes", "editstartingtime", "editstartingstatus", "editmapproperties",
-                                     "EditLvlMusicSet"}));
+                                     "EditLvlMusicSet", "romspace"}));
     }
 
     // The per-mode captions, set when Levels opens, and what each mode
@@ -131,6 +134,7 @@ private slots:
                  captions);
         QCOMPARE(action(w, "enterlevelM")->isEnabled(), !inlevel);
         QCOMPARE(action(w, "exitlevelM")->isEnabled(), inlevel);
+        QCOMPARE(action(w, "areapointers")->isEnabled(), inlevel);
         QVERIFY(action(w, "movestart")->isEnabled());
         QCOMPARE(w.findChild<QLabel *>(QStringLiteral("modelabel"))->text(),
                  QString::fromLatin1(names[mode]) + QStringLiteral(" mode"));

@@ -190,7 +190,7 @@ private slots:
         }
         QCOMPARE(testutil::readfile(inipath()),
                  QByteArray("; mine\r\n[Options]\r\nStartMapNumber= 4\r\nOther=x\r\nViewMapSprites=-1\r\n"
-                            "ViewLevelBackg= 0\r\nZoom= 2\r\n[Load]\r\nFilename=")
+                            "ViewLevelBackg= 0\r\nZoom= 2\r\nGrid= 0\r\n[Load]\r\nFilename=")
                      + rompath.toUtf8() + "\r\n");
         QuibWindow again;
         QVERIFY(start(again, rompath));
