@@ -92,28 +92,16 @@ void cantgothere(QWidget *parent)
     QMessageBox::warning(parent, QStringLiteral("Can't go there!"), QStringLiteral("No room is pointed from that area."));
 }
 
-// The ROM's bytes as the file holds them now, whole; empty when it can't be
-// read, with `error` saying why.
-std::vector<uint8_t> romimage(const QString &path, QString *error)
-{
-    RomFile rom(path);
-    if (!rom.isopen() || rom.length() == 0) {
-        *error = rom.isopen() ? QStringLiteral("The file '%1' is empty.").arg(path) : rom.error();
-        return {};
-    }
-    return rom.readblock(0, int(rom.length()));
-}
-
-// The ROM map of the file as saved; unsaved edits are not in it.
+// The ROM map of the ROM as saved (the image holds what the editor last read
+// or wrote); unsaved edits are not in it.
 std::optional<RomMap> readrommap(QWidget *parent, const EditorState &s)
 {
-    QString error;
-    const std::vector<uint8_t> image = romimage(s.romfile, &error);
-    if (image.empty()) {
-        QMessageBox::warning(parent, QStringLiteral("Can't read the ROM"), error);
+    if (!s.rom.isopen() || s.rom.length() == 0) {
+        QMessageBox::warning(parent, QStringLiteral("Can't read the ROM"),
+                             QStringLiteral("No ROM is open."));
         return std::nullopt;
     }
-    return buildrommap(image, s.props);
+    return buildrommap(s.rom.image(), s.props);
 }
 
 } // namespace
