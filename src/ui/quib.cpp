@@ -1,11 +1,13 @@
 #include "ui/quib.h"
 
 #include "dialogs/editlvlmusic.h"
+#include "dialogs/emulatorcommand.h"
 #include "dialogs/editmappal.h"
 #include "dialogs/editstarttime.h"
 #include "dialogs/editstatus.h"
 #include "rom/romfile.h"
 #include "editor/settings.h"
+#include "editor/playtest.h"
 #include "editor/startup.h"
 #include "editor/widgets/splash.h"
 #include "rom/hex.h"
@@ -28,6 +30,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDateTime>
+#include <QDir>
 #include <QKeyEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -35,8 +38,10 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -91,7 +96,8 @@ void cantgothere(QWidget *parent)
 } // namespace
 
 QuibWindow::QuibWindow(QWidget *parent)
-    : QMainWindow(parent), romprompt_(askwithdialog), leaveprompt_(askwithbox)
+    : QMainWindow(parent), romprompt_(askwithdialog), leaveprompt_(askwithbox), filepicker_(askfile),
+      datadir_(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
 {
     setObjectName(QStringLiteral("quib"));
     setWindowTitle(QStringLiteral("Quib editor"));
@@ -161,6 +167,13 @@ QuibWindow::~QuibWindow() = default;
 
 void QuibWindow::buildmenus()
 {
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("File"));
+    file->addAction(QStringLiteral("&Create patch ..."), this, &QuibWindow::createpatch)
+        ->setObjectName(QStringLiteral("createpatch"));
+    file->addAction(QStringLiteral("&Apply patch ..."), this, &QuibWindow::applypatch)
+        ->setObjectName(QStringLiteral("applypatch"));
+
     levels_ = menuBar()->addMenu(QStringLiteral("&Levels"));
     levels_->setObjectName(QStringLiteral("Levels"));
     connect(levels_, &QMenu::aboutToShow, this, &QuibWindow::updatelevelsmenu);
@@ -183,6 +196,8 @@ void QuibWindow::buildmenus()
     exitlevelM_ = levels_->addAction(QStringLiteral("E&xit level"), QKeySequence(Qt::CTRL | Qt::Key_X), this,
                                      &QuibWindow::exitlevelM);
     exitlevelM_->setObjectName(QStringLiteral("exitlevelM"));
+    levels_->addAction(QStringLiteral("&Play ROM"), QKeySequence(Qt::Key_F5), this, &QuibWindow::playrom)
+        ->setObjectName(QStringLiteral("playrom"));
     levels_->addSeparator()->setObjectName(QStringLiteral("sep2"));
     quit_ = levels_->addAction(QStringLiteral("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q), this, &QuibWindow::Quit);
     quit_->setObjectName(QStringLiteral("Quit"));
@@ -213,6 +228,14 @@ void QuibWindow::buildmenus()
                                       this, &QuibWindow::usemapobjtb);
     usemapobjtb_->setObjectName(QStringLiteral("usemapobjtb"));
     usemapobjtb_->setCheckable(true);
+    options->addSeparator();
+    keeporiginal_ = options->addAction(QStringLiteral("&Keep a copy of the original ROM"), this,
+                                       &QuibWindow::togglekeeporiginal);
+    keeporiginal_->setObjectName(QStringLiteral("keeporiginal"));
+    keeporiginal_->setCheckable(true);
+    keeporiginal_->setChecked(true);
+    options->addAction(QStringLiteral("&Emulator command ..."), this, &QuibWindow::editemulator)
+        ->setObjectName(QStringLiteral("emulatorcommand"));
 
     buildviewmenu();
 
@@ -318,6 +341,8 @@ bool QuibWindow::startup(const QString &rompath)
     viewmapsprites_->setChecked(state_.viewmapsprites);
     viewlvlbg_->setChecked(state_.viewlvlbg);
     setzoom(readzoom(settingsfile()));
+    emulator_ = reademulator(settingsfile());
+    keeporiginal_->setChecked(readkeeporiginal(settingsfile()));
     fitwindow(this);
     lastmode_ = state_.editmode;
     redraw();
@@ -717,8 +742,7 @@ void QuibWindow::closeEvent(QCloseEvent *event)
     if (!quitting_) {
         QString error;
         if (!writesettings(settingsfile(), state_, &error) || !writezoom(settingsfile(), zoom_, &error))
-            QMessageBox::warning(this, QStringLiteral("Settings not saved"),
-                                 QStringLiteral("Can't write the settings to '%1': %2").arg(settingsfile(), error));
+            settingnotsaved(error);
     }
     event->accept();
 }
@@ -735,6 +759,74 @@ void QuibWindow::Quit()
 void QuibWindow::about()
 {
     splash_->showabout();
+}
+
+void QuibWindow::settingnotsaved(const QString &error)
+{
+    QMessageBox::warning(this, QStringLiteral("Settings not saved"),
+                         QStringLiteral("Can't write the settings to '%1': %2").arg(settingsfile(), error));
+}
+
+void QuibWindow::createpatch()
+{
+    // The patch is made from the file as saved.
+    if (!doc_.mayleave())
+        return;
+    const QString done = createpatchflow(this, state_.romfile, datadir_, filepicker_);
+    if (!done.isEmpty())
+        status(done);
+}
+
+// The result opens in an editor of its own, as if given on the command line:
+// this one keeps its ROM and its undo history.
+void QuibWindow::applypatch()
+{
+    const QString written = applypatchflow(this, state_.romfile, filepicker_);
+    if (written.isEmpty())
+        return;
+    status(QStringLiteral("Patched ROM written to %1").arg(QDir::toNativeSeparators(written)));
+    if (QMessageBox::question(this, QStringLiteral("Patch applied"),
+                              QStringLiteral("The patched ROM was written to %1.\n\nOpen it?")
+                                  .arg(QDir::toNativeSeparators(written)))
+        != QMessageBox::Yes)
+        return;
+    if (!QProcess::startDetached(QCoreApplication::applicationFilePath(), {QFileInfo(written).absoluteFilePath()}))
+        QMessageBox::warning(this, QStringLiteral("Can't open file!"),
+                             QStringLiteral("Can't start another editor for %1.").arg(written));
+}
+
+bool QuibWindow::editemulator()
+{
+    EmulatorCommand dialog(emulator_, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    emulator_ = dialog.command();
+    QString error;
+    if (!writeemulator(settingsfile(), emulator_, &error))
+        settingnotsaved(error);
+    return true;
+}
+
+void QuibWindow::playrom()
+{
+    // The emulator reads the file as saved.
+    if (!doc_.mayleave())
+        return;
+    if (emulator_.isEmpty() && (!editemulator() || emulator_.isEmpty()))
+        return;
+    QString error;
+    if (!startemulator(emulator_, QFileInfo(state_.romfile).absoluteFilePath(), &error)) {
+        QMessageBox::warning(this, QStringLiteral("Can't play the ROM"), error);
+        return;
+    }
+    status(QStringLiteral("Playing %1").arg(QFileInfo(state_.romfile).fileName()));
+}
+
+void QuibWindow::togglekeeporiginal()
+{
+    QString error;
+    if (!writekeeporiginal(settingsfile(), keeporiginal_->isChecked(), &error))
+        settingnotsaved(error);
 }
 
 void QuibWindow::toggleviewmapsprites()

@@ -4,6 +4,7 @@
 // core, then shows what the core drew.
 #include "editor/document.h"
 #include "editor/editorstate.h"
+#include "ui/patchactions.h"
 #include "widgets/zoom.h"
 #include "worldmap/widgets/maptool.h"
 
@@ -53,6 +54,11 @@ public:
     using LeavePrompt = std::function<Document::Leave(QWidget *parent, const QString &question)>;
     void setleaveprompt(LeavePrompt prompt) { leaveprompt_ = std::move(prompt); }
 
+    // The file dialogs of the File menu. Replaceable so tests can answer them.
+    void setfilepicker(FilePicker pick) { filepicker_ = std::move(pick); }
+    // Where a kept original goes when the ROM's folder takes no new file.
+    void setdatadir(const QString &dir) { datadir_ = dir; }
+
     EditorState &state() { return state_; }
     Document &document() { return doc_; }
     Splash *splash() const { return splash_; }
@@ -95,6 +101,12 @@ private:
     void changed(unsigned what);
     void status(const QString &text);
     void about();
+    void createpatch();
+    void applypatch();
+    void playrom();
+    bool editemulator();
+    void togglekeeporiginal();
+    void settingnotsaved(const QString &error);
     void emodswitch();
     void emodswitch2();
     void movestart();
@@ -127,6 +139,9 @@ private:
     Document doc_{state_};
     RomPrompt romprompt_;
     LeavePrompt leaveprompt_;
+    FilePicker filepicker_;
+    QString datadir_;
+    QString emulator_; // the play test's command line, empty when none is set
     Splash *splash_ = nullptr;
     LvlView *lvl_ = nullptr;
     std::array<QLabel *, 4> t_{};
@@ -145,6 +160,7 @@ private:
     QAction *viewmapsprites_ = nullptr;
     QAction *viewlvlbg_ = nullptr;
     QAction *usemapobjtb_ = nullptr;
+    QAction *keeporiginal_ = nullptr;
     QAction *editmapproperties_ = nullptr;
     QAction *about_ = nullptr;
     QAction *undo_ = nullptr;
