@@ -5,6 +5,7 @@
 #include "dialogs/editmappal.h"
 #include "dialogs/editstarttime.h"
 #include "dialogs/editstatus.h"
+#include "rom/backup.h"
 #include "rom/romfile.h"
 #include "editor/settings.h"
 #include "editor/playtest.h"
@@ -449,11 +450,14 @@ void QuibWindow::updatelevelsmenu()
 bool QuibWindow::save()
 {
     QString error, saved;
+    keptnote_.clear();
     if (!doc_.save(&error, &saved)) {
         notsaved(this, error);
         return false;
     }
-    status(saved);
+    // The save's own message would hide that of the copy it made first.
+    status(keptnote_.isEmpty() ? saved : keptnote_ + QStringLiteral(". ") + saved);
+    keptnote_.clear();
     return true;
 }
 
@@ -820,6 +824,28 @@ void QuibWindow::playrom()
         return;
     }
     status(QStringLiteral("Playing %1").arg(QFileInfo(state_.romfile).fileName()));
+}
+
+// Before the first write to the ROM file: its copy as it is now, once. A
+// copy that can't be made refuses the write, so the edits stay in the editor.
+bool QuibWindow::keeporiginal(const QString &rompath, QString *error)
+{
+    if (originalchecked_ || !keeporiginal_->isChecked())
+        return true;
+    const KeptOriginal kept = quib::keeporiginal(rompath, datadir_);
+    if (kept.outcome == KeptOriginal::Outcome::Failed) {
+        if (error)
+            *error = QStringLiteral("Can't keep a copy of the original ROM before writing to it. %1 (Options > Keep "
+                                    "a copy of the original ROM writes without one.)")
+                         .arg(kept.error);
+        return false;
+    }
+    originalchecked_ = true;
+    if (kept.outcome == KeptOriginal::Outcome::Made) {
+        keptnote_ = keptmessage(kept);
+        status(keptnote_);
+    }
+    return true;
 }
 
 void QuibWindow::togglekeeporiginal()

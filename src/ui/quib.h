@@ -106,6 +106,7 @@ private:
     void playrom();
     bool editemulator();
     void togglekeeporiginal();
+    bool keeporiginal(const QString &rompath, QString *error);
     void settingnotsaved(const QString &error);
     void emodswitch();
     void emodswitch2();
@@ -142,6 +143,8 @@ private:
     FilePicker filepicker_;
     QString datadir_;
     QString emulator_; // the play test's command line, empty when none is set
+    bool originalchecked_ = false; // the ROM's original was kept, or found kept, this session
+    QString keptnote_;             // "Original kept as …" until a save's message shows it
     Splash *splash_ = nullptr;
     LvlView *lvl_ = nullptr;
     std::array<QLabel *, 4> t_{};
