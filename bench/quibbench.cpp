@@ -10,9 +10,11 @@
 #include "editor/settings.h"
 #include "editor/startup.h"
 #include "graphics/graphics.h"
+#include "tables/objprops.h"
 #include "level/drawlevel.h"
 #include "level/enterspec.h"
 #include "level/loadlevel.h"
+#include "level/rommap.h"
 #include "objgfx/drawobj.h"
 #include "worldmap/drawmap.h"
 #include "worldmap/mapedit.h"
@@ -69,6 +71,8 @@ int main(int argc, char **argv)
     QTemporaryDir dir;
     const QString romfile = dir.filePath(QStringLiteral("quibrom.nes"));
     quib::demo::builddemorom().save(romfile);
+    quib::Rom opened;
+    opened.open(romfile);
 
     std::vector<uint32_t> src(256 * 240, 0xFF102030), dst(256 * 240);
     const double base = median_us(2001, [&] {
@@ -86,15 +90,21 @@ int main(int argc, char **argv)
                median_us(501, [&] { stack.undo(); }, [&] { stack.redo(); redraw(); }), base);
     };
 
+    report("opening a ROM (read the file, start-up, world 1)", median_us(51, [&] {
+               quib::EditorState s;
+               s.rom.open(romfile);
+               quib::runstartup(s, quib::Settings{}, nullptr);
+               sink = s.curworld;
+           }), base);
     report("start-up (tables, pictures, palettes, world 1)", median_us(51, [&] {
                quib::EditorState s;
-               s.romfile = romfile;
+               s.rom = opened;
                quib::runstartup(s, quib::Settings{}, nullptr);
                sink = s.curworld;
            }), base);
 
     quib::EditorState ed;
-    ed.romfile = romfile;
+    ed.rom = opened;
     quib::runstartup(ed, quib::Settings{}, nullptr);
     int world = 0;
     report("loadmap + drawmap (next world, cycling)", median_us(201, [&] {
@@ -116,25 +126,25 @@ int main(int argc, char **argv)
     report("colormap after one colour of the group changed", median_us(501, [&] {
                // world 8's group is 7: toggle the colour of index 5
                ed.gfx.lvlpal[0][7][5] = uint8_t((flip++ % 2) ? 0x21 : 0x11);
-               quib::colormap(ed.gfx, romfile, 8);
+               quib::colormap(ed.gfx, ed.rom, 8);
                sink = ed.gfx.map.px[300];
            }), base);
     report("colormap, nothing changed", median_us(501, [&] {
-               quib::colormap(ed.gfx, romfile, 8);
+               quib::colormap(ed.gfx, ed.rom, 8);
                sink = ed.gfx.map.px[300];
            }), base);
     const QString ini = dir.filePath(QStringLiteral("Quibed.ini"));
     quib::EditorState st;
-    st.romfile = romfile;
+    st.rom = opened;
     quib::writesettings(ini, st);
     report("settings file read (four keys)", median_us(501, [&] { sink = quib::readsettings(ini).startmap; }), base);
-    report("ROM read operation (open, read a word, close)", median_us(501, [&] {
-               quib::RomFile f(romfile);
+    report("ROM read operation (read a word)", median_us(501, [&] {
+               quib::RomFile f(st.rom);
                sink = f.readword(0x19437);
                f.close();
            }), base);
     report("ROM write operation (one byte, replace file)", median_us(101, [&] {
-               quib::RomFile f(romfile, quib::RomFile::Mode::Write);
+               quib::RomFile f(st.rom, quib::RomFile::Mode::Write);
                f.writebyte(0x10, uint8_t(f.readbyte(0x10) + 1));
                f.close();
            }), base);
@@ -142,7 +152,7 @@ int main(int argc, char **argv)
     // the toolbox in Replace all, each move followed by its redraw.
     {
         quib::EditorState m;
-        m.romfile = romfile;
+        m.rom = opened;
         quib::Settings settings;
         settings.startmap = 8;
         quib::runstartup(m, settings, nullptr);
@@ -168,10 +178,10 @@ int main(int argc, char **argv)
     // Levels: the busiest demo area of all map pointers.
     {
         quib::EditorState l;
-        l.romfile = romfile;
+        l.rom = opened;
         quib::runstartup(l, quib::Settings{}, nullptr);
         int bestcount = -1;
-        quib::Level best;
+        quib::Level best, other;
         for (int w = 1; w <= 8; ++w) {
             l.curworld = uint8_t(w);
             quib::loadmap(l);
@@ -187,14 +197,16 @@ int main(int argc, char **argv)
                     bestcount = l.level.objcount;
                     best = l.level;
                 }
+                if (l.level.lvlobjset != best.lvlobjset && l.level.graphicset() != best.graphicset())
+                    other = l.level;
             }
         }
         std::printf("\nbusiest demo area: %X, object set %d, %d objects, %d enemies\n", best.lvlobjpos,
                     best.lvlobjset, best.objcount, best.enemycount);
         std::unique_ptr<quib::EditorState> cold;
-        report("loadlevel cold (sheets decoded, pictures built)", median_us(21, [&] {
+        report("loadlevel cold: new editor state, open Rom", median_us(21, [&] {
                    cold = std::make_unique<quib::EditorState>();
-                   cold->romfile = romfile;
+                   cold->rom = opened;
                    quib::runstartup(*cold, quib::Settings{}, nullptr);
                    cold->level.lvlobjpos = best.lvlobjpos;
                    cold->level.lvlenmpos = best.lvlenmpos;
@@ -202,6 +214,18 @@ int main(int argc, char **argv)
                }, [&] {
                    quib::loadlevel(*cold);
                    sink = cold->level.objcount;
+               }), base);
+        // What entering another area costs in a running editor: the busiest
+        // area and one of another object set and graphic set, in turn.
+        bool flip = false;
+        report("loadlevel from an open Rom, areas in turn (target 15 x)", median_us(201, [&] {
+                   const quib::Level &to = (flip = !flip) ? other : best;
+                   l.level.lvlobjpos = to.lvlobjpos;
+                   l.level.lvlenmpos = to.lvlenmpos;
+                   l.level.lvlobjset = to.lvlobjset;
+               }, [&] {
+                   quib::loadlevel(l);
+                   sink = l.level.objcount;
                }), base);
         l.level = best;
         quib::loadlevel(l);
@@ -239,7 +263,7 @@ int main(int argc, char **argv)
     // over the view (about 4,000 tile copies) and a dozen enemies.
     {
         quib::EditorState b;
-        b.romfile = romfile;
+        b.rom = opened;
         quib::runstartup(b, quib::Settings{}, nullptr);
         const quib::demo::AreaRef plain = quib::demo::demolevelfor(1, 0, 1);
         quib::enterlevelspec(b, int32_t(plain.objpos), int32_t(plain.enmpos), 1);
@@ -307,7 +331,7 @@ int main(int argc, char **argv)
     // The same on the map: a Replace all drag over world 8.
     {
         quib::EditorState m;
-        m.romfile = romfile;
+        m.rom = opened;
         quib::Settings settings;
         settings.startmap = 8;
         quib::runstartup(m, settings, nullptr);
@@ -323,6 +347,18 @@ int main(int argc, char **argv)
             quib::drawmap(m);
             sink = m.lvl.px[5];
         });
+    }
+
+    // The ROM map of the whole demo ROM, from the image an open ROM holds in
+    // memory: every stream, its room and the free runs of every window.
+    {
+        std::vector<uint8_t> image;
+        quib::readwhole(romfile, &image, nullptr);
+        quib::ObjProps props;
+        quib::build4byte(props);
+        report("ROM map of the demo ROM (target 100 x)", median_us(201, [&] {
+                   sink = uint32_t(quib::buildrommap(image, props).streams.size());
+               }), base);
     }
 
     report("demo ROM build", median_us(51, [&] { sink = quib::demo::builddemorom().at(0x185BA); }), base);

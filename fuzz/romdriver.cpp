@@ -7,11 +7,13 @@
 #include "level/drawlevel.h"
 #include "level/loadlevel.h"
 #include "level/navigate.h"
+#include "level/rommap.h"
 #include "level/savelevel.h"
 #include "worldmap/drawmap.h"
 #include "worldmap/loadmap.h"
 #include "worldmap/savemap.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 #include <set>
@@ -21,8 +23,6 @@ namespace quib::fuzz {
 
 namespace {
 
-const QString romname = QStringLiteral("/fuzz/rom.nes"); // mounted, never a file
-
 // The editor state after start-up, made once over a blank image: the names,
 // property tables and built-in pictures don't depend on the ROM, so every
 // image starts from a copy of it and runs again only the start-up steps that
@@ -30,10 +30,8 @@ const QString romname = QStringLiteral("/fuzz/rom.nes"); // mounted, never a fil
 const EditorState &startedstate()
 {
     static const std::unique_ptr<EditorState> state = [] {
-        std::vector<uint8_t> blank(size_t(rom::imagesize), 0);
-        const MemoryRom mounted(romname, blank);
         auto s = std::make_unique<EditorState>();
-        s->romfile = romname;
+        s->rom = Rom(std::vector<uint8_t>(size_t(rom::imagesize), 0));
         Settings settings;
         settings.viewmapsprites = true;
         settings.viewlvlbg = true;
@@ -48,21 +46,21 @@ const EditorState &startedstate()
 void startimage(EditorState &s)
 {
     s.gfx.mapcache.fill(64);
-    loadpal(s.gfx, s.romfile);
+    loadpal(s.gfx, s.rom);
     s.hdrofs = true;
     loadmap(s);
     buildobjpal(s.props);
 }
 
-void mustkeepsize(const std::vector<uint8_t> &image, size_t size)
+void mustkeepsize(const Rom &rom, size_t size)
 {
-    if (image.size() != size)
+    if (size_t(rom.length()) != size)
         std::abort(); // a save grew or cut the ROM
 }
 
 // Draws the loaded area in both level modes with its last object and enemy
 // selected, then saves it.
-void visitarea(EditorState &s, std::vector<uint8_t> &image, DriverCounts &counts)
+void visitarea(EditorState &s, DriverCounts &counts)
 {
     s.editmode = ModeObjectEditing;
     s.level.selobj = uint8_t(s.level.objcount > 0 ? s.level.objcount - 1 : 0);
@@ -72,12 +70,26 @@ void visitarea(EditorState &s, std::vector<uint8_t> &image, DriverCounts &counts
     drawlevel(s);
     ++counts.areas;
 
-    const size_t size = image.size();
-    RomFile rom(image, RomFile::Mode::Write);
+    const size_t size = size_t(s.rom.length());
+    RomFile rom(s.rom, RomFile::Mode::Write);
     savelevel(rom, s);
     if (rom.close())
         ++counts.saves;
-    mustkeepsize(image, size);
+    mustkeepsize(s.rom, size);
+}
+
+// The ROM map of the image: every stream, room and free run inside it.
+void mapimage(const std::vector<uint8_t> &image, const ObjProps &props)
+{
+    const RomMap map = buildrommap(image, props);
+    const int64_t size = int64_t(image.size());
+    for (const MapStream &st : map.streams)
+        if (st.start < 0 || st.start >= st.end || st.end > st.roomend || st.roomend > size)
+            std::abort();
+    for (const RomWindow &w : map.windows)
+        for (const FreeRun &r : w.free)
+            if (r.start < w.low || r.start + r.size > std::min(w.high + 1, size))
+                std::abort();
 }
 
 } // namespace
@@ -88,13 +100,14 @@ DriverCounts runimage(const uint8_t *data, size_t size, const DriverLimits &limi
     if (size == 0)
         return counts; // start-up refuses an empty ROM
     const EditorState &started = startedstate();
-    std::vector<uint8_t> image(data, data + size);
-    const MemoryRom mounted(romname, image);
     // One working state, set back to the started one for every image (an
-    // assignment keeps its buffers, so nothing is allocated again).
+    // assignment keeps its buffers, so nothing is allocated again), over a
+    // ROM made from the image's bytes: its saves stay in memory.
     static const std::unique_ptr<EditorState> s = std::make_unique<EditorState>();
     *s = started;
+    s->rom = Rom(std::vector<uint8_t>(data, data + size));
     startimage(*s);
+    mapimage(s->rom.image(), s->props);
 
     // Every world, as a user would go through them: map modes drawn, saved
     // back (the saves land in the image, so later reads see them, as in the
@@ -113,12 +126,12 @@ DriverCounts runimage(const uint8_t *data, size_t size, const DriverLimits &limi
         }
         ++counts.worlds;
         {
-            RomFile rom(image, RomFile::Mode::Write);
+            RomFile rom(s->rom, RomFile::Mode::Write);
             savemap(rom, *s);
             savemapptrs(rom, *s);
             if (rom.close())
                 ++counts.saves;
-            mustkeepsize(image, size);
+            mustkeepsize(s->rom, size);
         }
 
         for (int p = 0; p < s->map.ptrcount && counts.areas < limits.areas; ++p) {
@@ -130,12 +143,12 @@ DriverCounts runimage(const uint8_t *data, size_t size, const DriverLimits &limi
             s->level.lvlenmpos = s->map.ptrenmpos[i];
             s->level.lvlobjset = s->map.ptrobjset[i];
             loadlevel(*s);
-            visitarea(*s, image, counts);
+            visitarea(*s, counts);
             for (int step = 0; step < limits.linkedsteps && counts.areas < limits.areas; ++step) {
                 const LinkedArea link = linkedarea(s->level);
                 if (!link.haslink || !seen.insert({link.objpos, link.enmpos, link.objset}).second || !nextarea(*s))
                     break;
-                visitarea(*s, image, counts);
+                visitarea(*s, counts);
             }
         }
         if (!ismapmode(s->editmode))

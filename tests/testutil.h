@@ -2,6 +2,7 @@
 // Helpers shared by the tests: files on disk and modal windows answered from
 // a timer.
 #include "demorom/romimage.h"
+#include "rom/rom.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -15,6 +16,15 @@
 #endif
 
 namespace testutil {
+
+// The ROM at `path`, read as the editor opens it; a Rom that isn't open when
+// the file can't be read.
+inline quib::Rom openrom(const QString &path)
+{
+    quib::Rom rom;
+    rom.open(path);
+    return rom;
+}
 
 inline QByteArray readfile(const QString &path)
 {

@@ -22,13 +22,13 @@ using namespace quib;
 
 namespace {
 
-struct Rom {
+struct RomBytes {
     std::vector<uint8_t> bytes;
     uint8_t at(int64_t o) const { return o >= 0 && o < int64_t(bytes.size()) ? bytes[size_t(o)] : 0; }
 };
 
 // Colour value 0..3 of pixel (x, y) of tile t of a graphic set.
-int tilepixel(const Rom &rom, int gfx, int t, int x, int y)
+int tilepixel(const RomBytes &rom, int gfx, int t, int x, int y)
 {
     const int sheet = gfxsetsheet[(t >> 7) & 1][gfx & 31];
     const int64_t base = rom::chrpos[size_t(sheet)] + 16 * (t & 127);
@@ -37,14 +37,14 @@ int tilepixel(const Rom &rom, int gfx, int t, int x, int y)
     return 2 * hi + lo;
 }
 
-QRgb colour(const Rom &rom, int objset, int group, int pal, int v)
+QRgb colour(const RomBytes &rom, int objset, int group, int pal, int v)
 {
     const int ps = objset == 14 ? 3 : objset;
     const uint8_t n = rom.at(rom::palgroup(ps, group) + (v ? 4 * pal + v : 0));
     return QRgb(pictures::nescolour(n));
 }
 
-void drawtile(QImage &img, int px, int py, const Rom &rom, int gfx, int t, int objset, int group, int pal)
+void drawtile(QImage &img, int px, int py, const RomBytes &rom, int gfx, int t, int objset, int group, int pal)
 {
     for (int y = 0; y < 8; ++y)
         for (int x = 0; x < 8; ++x)
@@ -52,7 +52,7 @@ void drawtile(QImage &img, int px, int py, const Rom &rom, int gfx, int t, int o
                 img.setPixel(px + x, py + y, colour(rom, objset, group, pal, tilepixel(rom, gfx, t, x, y)));
 }
 
-QImage sheets(const Rom &rom, int gfx, int objset, int group)
+QImage sheets(const RomBytes &rom, int gfx, int objset, int group)
 {
     QImage img(256 + 8, 256, QImage::Format_RGB32);
     img.fill(Qt::black);
@@ -66,7 +66,7 @@ QImage sheets(const Rom &rom, int gfx, int objset, int group)
 
 // Every (bank, type) whose picture the set's definitions write, cut to the
 // rows and columns written (at most 10 rows and 12 columns shown).
-QImage catalogue(const Rom &rom, int objset, int gfx, int group)
+QImage catalogue(const RomBytes &rom, int objset, int gfx, int group)
 {
     constexpr uint32_t unwritten = 0x12345678;
     ObjCells cells;
@@ -157,7 +157,7 @@ int main(int argc, char **argv)
         return 2;
     }
 
-    Rom rom;
+    RomBytes rom;
     if (p.isSet(romopt)) {
         QFile f(p.value(romopt));
         if (!f.open(QIODevice::ReadOnly)) {

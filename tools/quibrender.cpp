@@ -74,7 +74,11 @@ int main(int argc, char **argv)
     }
 
     EditorState s;
-    s.romfile = args[0];
+    QString error;
+    if (!s.rom.open(args[0], &error)) {
+        std::fprintf(stderr, "quibrender: %s\n", qPrintable(error));
+        return 1;
+    }
     Settings settings;
     settings.startmap = uint8_t(w);
     settings.viewmapsprites = p.isSet(sprites);

@@ -77,10 +77,52 @@ std::vector<uint8_t> enemybytes(const DemoArea &a)
     return out;
 }
 
+// Free space, so that areas can grow and move: every other stream of a
+// window (the first, the third, ...) is followed by growroom bytes of 0xFF,
+// too few to count as free space but room to grow in place; after the last
+// stream of each window lies a free run of freerun bytes of 0xFF. A window
+// without streams has its free run freerun bytes before its last 0x100.
+constexpr int64_t growroom = 15;
+constexpr int64_t freerun = 0x140;
+
+struct Blank {
+    int64_t start, size;
+};
+
 struct Layout {
     std::vector<AreaRef> refs;                   // per area of demoareas()
     std::map<int, std::vector<int>> entries;     // object set -> entry areas
+    std::vector<Blank> blanks;                   // runs of 0xFF
 };
+
+// A window's cursor: where its next stream goes and how many it holds.
+struct Cursor {
+    int64_t at;
+    int64_t high;
+    int streams = 0;
+};
+
+// Places `size` bytes at the cursor and the room after them, if any.
+int64_t place(Cursor &c, int64_t size, std::vector<Blank> &blanks, const char *area)
+{
+    const int64_t start = c.at;
+    c.at += size;
+    if (c.streams++ % 2 == 0) {
+        blanks.push_back({c.at, growroom});
+        c.at += growroom;
+    }
+    if (c.at - 1 > c.high)
+        areafault("streams run out of their window", area);
+    return start;
+}
+
+void putfreerun(const Cursor &c, std::vector<Blank> &blanks)
+{
+    const int64_t start = c.streams > 0 ? c.at : c.high + 1 - 0x100 - freerun;
+    if (start + freerun - 1 > c.high)
+        areafault("no free run left in the window", "");
+    blanks.push_back({start, freerun});
+}
 
 // Object streams go one after another from the start of the bank window of
 // their set (sets that share a bank share one cursor); enemy streams one
@@ -89,29 +131,31 @@ const Layout &layout()
 {
     static const Layout l = [] {
         Layout out;
-        std::map<int32_t, int64_t> objcursor;
-        int64_t enmcursor = firstenemies;
+        std::map<int32_t, Cursor> objcursor;
+        for (int s = 0; s < 16; ++s) {
+            const rom::OffsetRange w = rom::objdatarange(s);
+            objcursor.try_emplace(rom::objsetbase[size_t(s)], Cursor{w.low, w.high});
+        }
+        Cursor enmcursor{firstenemies, rom::enemydatarange.high};
         bool itemplaced = false;
         for (const DemoArea &a : demoareas()) {
-            const rom::OffsetRange w = rom::objdatarange(a.objset);
-            int64_t &c = objcursor.try_emplace(rom::objsetbase[size_t(a.objset)], w.low).first->second;
-            AreaRef r{c, 0};
-            c += hdrsize + int64_t(objectbytes(a).size());
-            if (c - 1 > w.high)
-                areafault("object data runs out of its bank", a.name);
+            Cursor &c = objcursor.at(rom::objsetbase[size_t(a.objset)]);
+            AreaRef r{place(c, hdrsize + int64_t(objectbytes(a).size()), out.blanks, a.name), 0};
             if (a.objset == 7) {
                 if (itemplaced)
                     areafault("only one area of set 7 has its enemies at the fixed place", a.name);
                 r.enmpos = itemenemies;
                 itemplaced = true;
             } else {
-                r.enmpos = enmcursor;
-                enmcursor += int64_t(enemybytes(a).size());
+                r.enmpos = place(enmcursor, int64_t(enemybytes(a).size()), out.blanks, a.name);
             }
             out.refs.push_back(r);
             if (a.entry)
                 out.entries[a.objset].push_back(int(out.refs.size()) - 1);
         }
+        for (const auto &[base, c] : objcursor)
+            putfreerun(c, out.blanks);
+        putfreerun(enmcursor, out.blanks);
         return out;
     }();
     return l;
@@ -269,6 +313,8 @@ void putlevels(RomImage &rom)
 {
     putsheets(rom);
     putcolours(rom);
+    for (const Blank &b : layout().blanks)
+        rom.putbytes(b.start, std::vector<uint8_t>(size_t(b.size), 0xFF));
     const std::vector<DemoArea> &all = demoareas();
     for (size_t i = 0; i < all.size(); ++i) {
         const DemoArea &a = all[i];

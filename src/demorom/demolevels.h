@@ -27,7 +27,9 @@ struct DemoAreaPlace {
 std::vector<DemoAreaPlace> demoareaplaces();
 
 // Writes the CHR-ROM pattern sheets, the level and enemy colour groups of
-// object sets 1..15 and every demo level area.
+// object sets 1..15 and every demo level area, with runs of 0xFF to grow
+// into: room after every other stream of a window and a free run of a few
+// hundred bytes in every object window and the enemy window.
 void putlevels(RomImage &rom);
 
 } // namespace quib::demo

@@ -48,7 +48,7 @@ EditLvlMusic::EditLvlMusic(EditorState &state, QWidget *parent) : QDialog(parent
     layout->addLayout(lists);
     layout->addWidget(buttons);
 
-    readmusicset(state_.romfile, set_);
+    readmusicset(state_.rom, set_);
     dolistboxes();
     setvalues(1);
 
@@ -106,7 +106,7 @@ void EditLvlMusic::musicpicked(int music)
 void EditLvlMusic::OK_Click()
 {
     QString error;
-    if (!writemusicset(state_.romfile, set_, &error)) {
+    if (!writemusicset(state_.rom, set_, &error)) {
         QMessageBox::warning(this, windowTitle(), QStringLiteral("The level music set was not saved.\n\n") + error);
         return;
     }

@@ -191,17 +191,17 @@ void EditMapPal::enemypressed(const ViewMouse &m)
 void EditMapPal::OK_Click()
 {
     QString error;
-    if (!savepal(state_.gfx, state_.romfile, &error)) {
+    if (!savepal(state_.gfx, state_.rom, &error)) {
         QMessageBox::warning(this, windowTitle(), QStringLiteral("The palettes were not saved.\n\n") + error);
         return;
     }
     // Read back what was written: the groups past 7 that the world map can
     // use overlap the enemy groups and the next set's level groups.
-    loadpal(state_.gfx, state_.romfile);
+    loadpal(state_.gfx, state_.rom);
     QDialog::accept();
     // The map pictures are recoloured in a level too, so that leaving it
     // shows the new colours. The window redraws what the mode shows.
-    colormap(state_.gfx, state_.romfile, state_.curworld);
+    colormap(state_.gfx, state_.rom, state_.curworld);
     if (!ismapmode(state_.editmode))
         colorlvlgfx(state_.gfx, state_.level.lvlobjset, state_.level.lvlhdr.data());
 }
@@ -210,7 +210,7 @@ void EditMapPal::reject()
 {
     // Every edit since the last OK is dropped: the palettes are read from
     // the ROM again, or put back as they were when the dialog opened.
-    if (!loadpal(state_.gfx, state_.romfile)) {
+    if (!loadpal(state_.gfx, state_.rom)) {
         std::memcpy(state_.gfx.lvlpal, lvlpalopened_, sizeof lvlpalopened_);
         std::memcpy(state_.gfx.enmpal, enmpalopened_, sizeof enmpalopened_);
     }

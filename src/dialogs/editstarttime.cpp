@@ -19,7 +19,7 @@ EditStartTime::EditStartTime(EditorState &state, QWidget *parent) : QDialog(pare
     setModal(true);
 
     StartTimes times{};
-    readstarttimes(state_.romfile, times);
+    readstarttimes(state_.rom, times);
 
     static constexpr const char *captions[rom::starttimecount] = {"Value 1", "Value 2", "Value 3", "Infinite time"};
     auto *grid = new QGridLayout;
@@ -63,7 +63,7 @@ StartTimes EditStartTime::times() const
 void EditStartTime::OK_Click()
 {
     QString error;
-    if (!writestarttimes(state_.romfile, times(), &error)) {
+    if (!writestarttimes(state_.rom, times(), &error)) {
         QMessageBox::warning(this, windowTitle(), QStringLiteral("The starting times were not saved.\n\n") + error);
         return;
     }

@@ -21,7 +21,7 @@ EditStatus::EditStatus(EditorState &state, QWidget *parent) : QDialog(parent), s
     setModal(true);
 
     StartStatus stored;
-    readstartstatus(state_.romfile, stored);
+    readstartstatus(state_.rom, stored);
     statusopened_ = stored.status;
 
     auto *layout = new QVBoxLayout(this);
@@ -75,7 +75,7 @@ StartStatus EditStatus::status() const
 void EditStatus::OK_Click()
 {
     QString error;
-    if (!writestartstatus(state_.romfile, status(), &error)) {
+    if (!writestartstatus(state_.rom, status(), &error)) {
         QMessageBox::warning(this, windowTitle(), QStringLiteral("The starting status was not saved.\n\n") + error);
         return;
     }

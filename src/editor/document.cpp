@@ -407,6 +407,21 @@ void Document::headerwritten(const LevelDocument &before)
     emit changed(ChangedDocument | ChangedView);
 }
 
+void Document::romreloaded()
+{
+    const MapView view = s_.map.view();
+    const uint8_t mode = s_.editmode;
+    s_.editmode = ModeMapPointers;
+    loadmap(s_);
+    s_.map.view() = view;
+    s_.editmode = mode;
+    if (!ismapmode(mode))
+        loadlevel(s_);
+    stack_.clear();
+    unsaved_ = false;
+    emit changed(ChangedDocument | ChangedView | ChangedLoaded);
+}
+
 // ---- Saving -----------------------------------------------------------------
 
 namespace {
@@ -456,7 +471,7 @@ bool Document::save(QString *error, QString *saved)
     stack_.setClean();
     unsaved_ = false;
     if (saved)
-        *saved = QStringLiteral("Saved %1 to %2").arg(name(), QFileInfo(s_.romfile).fileName());
+        *saved = QStringLiteral("Saved %1 to %2").arg(name(), QFileInfo(s_.rom.path()).fileName());
     emit changed(ChangedDocument | ChangedView);
     return true;
 }

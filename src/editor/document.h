@@ -88,6 +88,10 @@ public:
     // can't be undone any more, but their edits stay unsaved. Anything that
     // changed what Save writes shows as unsaved.
     void headerwritten(const LevelDocument &before);
+    // The ROM was read again (another program changed it): the loaded world,
+    // and the area when inside one, are read again from it, keeping the view;
+    // their edits and undo steps are dropped.
+    void romreloaded();
 
     // ---- Saving --------------------------------------------------------------
     // Writes the loaded world (tiles, sprites, pointers) or area (objects,

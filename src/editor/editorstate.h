@@ -5,6 +5,7 @@
 #include "graphics/surface.h"
 #include "level/level.h"
 #include "objgfx/objcells.h"
+#include "rom/rom.h"
 #include "tables/objprops.h"
 #include "tables/names.h"
 #include "worldmap/worldmap.h"
@@ -26,7 +27,7 @@ enum EditMode : uint8_t {
 constexpr bool ismapmode(uint8_t mode) { return mode == ModeMapEditing || mode == ModeMapPointers || mode == ModeMapSprites; }
 
 struct EditorState {
-    QString romfile;          // path as typed at start-up; every ROM operation opens it
+    Rom rom;                  // opened at start-up from the path typed there; read once, written at once
     QString inidir;           // folder of the settings file, ending in "/"
     uint8_t curworld = 1;     // 1..9, the world whose map is loaded
     uint8_t editmode = ModeMapEditing;

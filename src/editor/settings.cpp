@@ -107,7 +107,7 @@ bool writesettings(const QString &file, const EditorState &state, QString *error
     }
     // The path as opened, made absolute, so it still names the ROM when the
     // editor is started from another folder.
-    const QString rom = state.romfile.isEmpty() ? QString() : QFileInfo(state.romfile).absoluteFilePath();
+    const QString rom = state.rom.path().isEmpty() ? QString() : QFileInfo(state.rom.path()).absoluteFilePath();
     ini->setvalue(QStringLiteral("Load"), QStringLiteral("Filename"), rom);
     ini->setvalue(QStringLiteral("Options"), QStringLiteral("StartMapNumber"), signform(state.curworld));
     ini->setvalue(QStringLiteral("Options"), QStringLiteral("ViewMapSprites"), signform(state.viewmapsprites ? -1 : 0));

@@ -65,7 +65,7 @@ std::vector<StartupStep> startupsteps()
         {170000, "object palettes", [](EditorState &s, const ProgressFn &) { buildobjpal(s.props); }},
         {360000, "index pictures", [](EditorState &s, const ProgressFn &p) { readimages(s.gfx, p); }},
         {600000, "NES colours", [](EditorState &s, const ProgressFn &) { readnespal(s.gfx); }},
-        {700000, "palettes", [](EditorState &s, const ProgressFn &) { loadpal(s.gfx, s.romfile); }},
+        {700000, "palettes", [](EditorState &s, const ProgressFn &) { loadpal(s.gfx, s.rom); }},
         {760000, "object-set adders", none},
         {780000, "object set names", [](EditorState &s, const ProgressFn &) { fillobjsetnames(s.names); }},
         {800000, "graphic set sheets", none},

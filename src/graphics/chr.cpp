@@ -13,6 +13,7 @@
 #include "rom/romlayout.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace quib {
 
@@ -38,12 +39,12 @@ void ensuresheet(Graphics &g, int n)
 
 } // namespace
 
-void decodechr(Graphics &g, const QString &romfile, int sheet)
+void decodechr(Graphics &g, const Rom &rom, int sheet)
 {
     if (sheet < 0 || sheet >= sheetcount)
         return;
     ensuresheet(g, sheet);
-    const RomFile f(romfile);
+    const RomFile f(rom);
     if (!f.isopen())
         return; // stays undecoded, so the next level load tries again
     const std::vector<uint8_t> chr = f.readblock(rom::chrpos[sheet], rom::chrblocksize);
@@ -67,6 +68,16 @@ void decodechr(Graphics &g, const QString &romfile, int sheet)
         }
     }
     g.sheetdone[sheet] = -1;
+}
+
+void forgetrom(Graphics &g)
+{
+    g.sheetdone.fill(0);
+    // A cached colour 0 repaints every index (see colorlvlgfx), 64 every map index.
+    std::memset(g.sheetcache, 0, sizeof g.sheetcache);
+    g.mapcache.fill(64);
+    g.mapbcache.fill(64);
+    g.fontcache.fill(64);
 }
 
 void colorlvlgfx(Graphics &g, int objset, const uint8_t hdr[9])

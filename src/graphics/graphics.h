@@ -11,6 +11,8 @@
 
 namespace quib {
 
+class Rom;
+
 constexpr int sheetcount = 23;
 
 // For each graphic set G (0..31, the level header's graphic-set field) the
@@ -65,16 +67,20 @@ void readimages(Graphics &g, const ProgressFn &progress);
 // Colour index 0..15 of a pixel of a built-in grey picture.
 uint8_t greyindex(uint32_t pixel);
 void readnespal(Graphics &g);
-bool loadpal(Graphics &g, const QString &romfile);
+bool loadpal(Graphics &g, const Rom &rom);
 // Writes level groups 0..7 and enemy groups 0..3 of all 16 sets.
-bool savepal(const Graphics &g, const QString &romfile, QString *error = nullptr);
+bool savepal(const Graphics &g, Rom &rom, QString *error = nullptr);
 
 // Repaint the map pictures for world `world` (1..9).
-void colormap(Graphics &g, const QString &romfile, int world);
-void colormapb(Graphics &g, const QString &romfile, int world);
+void colormap(Graphics &g, const Rom &rom, int world);
+void colormapb(Graphics &g, const Rom &rom, int world);
 
 // Decode sheet n (0..22) from CHR-ROM; sets sheetdone[n].
-void decodechr(Graphics &g, const QString &romfile, int sheet);
+void decodechr(Graphics &g, const Rom &rom, int sheet);
+// Forgets what was decoded and painted from the ROM's bytes (pattern sheets,
+// painted colours), for a ROM read again: the next loads decode and paint
+// everything anew. The palettes are read again by loadpal.
+void forgetrom(Graphics &g);
 // Paint the two sheets of the current level and set the background colour.
 void colorlvlgfx(Graphics &g, int objset, const uint8_t hdr[9]);
 // The palette record a level of object set `objset` is coloured from: set 14

@@ -77,9 +77,9 @@ void recolour(Surface &surface, const IndexPicture &pic, const uint8_t group[16]
 
 // The world's colour group: level group (low nibble of its palette byte) of
 // object set 0. Nibbles 8..15 reach into set 0's enemy groups and set 1.
-const uint8_t *worldgroup(const Graphics &g, const QString &romfile, int world)
+const uint8_t *worldgroup(const Graphics &g, const Rom &rom, int world)
 {
-    const RomFile f(romfile);
+    const RomFile f(rom);
     const int grp = f.readbyte(rom::mappalette + world) & 0x0F;
     return g.lvlpal[0][grp];
 }
@@ -115,9 +115,9 @@ void readimages(Graphics &g, const ProgressFn &progress)
     g.mapanim = pictures::mapanim();
 }
 
-void colormap(Graphics &g, const QString &romfile, int world)
+void colormap(Graphics &g, const Rom &rom, int world)
 {
-    const uint8_t *group = worldgroup(g, romfile, world);
+    const uint8_t *group = worldgroup(g, rom, world);
     recolour(g.map, g.mapidx, group, g.mapcache, g.nescol);
 
     // The sprite figures always take enemy group 0 of set 0, painted whole.
@@ -134,9 +134,9 @@ void colormap(Graphics &g, const QString &romfile, int world)
     storecache(g.mapcache, group);
 }
 
-void colormapb(Graphics &g, const QString &romfile, int world)
+void colormapb(Graphics &g, const Rom &rom, int world)
 {
-    const uint8_t *group = worldgroup(g, romfile, world);
+    const uint8_t *group = worldgroup(g, rom, world);
     recolour(g.mapb, g.mapbidx, group, g.mapbcache, g.nescol);
     recolour(g.mfont, g.fontidx, group, g.fontcache, g.nescol);
     storecache(g.mapcache, group);

@@ -25,9 +25,9 @@ void readnespal(Graphics &g)
         g.nescol[n] = rgb(0, 0, 0);
 }
 
-bool loadpal(Graphics &g, const QString &romfile)
+bool loadpal(Graphics &g, const Rom &rom)
 {
-    const RomFile f(romfile);
+    const RomFile f(rom);
     if (!f.isopen())
         return false;
     for (int s = 0; s < 16; ++s) {
@@ -41,9 +41,9 @@ bool loadpal(Graphics &g, const QString &romfile)
     return true;
 }
 
-bool savepal(const Graphics &g, const QString &romfile, QString *error)
+bool savepal(const Graphics &g, Rom &rom, QString *error)
 {
-    RomFile f(romfile, RomFile::Mode::Write);
+    RomFile f(rom, RomFile::Mode::Write);
     for (int s = 0; s < 16; ++s) {
         for (int i = 0; i < 16; ++i) {
             for (int grp = 0; grp < 8; ++grp)

@@ -23,7 +23,7 @@ LevelSpec initiallevelspec(const EditorState &s)
 
 bool enterlevelspec(EditorState &s, int32_t objofs, int32_t enmofs, int objset)
 {
-    if (!romusable(s.romfile))
+    if (!s.rom.isopen())
         return false;
     s.level.lvlobjpos = objofs;
     s.level.lvlenmpos = enmofs;

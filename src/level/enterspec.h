@@ -28,7 +28,7 @@ LevelSpec initiallevelspec(const EditorState &s);
 
 // Loads the area and switches to object editing with object 0 selected.
 // The view's scroll is left as it was and nothing is drawn: the caller
-// redraws. False, with nothing changed, when the ROM file can't be read.
+// redraws. False, with nothing changed, when no ROM is open.
 bool enterlevelspec(EditorState &s, int32_t objofs, int32_t enmofs, int objset);
 
 } // namespace quib

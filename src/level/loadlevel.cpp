@@ -65,7 +65,7 @@ void loadlevel(EditorState &s)
     if (lvl.lvlobjset == 7)
         lvl.lvlenmpos = int32_t(rom::objset7enemies);
     {
-        RomFile rom(s.romfile);
+        RomFile rom(s.rom);
         readenemies(lvl, rom);
         readobjects(lvl, rom, s.props);
         rom.close();
@@ -78,7 +78,7 @@ void loadlevel(EditorState &s)
     for (int page = 0; page < 2; ++page) {
         const int sheet = gfxsetsheet[page][lvl.graphicset()];
         if (s.gfx.sheetdone[size_t(sheet)] == 0)
-            decodechr(s.gfx, s.romfile, sheet);
+            decodechr(s.gfx, s.rom, sheet);
     }
     if (lvl.lvlobjset != s.defset) {
         loadobjdefs(s.objcells, lvl.lvlobjset);

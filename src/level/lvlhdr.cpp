@@ -112,10 +112,9 @@ const std::array<const char *, 32> graphicsetitems = {
     "Animated graphics (F)",             // 31
 };
 
-HdrLists readhdrlists(const QString &romfile, const NameTables &names)
+HdrLists readhdrlists(const Rom &rom, const NameTables &names)
 {
     HdrLists lists;
-    RomFile rom(romfile);
     for (int k = 0; k < 16; ++k)
         lists.music[size_t(k)] = names.musicnames[rom.readbyte(rom::lvlmusicset + k)];
     for (int k = 0; k < 4; ++k) {
@@ -123,7 +122,6 @@ HdrLists readhdrlists(const QString &romfile, const NameTables &names)
         if (k == 3)
             lists.time[size_t(k)] += QStringLiteral(" (unlimited)");
     }
-    rom.close();
     return lists;
 }
 
@@ -281,7 +279,7 @@ bool applylevelheader(EditorState &s, const HeaderBytes &hdr, QString *error)
             *error = QStringLiteral("No level area is loaded.");
         return false;
     }
-    RomFile rom(s.romfile, RomFile::Mode::Write);
+    RomFile rom(s.rom, RomFile::Mode::Write);
     for (int k = 0; k < hdrsize; ++k)
         rom.writebyte(int64_t(l.lvlobjpos) + k, hdr[size_t(k)]);
     if (!rom.close()) {
@@ -301,7 +299,7 @@ bool applylevelheader(EditorState &s, const HeaderBytes &hdr, QString *error)
             l.lvlscrolly = int16_t(std::min<int>(l.lvlscrolly, 12));
     }
     for (int page = 0; page < 2; ++page)
-        decodechr(s.gfx, s.romfile, gfxsetsheet[page][l.graphicset()]);
+        decodechr(s.gfx, s.rom, gfxsetsheet[page][l.graphicset()]);
     colorlvlgfx(s.gfx, l.lvlobjset, l.lvlhdr.data());
     return true;
 }

@@ -23,6 +23,8 @@
 
 namespace quib {
 
+class Rom;
+
 struct EditorState;
 struct NameTables;
 
@@ -96,7 +98,7 @@ struct HdrLists {
     std::array<QString, 16> music;
     std::array<QString, 4> time;
 };
-HdrLists readhdrlists(const QString &romfile, const NameTables &names);
+HdrLists readhdrlists(const Rom &rom, const NameTables &names);
 
 // ---- The linked area's pointers as typed ---------------------------------------
 // The boxes show file offsets (0x10 lower while the offset display flag is

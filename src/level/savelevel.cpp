@@ -60,7 +60,7 @@ void savelevel(RomFile &rom, EditorState &s)
 bool savelevelmodes(EditorState &s, QString *error)
 {
     const Level before = s.level;
-    RomFile rom(s.romfile, RomFile::Mode::Write);
+    RomFile rom(s.rom, RomFile::Mode::Write);
     savelevel(rom, s);
     const bool ok = rom.close();
     if (!ok) {

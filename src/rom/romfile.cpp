@@ -4,7 +4,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QHash>
 
 #include <algorithm>
 
@@ -18,18 +17,6 @@
 namespace quib {
 
 namespace {
-
-// Paths on which an image in memory is mounted (see MemoryRom).
-QHash<QString, std::vector<uint8_t> *> &mounted()
-{
-    static QHash<QString, std::vector<uint8_t> *> table;
-    return table;
-}
-
-std::vector<uint8_t> *mountedimage(const QString &path)
-{
-    return mounted().value(path, nullptr);
-}
 
 // Whether this process may write the file, or create and rename files in the
 // folder, judged by the system with the effective user and groups.
@@ -55,6 +42,8 @@ bool readwhole(const QString &path, std::vector<uint8_t> *image, QString *error,
             *error = QStringLiteral("Can't read '%1': %2.").arg(path, why);
         return false;
     };
+    if (!QFileInfo(path).isFile())
+        return fail(QFileInfo::exists(path) ? QStringLiteral("it is not a file") : QStringLiteral("it does not exist"));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return fail(file.errorString());
@@ -93,85 +82,17 @@ bool readwhole(const QString &path, std::vector<uint8_t> *image, QString *error,
     return true;
 }
 
-RomFile::RomFile(const QString &path, Mode mode, const FileCalls &calls) : path_(path), mode_(mode), calls_(calls)
-{
-    if (std::vector<uint8_t> *image = mountedimage(path)) {
-        memory_ = image;
-        length_ = int64_t(image->size());
-        if (mode == Mode::Write)
-            image_ = *image;
-        open_ = true;
-        return;
-    }
-    const QFileInfo info(path);
-    if (!info.exists()) {
-        error_ = QStringLiteral("The file '%1' does not exist.").arg(path);
-        return;
-    }
-    if (!info.isFile()) {
-        error_ = QStringLiteral("'%1' is not a file.").arg(path);
-        return;
-    }
-    if (info.size() > maxromsize) {
-        error_ = QStringLiteral("'%1' is %2 bytes long, far larger than any ROM of this game.")
-                     .arg(path, QString::number(info.size()));
-        return;
-    }
-    if (mode == Mode::Write) {
-        if (!readwhole(path, &image_, &error_, calls_))
-            return;
-        length_ = int64_t(image_.size());
-        open_ = true;
-        return;
-    }
-    file_ = std::make_unique<QFile>(path);
-    if (!file_->open(QIODevice::ReadOnly)) {
-        error_ = QStringLiteral("Can't read '%1': %2.").arg(path, file_->errorString());
-        file_.reset();
-        return;
-    }
-    length_ = file_->size();
-    open_ = true;
-}
+RomFile::RomFile(const Rom &rom) : rom_(&rom) {}
 
-RomFile::RomFile(std::vector<uint8_t> &image, Mode mode, const QString &name)
-    : path_(name), mode_(mode), memory_(&image)
+RomFile::RomFile(Rom &rom, Mode mode) : rom_(&rom), mode_(mode)
 {
-    length_ = int64_t(image.size());
-    if (mode == Mode::Write)
-        image_ = image;
-    open_ = true;
+    if (mode == Mode::Write) {
+        target_ = &rom;
+        image_ = rom.image();
+    }
 }
 
 RomFile::~RomFile() = default;
-
-constexpr int64_t pagesize = 4096;
-
-const uint8_t *RomFile::page(int64_t number) const
-{
-    auto it = pages_.find(number);
-    if (it == pages_.end()) {
-        std::vector<uint8_t> bytes(size_t(pagesize), 0xFF);
-        if (file_ && file_->seek(number * pagesize)) {
-            const qint64 got = file_->read(reinterpret_cast<char *>(bytes.data()), pagesize);
-            if (got < pagesize)
-                std::fill(bytes.begin() + std::max<qint64>(got, 0), bytes.end(), uint8_t(0xFF));
-        }
-        it = pages_.emplace(number, std::move(bytes)).first;
-    }
-    return it->second.data();
-}
-
-uint8_t RomFile::readbyte(int64_t offset) const
-{
-    if (!open_ || offset < 0 || offset >= length_)
-        return 0xFF;
-    if (mode_ == Mode::Write)
-        return image_[size_t(offset)];
-    if (memory_)
-        return (*memory_)[size_t(offset)];
-    return page(offset / pagesize)[offset % pagesize];
-}
 
 uint16_t RomFile::readword(int64_t offset) const
 {
@@ -188,16 +109,17 @@ std::vector<uint8_t> RomFile::readblock(int64_t offset, int count) const
 
 void RomFile::writebyte(int64_t offset, uint8_t value)
 {
-    if (mode_ != Mode::Write || !open_) {
+    if (mode_ != Mode::Write || !isopen()) {
         if (error_.isEmpty())
-            error_ = QStringLiteral("'%1' was not opened for writing.").arg(path_);
+            error_ = isopen() ? QStringLiteral("'%1' was not opened for writing.").arg(path())
+                              : QStringLiteral("No ROM is open.");
         return;
     }
-    if (offset < 0 || offset >= length()) {
+    if (offset < 0 || offset >= int64_t(image_.size())) {
         if (error_.isEmpty())
             error_ = QStringLiteral("Can't write to '%1' at offset %2: the file is only %3 bytes long, "
                                     "and the editor never makes a ROM longer.")
-                         .arg(path_, QString::number(offset, 16).toUpper(), QString::number(length()));
+                         .arg(path(), QString::number(offset, 16).toUpper(), QString::number(length()));
         return;
     }
     if (image_[size_t(offset)] != value) {
@@ -214,8 +136,6 @@ void RomFile::writeword(int64_t offset, uint16_t value)
 
 QString romwriteproblem(const QString &path)
 {
-    if (mountedimage(path))
-        return {};
     const QFileInfo info(followlink(path));
     if (!info.isFile())
         return QStringLiteral("the file does not exist");
@@ -232,62 +152,53 @@ bool RomFile::close()
     if (closed_)
         return error_.isEmpty();
     closed_ = true;
-    file_.reset();
-    pages_.clear();
     if (mode_ == Mode::Read)
-        return open_;
-    if (!open_ || !error_.isEmpty())
+        return isopen();
+    if (!isopen() && error_.isEmpty())
+        error_ = QStringLiteral("No ROM is open.");
+    if (!error_.isEmpty())
         return false;
     if (!changed_)
         return true;
-    if (memory_) {
-        memory_->swap(image_); // same size: the image never grows or shrinks
+    Rom &rom = *target_;
+    if (!rom.infile()) {
+        rom.image_.swap(image_); // same size: the image never grows or shrinks
         return true;
     }
 
-    const QString target = followlink(path_);
+    const QString target = followlink(rom.path());
     const QString problem = romwriteproblem(target);
     if (!problem.isEmpty()) {
-        error_ = QStringLiteral("Can't write to '%1': %2.").arg(path_, problem);
+        error_ = QStringLiteral("Can't write to '%1': %2.").arg(rom.path(), problem);
+        return false;
+    }
+    if (rom.beforewrite_ && !rom.beforewrite_(rom.path(), &error_)) {
+        if (error_.isEmpty())
+            error_ = QStringLiteral("The write to '%1' was refused.").arg(rom.path());
         return false;
     }
     QString why;
     bool replaced = false;
-    if (!writeatomic(target, image_.data(), int64_t(image_.size()), &why, calls_, &replaced)) {
-        if (replaced)
-            error_ = QStringLiteral("'%1' was replaced with the new contents, but %2. Saving again tries the sync "
-                                    "again.")
-                         .arg(path_, why);
-        else
-            error_ = QStringLiteral("Can't write to '%1': %2.").arg(path_, why);
-        return false;
-    }
-    return true;
+    const bool ok = writeatomic(target, image_.data(), int64_t(image_.size()), &why, rom.calls(), &replaced);
+    if (replaced)
+        rom.image_.swap(image_);
+    if (ok)
+        return true;
+    if (replaced)
+        error_ = QStringLiteral("'%1' was replaced with the new contents, but %2. Saving again tries the sync again.")
+                     .arg(rom.path(), why);
+    else
+        error_ = QStringLiteral("Can't write to '%1': %2.").arg(rom.path(), why);
+    return false;
 }
 
 bool romusable(const QString &path)
 {
-    if (std::vector<uint8_t> *image = mountedimage(path))
-        return !image->empty();
     const QFileInfo info(path);
     if (!info.exists() || !info.isFile() || info.size() <= 0 || info.size() > maxromsize)
         return false;
     QFile f(path);
     return f.open(QIODevice::ReadOnly);
-}
-
-MemoryRom::MemoryRom(const QString &path, std::vector<uint8_t> &image)
-    : path_(path), previous_(mountedimage(path))
-{
-    mounted().insert(path, &image);
-}
-
-MemoryRom::~MemoryRom()
-{
-    if (previous_)
-        mounted().insert(path_, previous_);
-    else
-        mounted().remove(path_);
 }
 
 } // namespace quib

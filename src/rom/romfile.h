@@ -1,32 +1,20 @@
 #pragma once
-// The ROM file layer.
+// One operation on the ROM: what a loader reads, or what a save or a dialog's
+// OK writes.
 //
-// Every operation of the editor that touches the ROM opens the file, does all
-// its reads and writes, and closes it before it returns: nothing is held open
-// or cached between operations, so two successive operations always see each
-// other's writes.
-//
-// One operation is one RomFile: the file is open from its construction to
-// close() (or its end). A reading operation fetches the 4 KB pages it touches
-// as it goes; a writing one reads the file whole. Reads outside the file give
-// 0xFF, the end marker of every stream in the ROM, so a short file can never
-// make a reading loop run away. Writes are gathered in memory and applied by
-// close(): the whole new image replaces the ROM through writeatomic (see
-// editor/atomicwrite.h), keeping its permissions and owner. A killed program
-// or a full disk therefore never leaves half a ROM behind, and the ROM never
-// grows or shrinks: a write past its end fails the operation.
-//
-// A RomFile can also work on an image in memory, under the same rules; the
-// fuzzing harness runs the editor's whole reading and saving path that way.
+// A reading operation reads the Rom's image in memory. A writing one works
+// on a copy of the image: reads see its own writes, and close() puts the
+// whole new image into the file through writeatomic (keeping the file's
+// permissions and owner) and then into the Rom. A killed program or a full
+// disk therefore never leaves half a ROM behind, and the ROM never grows or
+// shrinks: a write past its end fails the operation. A Rom without a file
+// (one made from bytes) only gets the new image.
 #include "rom/atomicwrite.h"
+#include "rom/rom.h"
 
 #include <QString>
 #include <cstdint>
-#include <map>
-#include <memory>
 #include <vector>
-
-class QFile;
 
 namespace quib {
 
@@ -39,62 +27,59 @@ class RomFile {
 public:
     enum class Mode { Read, Write };
 
-    // Never creates a file: a missing one simply fails to open.
-    // A path on which a MemoryRom is mounted works on that image instead.
-    // A file larger than maxromsize fails to open. `calls` are the system
-    // calls used to read the file whole and to replace it.
-    explicit RomFile(const QString &path, Mode mode = Mode::Read, const FileCalls &calls = FileCalls());
-    // Over an image in memory: reads come from `image`; in Write mode the
-    // writes are gathered and put into `image` by a successful close(). Reads
-    // past its end give 0xFF, a write past its end fails the operation, and
-    // the image never changes size. `name` is what messages call it.
-    explicit RomFile(std::vector<uint8_t> &image, Mode mode = Mode::Read,
-                     const QString &name = QStringLiteral("the ROM image in memory"));
+    // A reading operation.
+    explicit RomFile(const Rom &rom);
+    // A writing operation (Mode::Write); Mode::Read is the same as above.
+    RomFile(Rom &rom, Mode mode);
+    // An operation holds on to its Rom: never a temporary one.
+    RomFile(const Rom &&) = delete;
+    RomFile(Rom &&, Mode) = delete;
     ~RomFile();
     RomFile(const RomFile &) = delete;
     RomFile &operator=(const RomFile &) = delete;
 
-    bool isopen() const { return open_; }
-    const QString &path() const { return path_; }
-    int64_t length() const { return length_; }
+    bool isopen() const { return rom_ != nullptr && rom_->isopen(); }
+    const QString &path() const { return rom_->path(); }
+    int64_t length() const { return rom_->length(); }
 
-    uint8_t readbyte(int64_t offset) const;
+    uint8_t readbyte(int64_t offset) const
+    {
+        if (mode_ == Mode::Read)
+            return rom_->readbyte(offset);
+        return offset >= 0 && offset < int64_t(image_.size()) ? image_[size_t(offset)] : uint8_t(0xFF);
+    }
     uint16_t readword(int64_t offset) const; // low byte first
     std::vector<uint8_t> readblock(int64_t offset, int count) const;
 
-    // Only in Write mode. A write past the end of the file is refused and
+    // Only in Write mode. A write past the end of the ROM is refused and
     // makes close() fail without touching the file.
     void writebyte(int64_t offset, uint8_t value);
     void writeword(int64_t offset, uint16_t value); // low byte, then high byte
 
     // Ends the operation. In Write mode, puts the gathered writes into the
-    // file; returns false (and error() says why, naming the file) when the
-    // file could not be written. Nothing is then changed on disk.
+    // file and the Rom; returns false (and error() says why, naming the file)
+    // when the file could not be written. Nothing is then changed on disk or
+    // in the Rom, except when only the last sync of the folder failed: the
+    // file and the Rom then hold the new bytes, and error() says so.
     bool close();
     const QString &error() const { return error_; }
     bool changed() const { return changed_; }
 
 private:
-    QString path_;
-    Mode mode_;
-    bool open_ = false;
+    const Rom *rom_ = nullptr;
+    Rom *target_ = nullptr; // the Rom a writing operation changes
+    Mode mode_ = Mode::Read;
     bool changed_ = false;
     bool closed_ = false;
-    const uint8_t *page(int64_t number) const;
-
-    int64_t length_ = 0;
-    std::vector<uint8_t> image_;                 // the whole file, in a writing operation
-    std::unique_ptr<QFile> file_;                // open while a reading operation lasts
-    std::vector<uint8_t> *memory_ = nullptr;     // the image, when not working on a file
-    mutable std::map<int64_t, std::vector<uint8_t>> pages_;
+    std::vector<uint8_t> image_; // the new image, in a writing operation
     QString error_;
-    FileCalls calls_;
 };
 
 // Reads the file at `path` whole into `image`. Fails, with the reason naming
-// the file in `error`, when it can't be opened, is larger than maxromsize, or
-// doesn't come back whole: a read cut short, or a file that another program
-// shrank or grew while it was read. `image` is then left as it was.
+// the file in `error`, when it can't be opened, is not a file, is larger than
+// maxromsize, or doesn't come back whole: a read cut short, or a file that
+// another program shrank or grew while it was read. `image` is then left as
+// it was.
 bool readwhole(const QString &path, std::vector<uint8_t> *image, QString *error,
                const FileCalls &calls = FileCalls());
 
@@ -107,21 +92,5 @@ bool romusable(const QString &path);
 // through its group is). A file or folder without any write permission bit
 // counts as read-only even for the superuser, whom the system never refuses.
 QString romwriteproblem(const QString &path);
-
-// While a MemoryRom lives, every RomFile opened on `path` (which need not
-// exist as a file) works on `image` instead, and romusable and
-// romwriteproblem treat it as a usable, writable ROM. The editor's operations
-// take the ROM by its path; this runs them on an image in memory.
-class MemoryRom {
-public:
-    MemoryRom(const QString &path, std::vector<uint8_t> &image);
-    ~MemoryRom();
-    MemoryRom(const MemoryRom &) = delete;
-    MemoryRom &operator=(const MemoryRom &) = delete;
-
-private:
-    QString path_;
-    std::vector<uint8_t> *previous_;
-};
 
 } // namespace quib

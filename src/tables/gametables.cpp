@@ -13,9 +13,9 @@ const std::array<int64_t, 4> statusoffsets = {rom::startlives, rom::maxstartlive
                                               rom::startstatus};
 
 // Reads `count` bytes, byte i from offset at(i), in one operation.
-template <class At> bool readbytes(const QString &romfile, uint8_t *out, int count, At at)
+template <class At> bool readbytes(const Rom &rom, uint8_t *out, int count, At at)
 {
-    const RomFile f(romfile);
+    const RomFile f(rom);
     if (!f.isopen())
         return false;
     for (int i = 0; i < count; ++i)
@@ -24,9 +24,9 @@ template <class At> bool readbytes(const QString &romfile, uint8_t *out, int cou
 }
 
 template <class At>
-bool writebytes(const QString &romfile, const uint8_t *values, int count, At at, QString *error)
+bool writebytes(Rom &rom, const uint8_t *values, int count, At at, QString *error)
 {
-    RomFile f(romfile, RomFile::Mode::Write);
+    RomFile f(rom, RomFile::Mode::Write);
     for (int i = 0; i < count; ++i)
         f.writebyte(at(i), values[i]);
     if (f.close())
@@ -44,14 +44,14 @@ QString liveswith(const char *caption, int lives)
 
 } // namespace
 
-bool readstarttimes(const QString &romfile, StartTimes &times)
+bool readstarttimes(const Rom &rom, StartTimes &times)
 {
-    return readbytes(romfile, times.data(), int(times.size()), [](int k) { return rom::starttimes + k; });
+    return readbytes(rom, times.data(), int(times.size()), [](int k) { return rom::starttimes + k; });
 }
 
-bool writestarttimes(const QString &romfile, const StartTimes &times, QString *error)
+bool writestarttimes(Rom &rom, const StartTimes &times, QString *error)
 {
-    return writebytes(romfile, times.data(), int(times.size()), [](int k) { return rom::starttimes + k; }, error);
+    return writebytes(rom, times.data(), int(times.size()), [](int k) { return rom::starttimes + k; }, error);
 }
 
 QString timelabel(int value)
@@ -59,19 +59,19 @@ QString timelabel(int value)
     return QStringLiteral("%1").arg(value * 100, 3, 10, QLatin1Char('0'));
 }
 
-bool readstartstatus(const QString &romfile, StartStatus &status)
+bool readstartstatus(const Rom &rom, StartStatus &status)
 {
     uint8_t b[4];
-    if (!readbytes(romfile, b, 4, [](int i) { return statusoffsets[size_t(i)]; }))
+    if (!readbytes(rom, b, 4, [](int i) { return statusoffsets[size_t(i)]; }))
         return false;
     status = {b[0], b[1], b[2], b[3]};
     return true;
 }
 
-bool writestartstatus(const QString &romfile, const StartStatus &status, QString *error)
+bool writestartstatus(Rom &rom, const StartStatus &status, QString *error)
 {
     const uint8_t b[4] = {status.lives, status.maxlives, status.world, status.status};
-    return writebytes(romfile, b, 4, [](int i) { return statusoffsets[size_t(i)]; }, error);
+    return writebytes(rom, b, 4, [](int i) { return statusoffsets[size_t(i)]; }, error);
 }
 
 QString statusname(int index)
@@ -111,14 +111,14 @@ QString statuscaption()
     return QStringLiteral("Starting status of the hero:");
 }
 
-bool readmusicset(const QString &romfile, MusicSet &set)
+bool readmusicset(const Rom &rom, MusicSet &set)
 {
-    return readbytes(romfile, set.data(), int(set.size()), [](int k) { return rom::lvlmusicset + k; });
+    return readbytes(rom, set.data(), int(set.size()), [](int k) { return rom::lvlmusicset + k; });
 }
 
-bool writemusicset(const QString &romfile, const MusicSet &set, QString *error)
+bool writemusicset(Rom &rom, const MusicSet &set, QString *error)
 {
-    return writebytes(romfile, set.data(), int(set.size()), [](int k) { return rom::lvlmusicset + k; }, error);
+    return writebytes(rom, set.data(), int(set.size()), [](int k) { return rom::lvlmusicset + k; }, error);
 }
 
 QString optionlabel(int option)

@@ -1,7 +1,7 @@
 #pragma once
 // The game's setting tables: the four level timer values, the starting
 // status (lives, maximum lives, world, power-up state) and the level music
-// set. Their offsets are in editor/romlayout.h. Each table is read by one ROM
+// set. Their offsets are in rom/romlayout.h. Each table is read by one ROM
 // operation and written whole by one; the texts the dialogs show for the
 // values are computed here.
 #include "rom/romlayout.h"
@@ -12,13 +12,15 @@
 
 namespace quib {
 
+class Rom;
+
 // ---- Level timer values -------------------------------------------------------
 // Byte k (0..3) at starttimes + k, in hundreds of timer units; k = 3 is the
 // value used for infinite time.
 using StartTimes = std::array<uint8_t, rom::starttimecount>;
 
-bool readstarttimes(const QString &romfile, StartTimes &times);
-bool writestarttimes(const QString &romfile, const StartTimes &times, QString *error = nullptr);
+bool readstarttimes(const Rom &rom, StartTimes &times);
+bool writestarttimes(Rom &rom, const StartTimes &times, QString *error = nullptr);
 
 // The time as the game counts it: value x 100 with at least three digits
 // ("000", "300", "25500").
@@ -34,9 +36,9 @@ struct StartStatus {
     uint8_t status = 0;
 };
 
-bool readstartstatus(const QString &romfile, StartStatus &status);
+bool readstartstatus(const Rom &rom, StartStatus &status);
 // Writes the four bytes in the order lives, maximum lives, world, status.
-bool writestartstatus(const QString &romfile, const StartStatus &status, QString *error = nullptr);
+bool writestartstatus(Rom &rom, const StartStatus &status, QString *error = nullptr);
 
 // The power-up states a game can start in; the last two are not reached by
 // normal play.
@@ -56,8 +58,8 @@ QString statuscaption();
 // Byte k - 1 at lvlmusicset is the music number of level music option k (1..16).
 using MusicSet = std::array<uint8_t, rom::lvlmusicoptions>;
 
-bool readmusicset(const QString &romfile, MusicSet &set);
-bool writemusicset(const QString &romfile, const MusicSet &set, QString *error = nullptr);
+bool readmusicset(const Rom &rom, MusicSet &set);
+bool writemusicset(Rom &rom, const MusicSet &set, QString *error = nullptr);
 
 // "Option # 3": the number in sign-position form.
 QString optionlabel(int option);

@@ -19,6 +19,7 @@
 #include "level/navigate.h"
 #include "ui/keyreference.h"
 #include "ui/keys.h"
+#include "ui/romwatch.h"
 #include "widgets/lvlview.h"
 #include "widgets/zoom.h"
 #include "worldmap/drawmap.h"
@@ -314,7 +315,6 @@ bool QuibWindow::startup(const QString &rompath)
                                                            settings.filename);
     if (answer.isEmpty())
         return false;
-    state_.romfile = answer;
 
     // 3. The splash window with its progress bar.
     state_.loadprogress = 0;
@@ -326,14 +326,18 @@ bool QuibWindow::startup(const QString &rompath)
 
     // 4. The ROM must exist and hold something, and not be far too large.
     // Nothing is created; only what a killed save of this ROM left is removed.
-    const QString refusal = romrefusal(state_.romfile);
-    if (!refusal.isEmpty()) {
+    // The whole file is read here, once.
+    QString refusal = romrefusal(answer);
+    if (refusal.isEmpty())
+        state_.rom.open(answer, &refusal);
+    if (!state_.rom.isopen()) {
         splash_->hide();
         QMessageBox::critical(nullptr, QString::fromLatin1(cantopentitle), refusal);
         return false;
     }
-    removeunfinishedsaves(state_.romfile);
-    const QString sizewarning = romsizewarning(state_.romfile, QFileInfo(state_.romfile).size());
+    removeunfinishedsaves(answer);
+    state_.rom.setbeforewrite([this](const QString &path, QString *error) { return keeporiginal(path, error); });
+    const QString sizewarning = romsizewarning(answer, state_.rom.length());
     if (!sizewarning.isEmpty())
         QMessageBox::warning(splash_, QStringLiteral("Unexpected ROM size"), sizewarning);
 
@@ -347,6 +351,9 @@ bool QuibWindow::startup(const QString &rompath)
     fitwindow(this);
     lastmode_ = state_.editmode;
     redraw();
+    romwatch_ = new RomWatch(state_.rom, this);
+    connect(romwatch_, &RomWatch::changed, this, &QuibWindow::romchanged);
+    romwatch_->start();
 
     // 9. Idle in map editing mode.
     splash_->progress()->hide();
@@ -455,10 +462,50 @@ bool QuibWindow::save()
         notsaved(this, error);
         return false;
     }
+    if (romwatch_ && romwatch_->kept())
+        saved += QStringLiteral(", over the other program's change");
     // The save's own message would hide that of the copy it made first.
     status(keptnote_.isEmpty() ? saved : keptnote_ + QStringLiteral(". ") + saved);
     keptnote_.clear();
     return true;
+}
+
+// Another program changed the ROM's file. Without unsaved edits it is read
+// again; with them, the user chooses between reading it again and keeping
+// the edits, which the next write then puts over the other program's change.
+void QuibWindow::romchanged()
+{
+    if (intransition()) {
+        QTimer::singleShot(100, this, &QuibWindow::romchanged);
+        return;
+    }
+    const QString name = QFileInfo(state_.rom.path()).fileName();
+    if (doc_.modified()) {
+        QMessageBox box(QMessageBox::Question, QStringLiteral("ROM changed on disk"),
+                        QStringLiteral("Another program changed '%1'.\n\nReload it and drop your unsaved edits to %2, "
+                                       "or keep them? If you keep them, saving writes the editor's copy of the ROM "
+                                       "over the other program's change.")
+                            .arg(name, doc_.name()),
+                        QMessageBox::Discard | QMessageBox::Cancel, this);
+        box.button(QMessageBox::Discard)->setText(QStringLiteral("&Reload"));
+        box.button(QMessageBox::Cancel)->setText(QStringLiteral("&Keep my edits"));
+        box.setDefaultButton(QMessageBox::Cancel);
+        if (box.exec() != QMessageBox::Discard) {
+            romwatch_->keep();
+            status(QStringLiteral("Kept your edits; saving will overwrite the change made to %1").arg(name));
+            return;
+        }
+    }
+    QString error;
+    if (!state_.rom.reload(&error)) {
+        QMessageBox::warning(this, QStringLiteral("ROM changed on disk"),
+                             error + QStringLiteral("\n\nThe editor keeps the ROM as it read it before."));
+        return;
+    }
+    forgetrom(state_.gfx);
+    loadpal(state_.gfx, state_.rom);
+    doc_.romreloaded();
+    status(QStringLiteral("%1 was changed by another program and has been read again").arg(name));
 }
 
 void QuibWindow::movestart()
@@ -776,7 +823,7 @@ void QuibWindow::createpatch()
     // The patch is made from the file as saved.
     if (!doc_.mayleave())
         return;
-    const QString done = createpatchflow(this, state_.romfile, datadir_, filepicker_);
+    const QString done = createpatchflow(this, state_.rom.path(), datadir_, filepicker_);
     if (!done.isEmpty())
         status(done);
 }
@@ -785,7 +832,7 @@ void QuibWindow::createpatch()
 // this one keeps its ROM and its undo history.
 void QuibWindow::applypatch()
 {
-    const QString written = applypatchflow(this, state_.romfile, filepicker_);
+    const QString written = applypatchflow(this, state_.rom.path(), filepicker_);
     if (written.isEmpty())
         return;
     status(QStringLiteral("Patched ROM written to %1").arg(QDir::toNativeSeparators(written)));
@@ -819,11 +866,11 @@ void QuibWindow::playrom()
     if (emulator_.isEmpty() && (!editemulator() || emulator_.isEmpty()))
         return;
     QString error;
-    if (!startemulator(emulator_, QFileInfo(state_.romfile).absoluteFilePath(), &error)) {
+    if (!startemulator(emulator_, QFileInfo(state_.rom.path()).absoluteFilePath(), &error)) {
         QMessageBox::warning(this, QStringLiteral("Can't play the ROM"), error);
         return;
     }
-    status(QStringLiteral("Playing %1").arg(QFileInfo(state_.romfile).fileName()));
+    status(QStringLiteral("Playing %1").arg(QFileInfo(state_.rom.path()).fileName()));
 }
 
 // Before the first write to the ROM file: its copy as it is now, once. A

@@ -23,6 +23,7 @@ class QTimer;
 namespace quib {
 
 class LvlView;
+class RomWatch;
 class Splash;
 struct ViewMouse;
 
@@ -135,6 +136,7 @@ private:
     void lvlpressed(const ViewMouse &m);
     void lvldragged(const ViewMouse &m);
     void worldchanged();
+    void romchanged();
 
     EditorState state_;
     Document doc_{state_};
@@ -150,6 +152,7 @@ private:
     std::array<QLabel *, 4> t_{};
     QPushButton *save_ = nullptr;
     QPointer<MapTool> maptool_;
+    RomWatch *romwatch_ = nullptr;
 
     QMenu *levels_ = nullptr;
     QAction *msave_ = nullptr;

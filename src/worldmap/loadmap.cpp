@@ -56,7 +56,7 @@ void loadmap(EditorState &state)
     map.selsprite = 0;
     int n = 0;
     {
-        RomFile rom(state.romfile);
+        RomFile rom(state.rom);
         n = readmaptiles(map, rom, state.curworld);
         readmapsprites(map, rom, state.curworld);
         rom.close();
@@ -65,9 +65,9 @@ void loadmap(EditorState &state)
     map.mapmaxscroll = uint8_t(n / screenbytes >= 1 ? 16 * (n / screenbytes) - 16 : 0);
     if (map.mapscroll > map.mapmaxscroll)
         map.mapscroll = map.mapmaxscroll;
-    colormap(state.gfx, state.romfile, state.curworld);
+    colormap(state.gfx, state.rom, state.curworld);
     {
-        RomFile rom(state.romfile);
+        RomFile rom(state.rom);
         readmapptrs(map, rom, state.curworld);
         rom.close();
     }

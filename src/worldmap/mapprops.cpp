@@ -6,9 +6,9 @@
 
 namespace quib {
 
-bool readmapprops(const QString &romfile, MapProps &props)
+bool readmapprops(const Rom &rom, MapProps &props)
 {
-    const RomFile f(romfile);
+    const RomFile f(rom);
     if (!f.isopen())
         return false;
     for (int w = 1; w <= rom::mappropentries; ++w) {
@@ -22,9 +22,9 @@ bool readmapprops(const QString &romfile, MapProps &props)
     return true;
 }
 
-bool writemapprops(const QString &romfile, const MapProps &props, QString *error)
+bool writemapprops(Rom &rom, const MapProps &props, QString *error)
 {
-    RomFile f(romfile, RomFile::Mode::Write);
+    RomFile f(rom, RomFile::Mode::Write);
     for (int w = 1; w <= rom::mappropentries; ++w) {
         const size_t i = size_t(w - 1);
         f.writebyte(rom::mappalettepos(w), props.palette[i]);

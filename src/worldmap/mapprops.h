@@ -11,6 +11,8 @@
 
 namespace quib {
 
+class Rom;
+
 // Entry w (1..256) is index w - 1 of every array.
 struct MapProps {
     std::array<uint8_t, 256> palette{};
@@ -26,11 +28,11 @@ struct MapProps {
 };
 
 // One read operation for all 7 x 256 bytes; false when the file can't be opened.
-bool readmapprops(const QString &romfile, MapProps &props);
+bool readmapprops(const Rom &rom, MapProps &props);
 
 // One write operation for all 7 x 256 bytes; false with the reason (naming
 // the file) in *error when the file could not be written.
-bool writemapprops(const QString &romfile, const MapProps &props, QString *error = nullptr);
+bool writemapprops(Rom &rom, const MapProps &props, QString *error = nullptr);
 
 // ---- The map animation ------------------------------------------------------
 // A frame time byte d lasts d + 1 ticks of 1/60 second; a byte above 128

@@ -56,7 +56,7 @@ void savemapptrs(RomFile &rom, EditorState &s)
 bool savemapmodes(EditorState &s, QString *error)
 {
     const WorldMap before = s.map;
-    RomFile rom(s.romfile, RomFile::Mode::Write);
+    RomFile rom(s.rom, RomFile::Mode::Write);
     savemap(rom, s);
     savemapptrs(rom, s);
     if (!rom.close()) {

@@ -34,15 +34,15 @@ uint8_t stripcolour(const Graphics &g, int world)
 
 } // namespace
 
-uint8_t readstartpoint(const QString &romfile, int world)
+uint8_t readstartpoint(const Rom &rom, int world)
 {
-    const RomFile f(romfile);
+    const RomFile f(rom);
     return f.readbyte(rom::startpointpos(world));
 }
 
-bool writestartpoint(const QString &romfile, int world, uint8_t value, QString *error)
+bool writestartpoint(Rom &rom, int world, uint8_t value, QString *error)
 {
-    RomFile f(romfile, RomFile::Mode::Write);
+    RomFile f(rom, RomFile::Mode::Write);
     f.writebyte(rom::startpointpos(world), value);
     if (f.close())
         return true;

@@ -7,6 +7,8 @@
 
 namespace quib {
 
+class Rom;
+
 struct EditorState;
 struct Surface;
 
@@ -18,11 +20,11 @@ constexpr int mapscreenheight = 224;
 constexpr int startmarkerx = 32;
 
 // The stored start point of world `world` (1..9), read in one operation.
-uint8_t readstartpoint(const QString &romfile, int world);
+uint8_t readstartpoint(const Rom &rom, int world);
 
 // Writes the one byte in one operation; false with the reason (naming the
 // file) in *error when the file could not be written.
-bool writestartpoint(const QString &romfile, int world, uint8_t value, QString *error = nullptr);
+bool writestartpoint(Rom &rom, int world, uint8_t value, QString *error = nullptr);
 
 // Draws the map screen of `state.curworld` into `preview` (256 x 224) with the
 // start marker at `value`: the frame, the first screen's columns 1..14, the

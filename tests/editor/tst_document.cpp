@@ -24,7 +24,7 @@ class TestDocument : public QObject {
     void start(EditorState &s, int world)
     {
         QVERIFY(testutil::writefile(rompath, pristine));
-        s.romfile = rompath;
+        s.rom = testutil::openrom(rompath);
         Settings settings;
         settings.startmap = uint8_t(world);
         runstartup(s, settings, nullptr);

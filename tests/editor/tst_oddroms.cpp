@@ -30,7 +30,7 @@ class TestOddRoms : public QObject {
     void walk(const QString &path)
     {
         EditorState s;
-        s.romfile = path;
+        s.rom = testutil::openrom(path);
         runstartup(s, Settings{}, nullptr);
         const KeyMods none{};
         for (int w = 1; w <= 9; ++w) {

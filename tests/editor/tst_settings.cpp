@@ -181,7 +181,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = writefile(dir, windowsstyle);
         EditorState state;
-        state.romfile = QStringLiteral("/home/me/rom.nes");
+        state.rom = Rom({}, QStringLiteral("/home/me/rom.nes"));
         state.curworld = 4;
         state.viewmapsprites = true;
         state.viewlvlbg = false;
@@ -205,7 +205,7 @@ private slots:
         QCOMPARE(int(back.startmap), 4);
         QVERIFY(back.viewmapsprites);
         QVERIFY(!back.viewlvlbg);
-        QCOMPARE(back.filename, state.romfile);
+        QCOMPARE(back.filename, state.rom.path());
     }
 
     void writeaddsmissing()
@@ -213,7 +213,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = writefile(dir, "[Options]\nViewLevelBackg=5\n\n[Other]\nx=1");
         EditorState state;
-        state.romfile = QStringLiteral("/roms/quibrom.nes");
+        state.rom = Rom({}, QStringLiteral("/roms/quibrom.nes"));
         state.curworld = 9;
         QVERIFY(writesettings(path, state));
         QCOMPARE(readfile(path), QByteArray("[Options]\nViewLevelBackg= 0\nStartMapNumber= 9\nViewMapSprites= 0\n\n"
@@ -225,7 +225,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("sub/folder/Quibed.ini"));
         EditorState state;
-        state.romfile = QStringLiteral("/roms/a.nes");
+        state.rom = Rom({}, QStringLiteral("/roms/a.nes"));
         state.curworld = 2;
         QVERIFY(writesettings(path, state));
         QCOMPARE(readfile(path), QByteArray("[Load]\nFilename=/roms/a.nes\n[Options]\nStartMapNumber= 2\n"
@@ -242,7 +242,7 @@ private slots:
         QVERIFY(QDir::setCurrent(dir.path()));
         const QString expected = QDir::current().absoluteFilePath(QStringLiteral("roms/my rom.nes"));
         EditorState state;
-        state.romfile = QStringLiteral("roms/my rom.nes");
+        state.rom = Rom({}, QStringLiteral("roms/my rom.nes"));
         const bool ok = writesettings(path, state);
         QDir::setCurrent(home);
         QVERIFY(ok);
@@ -260,12 +260,12 @@ private slots:
         QCOMPARE(s.filename, QStringLiteral("C:\\Spiele\\\u00FCber.nes"));
         QCOMPARE(int(s.startmap), 3);
         EditorState state;
-        state.romfile = QStringLiteral("/roms/\u00FCber.nes");
+        state.rom = Rom({}, QStringLiteral("/roms/\u00FCber.nes"));
         state.curworld = 5;
         QVERIFY(writesettings(path, state));
         QCOMPARE(readfile(path), QByteArray("\xEF\xBB\xBF[Load]\r\nFilename=/roms/\xC3\xBC" "ber.nes\r\n[Options]\r\n"
                                              "StartMapNumber= 5\r\nViewMapSprites= 0\r\nViewLevelBackg= 0\r\n"));
-        QCOMPARE(readsettings(path).filename, state.romfile);
+        QCOMPARE(readsettings(path).filename, state.rom.path());
     }
 
     // A settings file that exists but can't be read is left alone on close:
@@ -277,7 +277,7 @@ private slots:
         QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::Permissions(0x7777)));
         QVERIFY(QFile::setPermissions(path, {}));
         EditorState state;
-        state.romfile = QStringLiteral("/roms/a.nes");
+        state.rom = Rom({}, QStringLiteral("/roms/a.nes"));
         QString error;
         bool ok = true;
         {

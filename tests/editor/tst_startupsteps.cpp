@@ -3,6 +3,8 @@
 #include "editor/editorstate.h"
 #include "editor/startup.h"
 
+#include "testutil.h"
+
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -19,7 +21,7 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("rom.nes"));
         QVERIFY(demo::builddemorom().save(path));
         EditorState s;
-        s.romfile = path;
+        s.rom = testutil::openrom(path);
         QList<int> seen;
         bool namesbeforeimages = false;
         runstartup(s, Settings{}, [&](int32_t v) {

@@ -30,7 +30,8 @@ std::vector<Range> readranges(std::vector<uint8_t> &image)
         {rom::startpointpos(1), 9},
         {rom::objset7enemies, 32},
     };
-    const RomFile rom(image);
+    const Rom whole(image);
+    const RomFile rom(whole);
     for (int w = 1; w <= rom::worldcount; ++w) {
         WorldMap map;
         ranges.push_back({rom::mapdatapos_of(w), readmaptiles(map, rom, w)});

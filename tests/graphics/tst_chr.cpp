@@ -3,6 +3,8 @@
 #include "rom/romlayout.h"
 #include "graphics/graphics.h"
 
+#include "testutil.h"
+
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -84,7 +86,7 @@ private slots:
         QFETCH(int, y0);
         putrom(sheet, tile);
         QCOMPARE(g->sheetdone[sheet], int16_t(0));
-        decodechr(*g, rompath, sheet);
+        decodechr(*g, testutil::openrom(rompath), sheet);
         QCOMPARE(g->sheetdone[sheet], int16_t(-1));
         const std::vector<uint8_t> &pix = g->sheetpix[sheet];
         QCOMPARE(pix.size(), size_t(128 * 256));
@@ -111,23 +113,23 @@ private slots:
     void decodeagain()
     {
         putrom(4, 0);
-        decodechr(*g, rompath, 4);
+        decodechr(*g, testutil::openrom(rompath), 4);
         QVERIFY(demo::RomImage().save(rompath));
-        decodechr(*g, rompath, 4);
+        decodechr(*g, testutil::openrom(rompath), 4);
         QCOMPARE(std::count(g->sheetpix[4].begin(), g->sheetpix[4].end(), 0), 128 * 256);
     }
 
     void decodeoutofrange()
     {
         putrom(0, 0);
-        decodechr(*g, rompath, -1);
-        decodechr(*g, rompath, sheetcount);
+        decodechr(*g, testutil::openrom(rompath), -1);
+        decodechr(*g, testutil::openrom(rompath), sheetcount);
         for (int n = 0; n < sheetcount; ++n) {
             QCOMPARE(g->sheetdone[n], int16_t(0));
             QVERIFY(g->sheetpix[n].empty());
         }
         // No file: nothing decoded, so a later load tries again.
-        decodechr(*g, dir.filePath(QStringLiteral("none.nes")), 2);
+        decodechr(*g, testutil::openrom(dir.filePath(QStringLiteral("none.nes"))), 2);
         QCOMPARE(g->sheetdone[2], int16_t(0));
     }
 
@@ -186,7 +188,7 @@ private slots:
         std::memcpy(g->lvlpal[3][2], "\x0F\x16\x27\x30\x0F\x1A\x2A\x3A\x0F\x12\x00\x32\x0F\x14\x24\x34", 16);
         std::memcpy(g->lvlpal[5][7], "\x21\x01\x11\x31\x21\x06\x16\x26\x21\x09\x19\x29\x21\x0C\x1C\x2C", 16);
         putrom(3, 0);
-        decodechr(*g, rompath, 3);
+        decodechr(*g, testutil::openrom(rompath), 3);
         g->gfxo[3].fill(marker);
 
         const auto hdr = header(uint8_t(byte5), 0xE3); // graphic set 3: sheets 3 and 20
@@ -220,7 +222,7 @@ private slots:
         std::memcpy(g->lvlpal[3][2], first, 16);
         std::memcpy(g->lvlpal[3][4], second, 16);
         putrom(3, 0);
-        decodechr(*g, rompath, 3);
+        decodechr(*g, testutil::openrom(rompath), 3);
         colorlvlgfx(*g, 3, header(2, 3).data());
 
         g->gfxo[3].fill(marker);

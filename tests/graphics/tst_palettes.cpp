@@ -139,7 +139,7 @@ private slots:
         QFETCH(int, group);
         QFETCH(int, i);
         QFETCH(int64_t, offset);
-        QVERIFY(loadpal(*g, rompath));
+        QVERIFY(loadpal(*g, testutil::openrom(rompath)));
         QCOMPARE(g->lvlpal[set][group][i], patternat(offset));
         if (group >= 8 && group < 12)
             QCOMPARE(g->enmpal[set][group - 8][i], patternat(offset));
@@ -148,7 +148,7 @@ private slots:
     void loadmissingfile()
     {
         g->lvlpal[3][2][1] = 0x2A;
-        QVERIFY(!loadpal(*g, dir.filePath(QStringLiteral("none.nes"))));
+        QVERIFY(!loadpal(*g, testutil::openrom(dir.filePath(QStringLiteral("none.nes")))));
         QCOMPARE(g->lvlpal[3][2][1], uint8_t(0x2A));
     }
 
@@ -156,7 +156,7 @@ private slots:
     // they belong to: edits held in groups 8..15 are never written.
     void savewritesrecordsonly()
     {
-        QVERIFY(loadpal(*g, rompath));
+        QVERIFY(loadpal(*g, testutil::openrom(rompath)));
         for (int s = 0; s < 16; ++s)
             for (int i = 0; i < 16; ++i) {
                 for (int grp = 0; grp < 16; ++grp)
@@ -173,13 +173,14 @@ private slots:
                     expected[int(tablestart + 192 * s + 128 + 16 * grp + i)] = char(0x40 | (s + grp + i));
             }
         QString error;
-        QVERIFY(savepal(*g, rompath, &error));
+        Rom rom = testutil::openrom(rompath);
+        QVERIFY(savepal(*g, rom, &error));
         QVERIFY(error.isEmpty());
         QCOMPARE(testutil::readfile(rompath), expected);
 
         // Reloading gives the saved records, and groups 8..15 follow them again.
         auto again = std::make_unique<Graphics>();
-        QVERIFY(loadpal(*again, rompath));
+        QVERIFY(loadpal(*again, testutil::openrom(rompath)));
         QCOMPARE(again->lvlpal[4][6][9], uint8_t(0x80 | 19));
         QCOMPARE(again->lvlpal[4][9][9], uint8_t(0x40 | 14));
         QCOMPARE(again->lvlpal[4][14][9], uint8_t(0x80 | 16));
@@ -195,7 +196,8 @@ private slots:
         const QByteArray before = testutil::readfile(path);
         g->lvlpal[0][0][0] = 0x11;
         QString error;
-        QVERIFY(!savepal(*g, path, &error));
+        Rom rom = testutil::openrom(path);
+        QVERIFY(!savepal(*g, rom, &error));
         QVERIFY(!error.isEmpty());
         QCOMPARE(testutil::readfile(path), before);
     }
@@ -219,12 +221,12 @@ private slots:
         demo::RomImage img = patternrom();
         img.put(rom::mappalette + world, uint8_t(palbyte));
         QVERIFY(img.save(rompath));
-        QVERIFY(loadpal(*g, rompath));
+        QVERIFY(loadpal(*g, testutil::openrom(rompath)));
         g->mapidx = diagonal(256, 256);
         g->mapsidx = diagonal(256, 16);
         g->map.fill(marker);
 
-        colormap(*g, rompath, world);
+        colormap(*g, testutil::openrom(rompath), world);
         for (int k = 0; k < 16; ++k) {
             const uint32_t colour = g->nescol[patternat(groupoffset + k)];
             QCOMPARE(g->map.at(k, 0), colour);
@@ -239,15 +241,15 @@ private slots:
     // the sprite figures are painted whole every time.
     void mapcache()
     {
-        QVERIFY(loadpal(*g, rompath)); // world 3's palette byte is 0: group 0
+        QVERIFY(loadpal(*g, testutil::openrom(rompath))); // world 3's palette byte is 0: group 0
         g->mapidx = diagonal(256, 256);
         g->mapsidx = diagonal(256, 16);
-        colormap(*g, rompath, 3);
+        colormap(*g, testutil::openrom(rompath), 3);
 
         g->map.fill(marker);
         g->maps.fill(marker);
         g->lvlpal[0][0][5] = 0x30;
-        colormap(*g, rompath, 3);
+        colormap(*g, testutil::openrom(rompath), 3);
         for (int y = 0; y < 256; y += 7)
             for (int x = 0; x < 256; x += 3) {
                 const int k = (x + y) % 16;
@@ -258,7 +260,7 @@ private slots:
 
         // Nothing changed: nothing painted.
         g->map.fill(marker);
-        colormap(*g, rompath, 3);
+        colormap(*g, testutil::openrom(rompath), 3);
         QCOMPARE(g->map.at(5, 0), marker);
     }
 
@@ -266,12 +268,12 @@ private slots:
     // caches all hold the world's group.
     void colourframeandfont()
     {
-        QVERIFY(loadpal(*g, rompath));
+        QVERIFY(loadpal(*g, testutil::openrom(rompath)));
         g->mapbidx = diagonal(256, 224);
         g->fontidx = diagonal(128, 128);
         g->mapb.fill(marker);
         g->mfont.fill(marker);
-        colormapb(*g, rompath, 4); // palette byte 0: group 0
+        colormapb(*g, testutil::openrom(rompath), 4); // palette byte 0: group 0
         for (int k = 0; k < 16; ++k) {
             const uint8_t col = patternat(tablestart + k);
             QCOMPARE(g->mapb.at(k, 0), g->nescol[col]);

@@ -30,7 +30,7 @@ class TestEnterSpec : public QObject {
     std::unique_ptr<EditorState> open()
     {
         auto s = std::make_unique<EditorState>();
-        s->romfile = rompath;
+        s->rom = testutil::openrom(rompath);
         runstartup(*s, Settings{}, nullptr);
         s->editmode = ModeMapPointers;
         while (!canenterlevel(*s) && s->map.selptr + 1 < s->map.ptrcount)
@@ -152,11 +152,11 @@ private slots:
     void unreadableromchangesnothing()
     {
         auto s = open();
-        s->romfile = dir.filePath(QStringLiteral("missing.nes"));
+        s->rom = testutil::openrom(dir.filePath(QStringLiteral("missing.nes")));
         QVERIFY(!enterlevelspec(*s, 0x1E133, 0xC010, 1));
         QCOMPARE(int(s->editmode), int(ModeMapPointers));
         QVERIFY(!s->level.loaded);
-        QVERIFY(!QFile::exists(s->romfile));
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("missing.nes"))));
     }
 };
 

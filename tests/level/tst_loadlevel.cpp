@@ -4,6 +4,8 @@
 #include "rom/romlayout.h"
 #include "level/loadlevel.h"
 
+#include "testutil.h"
+
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
@@ -58,8 +60,9 @@ class TestLoadLevel : public QObject {
     // A state on a ROM made of `rom`, with the tables start-up builds.
     void prepare(EditorState &s, const demo::RomImage &rom)
     {
-        s.romfile = dir.filePath(QStringLiteral("rom%1.nes").arg(saved++));
-        QVERIFY(rom.save(s.romfile));
+        const QString path = dir.filePath(QStringLiteral("rom%1.nes").arg(saved++));
+        QVERIFY(rom.save(path));
+        s.rom = testutil::openrom(path);
         build4byte(s.props);
         buildobjsizes(s.props);
         buildenemyboxes(s.props);

@@ -52,7 +52,7 @@ class TestLvlHdr : public QObject {
     std::unique_ptr<EditorState> open(const char *name, bool hdrofs = true)
     {
         auto s = std::make_unique<EditorState>();
-        s->romfile = rompath;
+        s->rom = testutil::openrom(rompath);
         runstartup(*s, Settings{}, nullptr);
         s->hdrofs = hdrofs;
         const demo::AreaRef a = area(name);

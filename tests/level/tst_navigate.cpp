@@ -64,7 +64,7 @@ class TestNavigate : public QObject {
         img.putptr(base + 1 + 4 * n, area1, rom::objadder(1));
         img.put(base + 2, uint8_t(0x20 | 15)); // pointer 1: set 15 leads nowhere
         QVERIFY(img.save(rompath));
-        s.romfile = rompath;
+        s.rom = testutil::openrom(rompath);
         runstartup(s, Settings{}, nullptr);
         s.editmode = ModeMapPointers;
     }

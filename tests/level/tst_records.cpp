@@ -34,7 +34,7 @@ private slots:
         const QByteArray pristine = testutil::bytesof(demo::builddemorom());
         QVERIFY(testutil::writefile(path, pristine));
         EditorState s;
-        s.romfile = path;
+        s.rom = testutil::openrom(path);
         runstartup(s, Settings{}, nullptr);
 
         using Area = std::tuple<int32_t, int32_t, int32_t>; // objects, enemies, object set

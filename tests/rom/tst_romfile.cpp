@@ -44,7 +44,8 @@ private slots:
 
     void reads()
     {
-        RomFile f(rompath);
+        Rom rom = testutil::openrom(rompath);
+        RomFile f(rom);
         QVERIFY(f.isopen());
         QCOMPARE(f.length(), rom::imagesize);
         QCOMPARE(f.readbyte(0), uint8_t('N'));
@@ -59,7 +60,8 @@ private slots:
     {
         const QString path = dir.filePath(QStringLiteral("short.nes"));
         QVERIFY(testutil::writefile(path, QByteArray("\x01\x02\x03", 3)));
-        RomFile f(path);
+        Rom rom = testutil::openrom(path);
+        RomFile f(rom);
         QCOMPARE(f.length(), 3);
         QCOMPARE(f.readbyte(2), uint8_t(3));
         QCOMPARE(f.readbyte(3), uint8_t(0xFF));
@@ -71,7 +73,11 @@ private slots:
     void missingisnevercreated()
     {
         const QString path = dir.filePath(QStringLiteral("none.nes"));
-        RomFile f(path, RomFile::Mode::Write);
+        Rom rom;
+        QString error;
+        QVERIFY(!rom.open(path, &error));
+        QCOMPARE(error, QStringLiteral("Can't read '%1': it does not exist.").arg(path));
+        RomFile f(rom, RomFile::Mode::Write);
         QVERIFY(!f.isopen());
         f.writebyte(0, 1);
         QVERIFY(!f.close());
@@ -81,18 +87,21 @@ private slots:
     }
 
     // Two successive operations see each other's writes, and a write
-    // operation changes exactly the bytes written.
+    // operation changes exactly the bytes written, in the file and in the
+    // image the ROM keeps.
     void writethenread()
     {
         const QByteArray before = testutil::readfile(rompath);
+        Rom rom = testutil::openrom(rompath);
         {
-            RomFile f(rompath, RomFile::Mode::Write);
+            RomFile f(rom, RomFile::Mode::Write);
             f.writebyte(0x10, 0x99);
             f.writeword(0x19437, 0xBEEF);
             QCOMPARE(f.readbyte(0x10), uint8_t(0x99)); // reads in the same operation see it too
+            QCOMPARE(rom.readbyte(0x10), uint8_t(before[0x10])); // the ROM only once it is written
             QVERIFY(f.close());
         }
-        RomFile g(rompath);
+        RomFile g(rom);
         QCOMPARE(g.readbyte(0x10), uint8_t(0x99));
         QCOMPARE(g.readword(0x19437), uint16_t(0xBEEF));
         QByteArray expected = before;
@@ -100,6 +109,23 @@ private slots:
         expected[0x19437] = char(0xEF);
         expected[0x19438] = char(0xBE);
         QCOMPARE(testutil::readfile(rompath), expected);
+        QCOMPARE(QByteArray(reinterpret_cast<const char *>(rom.image().data()), rom.length()), expected);
+    }
+
+    // A ROM made from bytes: writes change its image and touch no file.
+    void inmemory()
+    {
+        Rom rom(std::vector<uint8_t>(100, 0), QStringLiteral("test image"));
+        RomFile f(rom, RomFile::Mode::Write);
+        f.writeword(98, 0x1234);
+        QVERIFY(f.close());
+        QCOMPARE(rom.readword(98), uint16_t(0x1234));
+        RomFile g(rom, RomFile::Mode::Write);
+        g.writebyte(100, 1);
+        QVERIFY(!g.close());
+        QVERIFY(g.error().contains(QStringLiteral("test image")));
+        QCOMPARE(rom.length(), 100);
+        QVERIFY(!rom.infile());
     }
 
     // A write past the end never grows the ROM and fails the operation as a
@@ -107,7 +133,8 @@ private slots:
     void writepastendrefused()
     {
         const QByteArray before = testutil::readfile(rompath);
-        RomFile f(rompath, RomFile::Mode::Write);
+        Rom rom = testutil::openrom(rompath);
+        RomFile f(rom, RomFile::Mode::Write);
         f.writebyte(0x20, 0x55);
         f.writebyte(rom::imagesize, 0x55);
         QVERIFY(!f.close());
@@ -119,7 +146,8 @@ private slots:
     {
         const QByteArray before = testutil::readfile(rompath);
         QFile::setPermissions(rompath, QFile::ReadOwner | QFile::ReadGroup);
-        RomFile f(rompath, RomFile::Mode::Write);
+        Rom rom = testutil::openrom(rompath);
+        RomFile f(rom, RomFile::Mode::Write);
         QVERIFY(f.isopen()); // still readable
         f.writebyte(0x20, 0x55);
         QVERIFY(!f.close());
@@ -127,6 +155,7 @@ private slots:
         QVERIFY(f.error().contains(QStringLiteral("read-only")));
         QFile::setPermissions(rompath, QFile::ReadOwner | QFile::WriteOwner);
         QCOMPARE(testutil::readfile(rompath), before);
+        QCOMPARE(rom.readbyte(0x20), uint8_t(before[0x20])); // nor into the ROM in memory
     }
 
     void readonlyfolder()
@@ -136,7 +165,8 @@ private slots:
         QVERIFY(demo::RomImage().save(path));
         const QByteArray before = testutil::readfile(path);
         QFile::setPermissions(sub.path(), QFile::ReadOwner | QFile::ExeOwner);
-        RomFile f(path, RomFile::Mode::Write);
+        Rom rom = testutil::openrom(path);
+        RomFile f(rom, RomFile::Mode::Write);
         f.writebyte(0x20, 0x55);
         QVERIFY(!f.close());
         QVERIFY(f.error().contains(QStringLiteral("read-only")));
@@ -149,7 +179,8 @@ private slots:
     {
         const auto perms = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther;
         QFile::setPermissions(rompath, perms);
-        RomFile f(rompath, RomFile::Mode::Write);
+        Rom rom = testutil::openrom(rompath);
+        RomFile f(rom, RomFile::Mode::Write);
         f.writebyte(0x20, 0x55);
         QVERIFY(f.close());
         QCOMPARE(QFileInfo(rompath).permissions() & 0x7077, QFileDevice::Permissions(perms) & 0x7077);
@@ -174,7 +205,8 @@ private slots:
             testutil::AsUser as(user, group);
             QVERIFY(as.ok);
             QCOMPARE(romwriteproblem(path), QString());
-            RomFile f(path, RomFile::Mode::Write);
+            Rom rom = testutil::openrom(path);
+            RomFile f(rom, RomFile::Mode::Write);
             f.writebyte(0x20, 0x55);
             QVERIFY2(f.close(), qPrintable(f.error()));
         }
@@ -194,7 +226,8 @@ private slots:
         if (::geteuid() != 0)
             QSKIP("only the superuser can give a file away");
         QVERIFY(::chown(QFile::encodeName(rompath), 12345, 23456) == 0);
-        RomFile f(rompath, RomFile::Mode::Write);
+        Rom rom = testutil::openrom(rompath);
+        RomFile f(rom, RomFile::Mode::Write);
         f.writebyte(0x20, 0x55);
         QVERIFY(f.close());
         const QFileInfo after(rompath);
@@ -208,7 +241,8 @@ private slots:
     void failedwritesayswhy()
     {
         const QByteArray before = testutil::readfile(rompath);
-        RomFile f(rompath, RomFile::Mode::Write);
+        Rom rom = testutil::openrom(rompath);
+        RomFile f(rom, RomFile::Mode::Write);
         f.writebyte(0x20, 0x55);
         const auto oldhandler = std::signal(SIGXFSZ, SIG_IGN);
         rlimit old {};
@@ -225,20 +259,19 @@ private slots:
         QCOMPARE(folderfiles(), QStringList{QStringLiteral("rom.nes")});
     }
 
-    // A save reads the ROM whole before it writes it back. A read that comes
-    // back short, or a file that another program shortened meanwhile, fails
-    // the save with its reason and writes nothing: the ROM is never written
-    // back truncated.
-    void shortreadwritesnothing_data()
+    // The ROM is read whole when it is opened. A read that comes back short,
+    // or a file that another program shortened meanwhile, fails the opening
+    // with its reason: the editor never works on, and never writes back, a
+    // truncated image.
+    void shortreadrefused_data()
     {
         QTest::addColumn<bool>("shrink");
         QTest::newRow("read cut short") << false;
         QTest::newRow("file shortened") << true;
     }
-    void shortreadwritesnothing()
+    void shortreadrefused()
     {
         QFETCH(bool, shrink);
-        const QByteArray before = testutil::readfile(rompath);
         FileCalls calls;
         const auto read = calls.read;
         int64_t total = 0;
@@ -252,15 +285,17 @@ private slots:
             total += n;
             return n;
         };
-        RomFile f(rompath, RomFile::Mode::Write, calls);
+        Rom rom;
+        QString error;
+        QVERIFY(!rom.open(rompath, &error, calls));
+        QVERIFY(!rom.isopen());
+        QCOMPARE(error, QStringLiteral("Can't read '%1': only 200000 of its 393232 bytes could be read (was it "
+                                       "shortened while the editor had it open?).")
+                            .arg(rompath));
+        RomFile f(rom, RomFile::Mode::Write);
         f.writebyte(0x20, 0x55);
         QVERIFY(!f.close());
-        QVERIFY(f.error().contains(rompath));
-        QVERIFY2(f.error().contains(QStringLiteral("only 200000 of its 393232 bytes")), qPrintable(f.error()));
-        if (shrink)
-            QCOMPARE(QFileInfo(rompath).size(), 200000); // as the other program left it
-        else
-            QCOMPARE(testutil::readfile(rompath), before);
+        QCOMPARE(QFileInfo(rompath).size(), shrink ? 200000 : rom::imagesize);
         QCOMPARE(folderfiles(), QStringList{QStringLiteral("rom.nes")});
     }
 
@@ -275,7 +310,9 @@ private slots:
             errno = EIO;
             return -1;
         };
-        RomFile f(rompath, RomFile::Mode::Write, calls);
+        Rom rom;
+        QVERIFY(rom.open(rompath, nullptr, calls));
+        RomFile f(rom, RomFile::Mode::Write);
         f.writebyte(0x20, 0x55);
         QVERIFY(!f.close());
         QVERIFY2(f.error().startsWith(QStringLiteral("'%1' was replaced with the new contents, but its folder could "
@@ -284,6 +321,7 @@ private slots:
                  qPrintable(f.error()));
         QVERIFY(!f.error().contains(QStringLiteral("Can't")));
         QCOMPARE(testutil::readfile(rompath), expected);
+        QCOMPARE(rom.readbyte(0x20), uint8_t(0x55)); // the ROM in memory follows the file
         QCOMPARE(folderfiles(), QStringList{QStringLiteral("rom.nes")});
     }
 
@@ -297,7 +335,9 @@ private slots:
             during = folderfiles();
             return ::fsync(fd);
         };
-        RomFile f(rompath, RomFile::Mode::Write, calls);
+        Rom rom;
+        QVERIFY(rom.open(rompath, nullptr, calls));
+        RomFile f(rom, RomFile::Mode::Write);
         f.writebyte(0x20, 0x55);
         QVERIFY(f.close());
         QCOMPARE(during.size(), 2);
@@ -332,9 +372,10 @@ private slots:
         QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(maxromsize + 1)); // sparse: takes no room
         huge.close();
         QVERIFY(!romusable(path));
-        RomFile f(path, RomFile::Mode::Write);
-        QVERIFY(!f.isopen());
-        QVERIFY(f.error().contains(QStringLiteral("far larger")));
+        Rom rom;
+        QString error;
+        QVERIFY(!rom.open(path, &error));
+        QVERIFY(error.contains(QStringLiteral("far larger")));
         QCOMPARE(QFileInfo(path).size(), maxromsize + 1);
         QFile::remove(path);
     }
@@ -344,7 +385,8 @@ private slots:
         const QString link = dir.filePath(QStringLiteral("link.nes"));
         QFile::remove(link);
         QVERIFY(QFile::link(rompath, link));
-        RomFile f(link, RomFile::Mode::Write);
+        Rom rom = testutil::openrom(link);
+        RomFile f(rom, RomFile::Mode::Write);
         f.writebyte(0x21, 0x77);
         QVERIFY(f.close());
         QVERIFY(QFileInfo(link).isSymLink());

@@ -1,4 +1,10 @@
+#include "graphics/graphics.h"
+#include "rom/romfile.h"
 #include "rom/romlayout.h"
+#include "tables/gametables.h"
+
+#include <map>
+#include <memory>
 
 #include <QTest>
 
@@ -77,6 +83,53 @@ private slots:
         QCOMPARE(rom::startpointpos(9), 0x3C3A2);
         // Object set 7's fixed enemy stream.
         QCOMPARE(rom::objset7enemies, 0xC043);
+    }
+
+    // The game-setting tables through the functions their dialogs use, on a
+    // ROM of zeros: every value lands at the offset typed here, and nothing
+    // else changes.
+    void gamesettingswrites()
+    {
+        Rom image(std::vector<uint8_t>(size_t(rom::imagesize), 0));
+        QVERIFY(writestarttimes(image, {0x11, 0x12, 0x13, 0x14}));
+        QVERIFY(writestartstatus(image, {0x21, 0x22, 0x23, 0x24}));
+        MusicSet music;
+        for (int k = 0; k < 16; ++k)
+            music[size_t(k)] = uint8_t(0x40 + k);
+        QVERIFY(writemusicset(image, music));
+        auto g = std::make_unique<Graphics>();
+        for (int s = 0; s < 16; ++s)
+            for (int i = 0; i < 16; ++i) {
+                for (int grp = 0; grp < 8; ++grp)
+                    g->lvlpal[s][grp][i] = uint8_t(0x80 | i);
+                for (int grp = 0; grp < 4; ++grp)
+                    g->enmpal[s][grp][i] = uint8_t(0xC0 | i);
+            }
+        QVERIFY(savepal(*g, image));
+
+        std::map<int64_t, uint8_t> expected = {
+            {0x3D7B8, 0x11}, {0x3D7B9, 0x12}, {0x3D7BA, 0x13}, {0x3D7BB, 0x14}, // timer values
+            {0x308E1, 0x21}, {0x35062, 0x22}, {0x30CC3, 0x23}, {0x30CCC, 0x24}, // lives, max, world, status
+        };
+        for (int k = 0; k < 16; ++k)
+            expected[0x3D7BC + k] = uint8_t(0x40 + k); // music of options 1..16, up to 0x3D7CB
+        for (int s = 0; s < 16; ++s)
+            for (int i = 0; i < 16; ++i) {
+                for (int grp = 0; grp < 8; ++grp)
+                    expected[0x36BE2 + 192 * s + 16 * grp + i] = uint8_t(0x80 | i);
+                for (int grp = 0; grp < 4; ++grp)
+                    expected[0x36BE2 + 192 * s + 128 + 16 * grp + i] = uint8_t(0xC0 | i);
+            }
+        for (int64_t at = 0; at < image.length(); ++at) {
+            const auto it = expected.find(at);
+            if (image.readbyte(at) != (it == expected.end() ? 0 : it->second))
+                QFAIL(qPrintable(QStringLiteral("byte %1 is %2").arg(at, 0, 16).arg(image.readbyte(at), 0, 16)));
+        }
+        StartTimes times{};
+        StartStatus status;
+        QVERIFY(readstarttimes(image, times) && readstartstatus(image, status));
+        QCOMPARE(int(times[3]), 0x14);
+        QCOMPARE(int(status.world), 0x23);
     }
 };
 

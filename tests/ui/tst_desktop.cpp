@@ -61,7 +61,7 @@ private slots:
     {
         QuibWindow w;
         open(w);
-        QCOMPARE(w.state().romfile, rompath);
+        QCOMPARE(w.state().rom.path(), rompath);
         QCOMPARE(w.windowTitle(), QStringLiteral("Quib editor -- World 1"));
         // A bad path from the command line is told as the prompt's answer is.
         testutil::SeenBox seen;

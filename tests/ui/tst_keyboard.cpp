@@ -133,7 +133,7 @@ private slots:
     void referencelistseverykey()
     {
         EditorState s;
-        s.romfile = rompath;
+        s.rom = testutil::openrom(rompath);
         Settings settings;
         settings.startmap = 8;
         runstartup(s, settings, nullptr);

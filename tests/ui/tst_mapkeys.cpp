@@ -27,7 +27,7 @@ class TestMapKeys : public QObject {
 
     void start(EditorState &s, int world)
     {
-        s.romfile = rompath;
+        s.rom = testutil::openrom(rompath);
         Settings settings;
         settings.startmap = uint8_t(world);
         runstartup(s, settings, nullptr);

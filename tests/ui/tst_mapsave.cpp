@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -44,6 +45,65 @@ private slots:
         pristine = testutil::bytesof(img);
     }
     void cleanup() { testutil::stopanswering(); }
+
+    // Another program patches the ROM while the editor has it open. Without
+    // unsaved edits the editor reads it again and says so; the editor's own
+    // save (a rename over the file) is not taken for such a change; with
+    // unsaved edits the user reloads or keeps them, and Save then writes over
+    // the other program's change, saying so.
+    void changedoutside()
+    {
+        QuibWindow w;
+        open(w);
+        const int64_t tile = rom::mapdatapos[0];
+        auto patch = [&](int64_t at, uint8_t value, bool rename) {
+            QByteArray bytes = testutil::readfile(rompath);
+            bytes[int(at)] = char(value);
+            const QString other = dir.filePath(QStringLiteral("patched.tmp"));
+            QVERIFY(testutil::writefile(rename ? other : rompath, bytes));
+            if (rename)
+                QVERIFY(::rename(QFile::encodeName(other).constData(), QFile::encodeName(rompath).constData()) == 0);
+        };
+        patch(tile, 0x31, false);
+        QTRY_COMPARE(int(w.state().map.maptiles[0][0]), 0x31);
+        QVERIFY(w.statusBar()->currentMessage().contains(QStringLiteral("read again")));
+        QVERIFY(!w.document().modified());
+
+        testutil::SeenBox seen;
+        testutil::answermodals(seen); // answers the question with neither button: the edits are kept
+        QTest::keyClick(&w, Qt::Key_Plus, Qt::KeypadModifier);
+        QVERIFY(w.save());
+        QTest::qWait(600);
+        QCOMPARE(seen.count, 0);
+        QCOMPARE(int(w.state().map.maptiles[0][0]), 0x32);
+
+        QTest::keyClick(&w, Qt::Key_Plus, Qt::KeypadModifier);
+        patch(tile + 1, 0x44, true);
+        QTRY_COMPARE(seen.count, 1);
+        QCOMPARE(seen.title, QStringLiteral("ROM changed on disk"));
+        QCOMPARE(int(w.state().map.maptiles[0][0]), 0x33);
+        QVERIFY(w.document().modified());
+        QByteArray expected = testutil::readfile(rompath);
+        expected[int(tile)] = char(0x33);
+        expected[int(tile + 1)] = char(pristine[int(tile + 1)]);
+        QVERIFY(w.save());
+        QVERIFY(w.statusBar()->currentMessage().endsWith(QStringLiteral(", over the other program's change")));
+        QCOMPARE(testutil::readfile(rompath), expected);
+        testutil::stopanswering();
+
+        // Reload drops the edits and shows what the other program wrote.
+        QTest::keyClick(&w, Qt::Key_Plus, Qt::KeypadModifier);
+        QTimer reload;
+        connect(&reload, &QTimer::timeout, [] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+                box->button(QMessageBox::Discard)->click();
+        });
+        reload.start(10);
+        patch(tile + 1, 0x45, true);
+        QTRY_COMPARE(int(w.state().map.maptiles[0][1]), 0x45);
+        QCOMPARE(int(w.state().map.maptiles[0][0]), 0x33);
+        QVERIFY(!w.document().modified());
+    }
 
     // A save without edits changes nothing.
     void saveunchanged()
@@ -87,7 +147,8 @@ private slots:
         w.state().map.maptiles[1][1] = 0x8D;
         action(w, "MSave")->trigger();
         const QByteArray after = testutil::readfile(rompath);
-        RomFile rom(rompath);
+        const Rom romimage = testutil::openrom(rompath);
+        RomFile rom(romimage);
         QCOMPARE(rom.readbyte(rom.readword(rom::mapspriteptrpos(4, 1)) + rom::mapdataadder), type);
         QCOMPARE(rom.readbyte(rom.readword(rom::mapspriteptrpos(5, 1)) + rom::mapdataadder), item);
         QCOMPARE(uint8_t(after[rom::mapdatapos[0] + 17]), uint8_t(0x8D));
@@ -136,7 +197,8 @@ private slots:
         QCOMPARE(w.state().map.ptrenmpos[1], 0xC1B5);
         QCOMPARE(w.t(2)->text(), QStringLiteral("Obj. set: 3 -- Hills"));
         w.save();
-        RomFile rom(rompath);
+        const Rom romimage = testutil::openrom(rompath);
+        RomFile rom(romimage);
         const int n = rom.readbyte(rom::mapptrpos[0]);
         const int64_t base = rom::mapptrpos[0];
         // the pointer may have moved in the sort: find it by its enemy word

@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QDir>
 #include <QLineEdit>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -135,6 +136,51 @@ private slots:
         QCOMPARE(leaveasked, 0);
         for (const QString &f : {target, patch, output})
             QFile::remove(f);
+    }
+
+    // The first save keeps the file as it was; later saves and dialogs leave
+    // the copy alone; with the option off no copy is made.
+    void keeporiginal()
+    {
+        const QString orig = rompath + QStringLiteral(".orig");
+        QFile::remove(orig);
+        {
+            QuibWindow w;
+            open(w);
+            QTest::keyClick(&w, Qt::Key_Plus, Qt::KeypadModifier);
+            QVERIFY(!QFileInfo::exists(orig));
+            QVERIFY(w.save());
+            QCOMPARE(testutil::readfile(orig), pristine);
+            QVERIFY2(w.statusBar()->currentMessage().startsWith(QLatin1String("Original kept as quibrom.nes.orig. ")),
+                     qPrintable(w.statusBar()->currentMessage()));
+            const QByteArray first = testutil::readfile(rompath);
+            QVERIFY(first != pristine);
+            QTest::keyClick(&w, Qt::Key_Plus, Qt::KeypadModifier);
+            QVERIFY(w.save());
+            QVERIFY(testutil::readfile(rompath) != first);
+            QCOMPARE(testutil::readfile(orig), pristine);
+            QVERIFY(!w.statusBar()->currentMessage().contains(QLatin1String("Original")));
+        }
+        QVERIFY(testutil::writefile(orig, "the user's own file"));
+        {
+            QuibWindow w;
+            open(w);
+            QTest::keyClick(&w, Qt::Key_Plus, Qt::KeypadModifier);
+            QVERIFY(w.save());
+            QCOMPARE(testutil::readfile(orig), QByteArray("the user's own file"));
+        }
+        QFile::remove(orig);
+        {
+            QuibWindow w;
+            open(w);
+            action(w, "keeporiginal")->trigger();
+            QVERIFY(!action(w, "keeporiginal")->isChecked());
+            QTest::keyClick(&w, Qt::Key_Plus, Qt::KeypadModifier);
+            QVERIFY(w.save());
+            QVERIFY(!QFileInfo::exists(orig));
+            QVERIFY(!readkeeporiginal(w.settingsfile()));
+            action(w, "keeporiginal")->trigger();
+        }
     }
 
     // Play ROM without a command opens the dialog; the command is kept in

@@ -24,7 +24,7 @@ class TestMapEdit : public QObject {
     void start(EditorState &s, int world)
     {
         QVERIFY(demo::builddemorom().save(rompath));
-        s.romfile = rompath;
+        s.rom = testutil::openrom(rompath);
         Settings settings;
         settings.startmap = uint8_t(world);
         runstartup(s, settings, nullptr);
@@ -203,7 +203,8 @@ private slots:
         const int64_t data = rom::mapdatapos[1];
         expected[int(data + 144 + 1)] = char(0xFE);
         expected[int(data + 144 + 16 * 8 + 15)] = char(0x33);
-        RomFile rom(rompath);
+        const Rom romimage = testutil::openrom(rompath);
+        RomFile rom(romimage);
         const int64_t types = rom.readword(rom::mapspriteptrpos(4, 2)) + rom::mapdataadder;
         const int64_t xhi = rom.readword(rom::mapspriteptrpos(2, 2)) + rom::mapdataadder;
         const int64_t xlo = rom.readword(rom::mapspriteptrpos(3, 2)) + rom::mapdataadder;
@@ -238,7 +239,8 @@ private slots:
         // The count byte is never written: the table keeps its stored count.
         QCOMPARE(after[base], before[base]);
         QCOMPARE(uint8_t(after[base + 1 + 2]), uint8_t(0xAF));
-        RomFile rom(rompath);
+        const Rom romimage = testutil::openrom(rompath);
+        RomFile rom(romimage);
         QCOMPARE(rom.readword(base + 1 + 2 * 3 + 0), uint16_t(0xC1A7 - 0x10 - 0)); // sorted: old entry 2 first
         QCOMPARE(rom.readword(base + 1 + 4 * 3 + 2 * 2), uint16_t(0xA000));
         QCOMPARE(rom.readword(base + 1 + 4 * 3 + 0), uint16_t(0xA123));
@@ -260,7 +262,8 @@ private slots:
             s.map.ptrenmpos[size_t(i)] = 0xC110 + i; // tells them apart
         }
         QVERIFY(savemapmodes(s, nullptr));
-        RomFile rom(rompath);
+        const Rom romimage = testutil::openrom(rompath);
+        RomFile rom(romimage);
         const int64_t base = rom::mapptrpos[2];
         const uint16_t order[4] = {0xC103, 0xC102, 0xC101, 0xC100};
         for (int i = 0; i < 4; ++i)
@@ -288,7 +291,7 @@ private slots:
         }
         QVERIFY(img.save(rompath));
         EditorState s;
-        s.romfile = rompath;
+        s.rom = testutil::openrom(rompath);
         Settings settings;
         settings.startmap = 3;
         runstartup(s, settings, nullptr);
@@ -313,7 +316,7 @@ private slots:
         img.put(base + 1, uint8_t(0x11)); // nibble 1, object set 1
         QVERIFY(img.save(rompath));
         EditorState s;
-        s.romfile = rompath;
+        s.rom = testutil::openrom(rompath);
         runstartup(s, Settings{}, nullptr);
         QCOMPARE(int(s.map.ptrrow[0]), 0);
         s.map.maptiles[0][0] = 0x43; // some other edit
@@ -335,7 +338,7 @@ private slots:
             img.put(rom::mapdatapos[8] + k, 0x42);
         QVERIFY(img.save(rompath));
         EditorState s;
-        s.romfile = rompath;
+        s.rom = testutil::openrom(rompath);
         Settings settings;
         settings.startmap = 9;
         runstartup(s, settings, nullptr);

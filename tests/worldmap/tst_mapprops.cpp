@@ -37,7 +37,7 @@ class TestMapProps : public QObject {
     std::unique_ptr<EditorState> open(int world)
     {
         auto s = std::make_unique<EditorState>();
-        s->romfile = rompath;
+        s->rom = testutil::openrom(rompath);
         Settings settings;
         settings.startmap = uint8_t(world);
         runstartup(*s, settings, nullptr);
@@ -138,7 +138,8 @@ private slots:
     void tableswrittenwhole()
     {
         MapProps props;
-        QVERIFY(readmapprops(rompath, props));
+        Rom rom = testutil::openrom(rompath);
+        QVERIFY(readmapprops(rom, props));
         std::map<int64_t, uint8_t> expected;
         auto flip = [&expected](uint8_t &v, int64_t offset) { expected[offset] = v = uint8_t(~v); };
         for (int w = 1; w <= 256; ++w) {
@@ -149,7 +150,7 @@ private slots:
             flip(props.returnmusic[size_t(w - 1)], 0x143C9 + w);
         }
         QCOMPARE(expected.size(), size_t(7 * 256));
-        QVERIFY(writemapprops(rompath, props));
+        QVERIFY(writemapprops(rom, props));
         QVERIFY(testutil::readfile(rompath) == with(expected));
     }
 

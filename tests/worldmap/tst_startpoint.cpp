@@ -43,7 +43,7 @@ class TestStartPoint : public QObject {
     std::unique_ptr<EditorState> open(int world)
     {
         auto s = std::make_unique<EditorState>();
-        s->romfile = rompath;
+        s->rom = testutil::openrom(rompath);
         Settings settings;
         settings.startmap = uint8_t(world);
         runstartup(*s, settings, nullptr);
@@ -248,7 +248,7 @@ private slots:
         for (int r = 0; r < 9; ++r)
             for (int c = 0; c < 16; ++c)
                 s->map.maptiles[r][c] = uint8_t(16 * r + c);
-        colormapb(s->gfx, s->romfile, 4);
+        colormapb(s->gfx, s->rom, 4);
         Surface preview(256, 224);
         refmapb(*s, offscreen, preview);
         for (int r = 0; r < 9; ++r)

@@ -7,6 +7,8 @@
 #include "worldmap/drawmap.h"
 #include "worldmap/loadmap.h"
 
+#include "testutil.h"
+
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -59,7 +61,7 @@ class TestWorldMap : public QObject {
     // with the window's first redraw.
     void startup(EditorState &s, const QString &path, int world = 1)
     {
-        s.romfile = path;
+        s.rom = testutil::openrom(path);
         Settings settings;
         settings.startmap = uint8_t(world);
         runstartup(s, settings, nullptr);
@@ -89,7 +91,7 @@ private slots:
         img.putbytes(rom::mapdatapos[0], worlddata(screens, marker));
         EditorState s;
         startup(s, save(img));
-        RomFile rom(s.romfile);
+        RomFile rom(s.rom);
         WorldMap fresh;
         QCOMPARE(readmaptiles(fresh, rom, 1), bytesread);
         QCOMPARE(int(s.map.mapmaxscroll), maxscroll);
@@ -108,7 +110,8 @@ private slots:
         demo::RomImage img;
         const int64_t base = rom::mapptrpos[1];
         putptrs(img, base, {{0x31, 0x05, 0xC195, 0xA123}, {0xAF, 0x7F, 0xC000, 0xA000}, {0x04, 0x10, 0xFFFF, 0xBFFF}});
-        RomFile rom(save(img));
+        const Rom romimage = testutil::openrom(save(img));
+        RomFile rom(romimage);
         WorldMap map;
         map.selptr = 2;
         readmapptrs(map, rom, 2);
@@ -135,7 +138,8 @@ private slots:
         std::vector<Ptr> ptrs(41, Ptr{0x21, 0, 0xC000, 0xA000});
         ptrs[40] = {0x53, 0x33, 0xC123, 0xA456};
         putptrs(img, base, ptrs, 35);
-        RomFile rom(save(img));
+        const Rom romimage = testutil::openrom(save(img));
+        RomFile rom(romimage);
         WorldMap map;
         readmapptrs(map, rom, 3);
         QCOMPARE(map.ptrcount, 41);
@@ -152,7 +156,8 @@ private slots:
             for (int j = 0; j < 9; ++j)
                 img.put(0x17000 + 16 * k + j, uint8_t(16 * k + j));
         }
-        RomFile rom(save(img));
+        const Rom romimage = testutil::openrom(save(img));
+        RomFile rom(romimage);
         WorldMap map;
         readmapsprites(map, rom, 3);
         QCOMPARE(int(map.spry[2]), 0x12);

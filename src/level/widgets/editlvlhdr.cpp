@@ -57,7 +57,7 @@ EditLvlHdr::EditLvlHdr(EditorState &state, QWidget *parent)
     setObjectName(QStringLiteral("EditLvlHdr"));
     setWindowTitle(QStringLiteral("Edit level header"));
     setModal(true);
-    const HdrLists romlists = readhdrlists(state.romfile, state.names);
+    const HdrLists romlists = readhdrlists(state.rom, state.names);
 
     // The linked area.
     auto *frame1 = new QGroupBox(QStringLiteral("Pointer for next area of level"), this);

@@ -114,7 +114,7 @@ EditMapPr::EditMapPr(EditorState &state, QWidget *parent)
     timer1_->setInterval(previewintervalms);
     connect(timer1_, &QTimer::timeout, this, &EditMapPr::Timer1_Timer);
 
-    readmapprops(state_.romfile, props_);
+    readmapprops(state_.rom, props_);
     dolistboxes();
     setvalues(1);
     started_.start();
@@ -196,14 +196,14 @@ void EditMapPr::Timer1_Timer()
 void EditMapPr::OK_Click()
 {
     QString error;
-    if (!writemapprops(state_.romfile, props_, &error)) {
+    if (!writemapprops(state_.rom, props_, &error)) {
         QMessageBox::warning(this, windowTitle(),
                              QStringLiteral("The world map properties were not saved.\n\n") + error);
         return;
     }
     timer1_->stop();
     accept();
-    colormap(state_.gfx, state_.romfile, state_.curworld); // the window redraws
+    colormap(state_.gfx, state_.rom, state_.curworld); // the window redraws
 }
 
 } // namespace quib

@@ -60,8 +60,8 @@ MoveStartPnt::MoveStartPnt(EditorState &state, QWidget *parent)
 
     // The frame and font take the world's colours; the map tiles and figures
     // already have them.
-    colormapb(state_.gfx, state_.romfile, state_.curworld);
-    value_ = readstartpoint(state_.romfile, state_.curworld);
+    colormapb(state_.gfx, state_.rom, state_.curworld);
+    value_ = readstartpoint(state_.rom, state_.curworld);
     {
         const QSignalBlocker quiet(hscroll1_);
         hscroll1_->setValue(value_);
@@ -80,7 +80,7 @@ void MoveStartPnt::HScroll1_Change(int position)
 void MoveStartPnt::OK_Click()
 {
     QString error;
-    if (!writestartpoint(state_.romfile, state_.curworld, value_, &error)) {
+    if (!writestartpoint(state_.rom, state_.curworld, value_, &error)) {
         QMessageBox::warning(this, windowTitle(), QStringLiteral("The start point was not saved.\n\n") + error);
         return;
     }
