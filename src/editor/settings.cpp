@@ -140,4 +140,37 @@ bool writegrid(const QString &file, bool grid, QString *error)
     return ini.save(file, error);
 }
 
+QString reademulator(const QString &file)
+{
+    return IniFile::load(file).value(QStringLiteral("Options"), QStringLiteral("EmulatorCommand")).value_or(QString());
+}
+
+bool writeemulator(const QString &file, const QString &command, QString *error)
+{
+    // One line, and a command that starts and ends with the same quote (a
+    // quoted program and a quoted "%f") gets one more pair, which reading
+    // takes off again.
+    QString v = command;
+    v.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    v = v.trimmed();
+    if (v.size() >= 2 && (v.front() == QLatin1Char('"') || v.front() == QLatin1Char('\'')) && v.back() == v.front())
+        v = QLatin1Char('"') + v + QLatin1Char('"');
+    IniFile ini = IniFile::load(file);
+    ini.setvalue(QStringLiteral("Options"), QStringLiteral("EmulatorCommand"), v);
+    return ini.save(file, error);
+}
+
+bool readkeeporiginal(const QString &file)
+{
+    const QString v = readini(file, QStringLiteral("Options"), QStringLiteral("KeepOriginal"));
+    return v.isEmpty() || leadingnumber(v) != 0;
+}
+
+bool writekeeporiginal(const QString &file, bool keep, QString *error)
+{
+    IniFile ini = IniFile::load(file);
+    ini.setvalue(QStringLiteral("Options"), QStringLiteral("KeepOriginal"), signform(keep ? -1 : 0));
+    return ini.save(file, error);
+}
+
 } // namespace quib

@@ -58,4 +58,15 @@ bool writezoom(const QString &file, int zoom, QString *error = nullptr);
 bool readgrid(const QString &file);
 bool writegrid(const QString &file, bool grid, QString *error = nullptr);
 
+// The emulator's command line for Levels > Play ROM: "Options"/"EmulatorCommand",
+// kept as typed and read whole (not cut at the profile buffer's length, a
+// command line may be long). Missing gives empty: no emulator set.
+QString reademulator(const QString &file);
+bool writeemulator(const QString &file, const QString &command, QString *error = nullptr);
+
+// Whether the first write to a ROM keeps a copy of the file as it was:
+// "Options"/"KeepOriginal", on (-1) unless stored as 0.
+bool readkeeporiginal(const QString &file);
+bool writekeeporiginal(const QString &file, bool keep, QString *error = nullptr);
+
 } // namespace quib

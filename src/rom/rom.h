@@ -18,6 +18,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace quib {
@@ -51,6 +52,13 @@ public:
     uint16_t readword(int64_t offset) const { return uint16_t(readbyte(offset) | (readbyte(offset + 1) << 8)); }
     std::vector<uint8_t> readblock(int64_t offset, int count) const;
 
+    // Asked before a write replaces this ROM's file, with the file's path:
+    // false refuses the write (nothing is changed on disk or in the image)
+    // and `error` says why. The editor keeps a copy of the original this
+    // way. A ROM in memory never asks.
+    using BeforeWrite = std::function<bool(const QString &path, QString *error)>;
+    void setbeforewrite(BeforeWrite hook) { beforewrite_ = std::move(hook); }
+
 private:
     friend class RomFile; // the write operation puts what it wrote into the image
 
@@ -59,6 +67,7 @@ private:
     bool infile_ = false;
     std::vector<uint8_t> image_;
     FileCalls calls_;
+    BeforeWrite beforewrite_;
 };
 
 } // namespace quib

@@ -172,6 +172,11 @@ bool RomFile::close()
         error_ = QStringLiteral("Can't write to '%1': %2.").arg(rom.path(), problem);
         return false;
     }
+    if (rom.beforewrite_ && !rom.beforewrite_(rom.path(), &error_)) {
+        if (error_.isEmpty())
+            error_ = QStringLiteral("The write to '%1' was refused.").arg(rom.path());
+        return false;
+    }
     QString why;
     bool replaced = false;
     const bool ok = writeatomic(target, image_.data(), int64_t(image_.size()), &why, rom.calls(), &replaced);

@@ -2,12 +2,15 @@
 
 #include "dialogs/areapointers.h"
 #include "dialogs/editlvlmusic.h"
+#include "dialogs/emulatorcommand.h"
 #include "dialogs/editmappal.h"
 #include "dialogs/editstarttime.h"
 #include "dialogs/editstatus.h"
 #include "dialogs/romspace.h"
+#include "rom/backup.h"
 #include "rom/romfile.h"
 #include "editor/settings.h"
+#include "editor/playtest.h"
 #include "editor/startup.h"
 #include "editor/widgets/splash.h"
 #include "rom/hex.h"
@@ -32,6 +35,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDateTime>
+#include <QDir>
 #include <QKeyEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -39,8 +43,10 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -107,7 +113,8 @@ std::optional<RomMap> readrommap(QWidget *parent, const EditorState &s)
 } // namespace
 
 QuibWindow::QuibWindow(QWidget *parent)
-    : QMainWindow(parent), romprompt_(askwithdialog), leaveprompt_(askwithbox)
+    : QMainWindow(parent), romprompt_(askwithdialog), leaveprompt_(askwithbox), filepicker_(askfile),
+      datadir_(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
 {
     setObjectName(QStringLiteral("quib"));
     setWindowTitle(QStringLiteral("Quib editor"));
@@ -180,6 +187,13 @@ QuibWindow::~QuibWindow() = default;
 
 void QuibWindow::buildmenus()
 {
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("File"));
+    file->addAction(QStringLiteral("&Create patch ..."), this, &QuibWindow::createpatch)
+        ->setObjectName(QStringLiteral("createpatch"));
+    file->addAction(QStringLiteral("&Apply patch ..."), this, &QuibWindow::applypatch)
+        ->setObjectName(QStringLiteral("applypatch"));
+
     levels_ = menuBar()->addMenu(QStringLiteral("&Levels"));
     levels_->setObjectName(QStringLiteral("Levels"));
     connect(levels_, &QMenu::aboutToShow, this, &QuibWindow::updatelevelsmenu);
@@ -202,9 +216,11 @@ void QuibWindow::buildmenus()
     exitlevelM_ = levels_->addAction(QStringLiteral("E&xit level"), QKeySequence(Qt::CTRL | Qt::Key_X), this,
                                      &QuibWindow::exitlevelM);
     exitlevelM_->setObjectName(QStringLiteral("exitlevelM"));
-    areapointers_ = levels_->addAction(QStringLiteral("&Pointers to this area ..."), this,
+    areapointers_ = levels_->addAction(QStringLiteral("Poin&ters to this area ..."), this,
                                        &QuibWindow::showareapointers);
     areapointers_->setObjectName(QStringLiteral("areapointers"));
+    levels_->addAction(QStringLiteral("&Play ROM"), QKeySequence(Qt::Key_F5), this, &QuibWindow::playrom)
+        ->setObjectName(QStringLiteral("playrom"));
     levels_->addSeparator()->setObjectName(QStringLiteral("sep2"));
     quit_ = levels_->addAction(QStringLiteral("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q), this, &QuibWindow::Quit);
     quit_->setObjectName(QStringLiteral("Quit"));
@@ -235,6 +251,14 @@ void QuibWindow::buildmenus()
                                       this, &QuibWindow::usemapobjtb);
     usemapobjtb_->setObjectName(QStringLiteral("usemapobjtb"));
     usemapobjtb_->setCheckable(true);
+    options->addSeparator();
+    keeporiginal_ = options->addAction(QStringLiteral("&Keep a copy of the original ROM"), this,
+                                       &QuibWindow::togglekeeporiginal);
+    keeporiginal_->setObjectName(QStringLiteral("keeporiginal"));
+    keeporiginal_->setCheckable(true);
+    keeporiginal_->setChecked(true);
+    options->addAction(QStringLiteral("&Emulator command ..."), this, &QuibWindow::editemulator)
+        ->setObjectName(QStringLiteral("emulatorcommand"));
 
     buildviewmenu();
 
@@ -339,6 +363,7 @@ bool QuibWindow::startup(const QString &rompath)
         return false;
     }
     removeunfinishedsaves(answer);
+    state_.rom.setbeforewrite([this](const QString &path, QString *error) { return keeporiginal(path, error); });
     const QString sizewarning = romsizewarning(answer, state_.rom.length());
     if (!sizewarning.isEmpty())
         QMessageBox::warning(splash_, QStringLiteral("Unexpected ROM size"), sizewarning);
@@ -349,6 +374,8 @@ bool QuibWindow::startup(const QString &rompath)
     viewlvlbg_->setChecked(state_.viewlvlbg);
     setzoom(readzoom(settingsfile()));
     grid_->setChecked(readgrid(settingsfile()));
+    emulator_ = reademulator(settingsfile());
+    keeporiginal_->setChecked(readkeeporiginal(settingsfile()));
     fitwindow(this);
     lastmode_ = state_.editmode;
     redraw();
@@ -460,11 +487,16 @@ void QuibWindow::updatelevelsmenu()
 bool QuibWindow::save()
 {
     QString error, saved;
+    keptnote_.clear();
     if (!doc_.save(&error, &saved)) {
         notsaved(this, error);
         return false;
     }
-    status(romwatch_ && romwatch_->kept() ? saved + QStringLiteral(", over the other program's change") : saved);
+    if (romwatch_ && romwatch_->kept())
+        saved += QStringLiteral(", over the other program's change");
+    // The save's own message would hide that of the copy it made first.
+    status(keptnote_.isEmpty() ? saved : keptnote_ + QStringLiteral(". ") + saved);
+    keptnote_.clear();
     return true;
 }
 
@@ -833,8 +865,7 @@ void QuibWindow::closeEvent(QCloseEvent *event)
         QString error;
         if (!writesettings(settingsfile(), state_, &error) || !writezoom(settingsfile(), zoom_, &error)
             || !writegrid(settingsfile(), grid_->isChecked(), &error))
-            QMessageBox::warning(this, QStringLiteral("Settings not saved"),
-                                 QStringLiteral("Can't write the settings to '%1': %2").arg(settingsfile(), error));
+            settingnotsaved(error);
     }
     event->accept();
 }
@@ -851,6 +882,96 @@ void QuibWindow::Quit()
 void QuibWindow::about()
 {
     splash_->showabout();
+}
+
+void QuibWindow::settingnotsaved(const QString &error)
+{
+    QMessageBox::warning(this, QStringLiteral("Settings not saved"),
+                         QStringLiteral("Can't write the settings to '%1': %2").arg(settingsfile(), error));
+}
+
+void QuibWindow::createpatch()
+{
+    // The patch is made from the file as saved.
+    if (!doc_.mayleave())
+        return;
+    const QString done = createpatchflow(this, state_.rom.path(), datadir_, filepicker_);
+    if (!done.isEmpty())
+        status(done);
+}
+
+// The result opens in an editor of its own, as if given on the command line:
+// this one keeps its ROM and its undo history.
+void QuibWindow::applypatch()
+{
+    const QString written = applypatchflow(this, state_.rom.path(), filepicker_);
+    if (written.isEmpty())
+        return;
+    status(QStringLiteral("Patched ROM written to %1").arg(QDir::toNativeSeparators(written)));
+    if (QMessageBox::question(this, QStringLiteral("Patch applied"),
+                              QStringLiteral("The patched ROM was written to %1.\n\nOpen it?")
+                                  .arg(QDir::toNativeSeparators(written)))
+        != QMessageBox::Yes)
+        return;
+    if (!QProcess::startDetached(QCoreApplication::applicationFilePath(), {QFileInfo(written).absoluteFilePath()}))
+        QMessageBox::warning(this, QStringLiteral("Can't open file!"),
+                             QStringLiteral("Can't start another editor for %1.").arg(written));
+}
+
+bool QuibWindow::editemulator()
+{
+    EmulatorCommand dialog(emulator_, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    emulator_ = dialog.command();
+    QString error;
+    if (!writeemulator(settingsfile(), emulator_, &error))
+        settingnotsaved(error);
+    return true;
+}
+
+void QuibWindow::playrom()
+{
+    // The emulator reads the file as saved.
+    if (!doc_.mayleave())
+        return;
+    if (emulator_.isEmpty() && (!editemulator() || emulator_.isEmpty()))
+        return;
+    QString error;
+    if (!startemulator(emulator_, QFileInfo(state_.rom.path()).absoluteFilePath(), &error)) {
+        QMessageBox::warning(this, QStringLiteral("Can't play the ROM"), error);
+        return;
+    }
+    status(QStringLiteral("Playing %1").arg(QFileInfo(state_.rom.path()).fileName()));
+}
+
+// Before the first write to the ROM file: its copy as it is now, once. A
+// copy that can't be made refuses the write, so the edits stay in the editor.
+bool QuibWindow::keeporiginal(const QString &rompath, QString *error)
+{
+    if (originalchecked_ || !keeporiginal_->isChecked())
+        return true;
+    const KeptOriginal kept = quib::keeporiginal(rompath, datadir_);
+    if (kept.outcome == KeptOriginal::Outcome::Failed) {
+        if (error)
+            *error = QStringLiteral("Can't keep a copy of the original ROM before writing to it. %1 (Options > Keep "
+                                    "a copy of the original ROM writes without one.)")
+                         .arg(kept.error);
+        return false;
+    }
+    originalchecked_ = true;
+    if (kept.outcome == KeptOriginal::Outcome::Made) {
+        keptnote_ = keptmessage(kept);
+        status(keptnote_);
+    }
+    return true;
+}
+
+void QuibWindow::togglekeeporiginal()
+{
+    QString error;
+    if (!writekeeporiginal(settingsfile(), keeporiginal_->isChecked(), &error))
+        settingnotsaved(error);
 }
 
 void QuibWindow::toggleviewmapsprites()

@@ -4,6 +4,7 @@
 // core, then shows what the core drew.
 #include "editor/document.h"
 #include "editor/editorstate.h"
+#include "ui/patchactions.h"
 #include "widgets/zoom.h"
 #include "worldmap/widgets/maptool.h"
 
@@ -54,6 +55,11 @@ public:
     using LeavePrompt = std::function<Document::Leave(QWidget *parent, const QString &question)>;
     void setleaveprompt(LeavePrompt prompt) { leaveprompt_ = std::move(prompt); }
 
+    // The file dialogs of the File menu. Replaceable so tests can answer them.
+    void setfilepicker(FilePicker pick) { filepicker_ = std::move(pick); }
+    // Where a kept original goes when the ROM's folder takes no new file.
+    void setdatadir(const QString &dir) { datadir_ = dir; }
+
     EditorState &state() { return state_; }
     Document &document() { return doc_; }
     Splash *splash() const { return splash_; }
@@ -96,6 +102,13 @@ private:
     void changed(unsigned what);
     void status(const QString &text);
     void about();
+    void createpatch();
+    void applypatch();
+    void playrom();
+    bool editemulator();
+    void togglekeeporiginal();
+    bool keeporiginal(const QString &rompath, QString *error);
+    void settingnotsaved(const QString &error);
     void emodswitch();
     void emodswitch2();
     void movestart();
@@ -133,6 +146,11 @@ private:
     Document doc_{state_};
     RomPrompt romprompt_;
     LeavePrompt leaveprompt_;
+    FilePicker filepicker_;
+    QString datadir_;
+    QString emulator_; // the play test's command line, empty when none is set
+    bool originalchecked_ = false; // the ROM's original was kept, or found kept, this session
+    QString keptnote_;             // "Original kept as …" until a save's message shows it
     Splash *splash_ = nullptr;
     LvlView *lvl_ = nullptr;
     std::array<QLabel *, 4> t_{};
@@ -153,6 +171,7 @@ private:
     QAction *viewmapsprites_ = nullptr;
     QAction *viewlvlbg_ = nullptr;
     QAction *usemapobjtb_ = nullptr;
+    QAction *keeporiginal_ = nullptr;
     QAction *editmapproperties_ = nullptr;
     QAction *about_ = nullptr;
     QAction *undo_ = nullptr;

@@ -152,8 +152,8 @@ private slots:
         open(w);
         QCOMPARE(w.zoom(), 2);
         QList<QAction *> top = w.menuBar()->actions();
-        QCOMPARE(top.value(2)->text(), QStringLiteral("&Options"));
-        QCOMPARE(top.value(3)->text(), QStringLiteral("&View"));
+        QCOMPARE(top.value(3)->text(), QStringLiteral("&Options"));
+        QCOMPARE(top.value(4)->text(), QStringLiteral("&View"));
         QSignalSpy spy(&w, &QuibWindow::zoomchanged);
         action(w, "usemapobjtb")->trigger();
         QVERIFY(w.maptool());

@@ -49,9 +49,11 @@ private slots:
         QStringList top;
         for (QAction *a : w.menuBar()->actions())
             top << a->text();
-        QCOMPARE(top, (QStringList{"&Levels", "&Edit", "&Options", "&View", "O&ther", "&About", "&Help"}));
+        QCOMPARE(top, (QStringList{"&File", "&Levels", "&Edit", "&Options", "&View", "O&ther", "&About", "&Help"}));
 
         const char *const rows[][2] = {
+            {"createpatch", "&Create patch ...|"},
+            {"applypatch", "&Apply patch ...|"},
             {"MSave", "&Save|Ctrl+S"},
             {"emodswitch", "&Go to Map Pointers mode|"},
             {"emodswitch2", "G&o to Map Sprites mode|"},
@@ -59,12 +61,15 @@ private slots:
             {"enterlevelM", "&Enter level|Ctrl+E"},
             {"enterlevelspec", "E&nter level from specified offset and object set ...|Ctrl+L"},
             {"exitlevelM", "E&xit level|Ctrl+X"},
-            {"areapointers", "&Pointers to this area ...|"},
+            {"areapointers", "Poin&ters to this area ...|"},
+            {"playrom", "&Play ROM|F5"},
             {"Quit", "&Quit|Ctrl+Q"},
             {"undo", "&Undo|Ctrl+Z"},
             {"viewmapsprites", "&View map sprites when not in Map Sprites mode|Ctrl+V"},
             {"viewlvlbg", "View level &background|Ctrl+B"},
             {"usemapobjtb", "Use Map Objects &toolbox|Ctrl+J"},
+            {"keeporiginal", "&Keep a copy of the original ROM|"},
+            {"emulatorcommand", "&Emulator command ...|"},
             {"editmappalettes", "Edit &color palettes ...|Ctrl+P"},
             {"editstartingtime", "Edit starting &time for levels ...|Ctrl+T"},
             {"editstartingstatus", "Edit starting &status ...|Ctrl+A"},
