@@ -328,8 +328,14 @@ int Document::nextarea(EditorState &s)
 // keeping the view and the selection.
 void Document::revertmap()
 {
-    if (!discarded_)
-        return;
+    if (discarded_)
+        reloadmap();
+}
+
+// Reads the loaded world again from the ROM, keeping the view and the
+// selection.
+void Document::reloadmap()
+{
     const MapView view = s_.map.view();
     const uint8_t mode = s_.editmode;
     s_.editmode = ModeMapPointers;
@@ -410,13 +416,8 @@ void Document::headerwritten(const LevelDocument &before)
 
 void Document::romreloaded()
 {
-    const MapView view = s_.map.view();
-    const uint8_t mode = s_.editmode;
-    s_.editmode = ModeMapPointers;
-    loadmap(s_);
-    s_.map.view() = view;
-    s_.editmode = mode;
-    if (!ismapmode(mode))
+    reloadmap();
+    if (!ismapmode(s_.editmode))
         loadlevel(s_);
     stack_.clear();
     unsaved_ = false;

@@ -115,6 +115,7 @@ private:
     void finish(const Before &before, unsigned extra, const QString &label, uint64_t merge);
     void loaded();
     void revertmap();
+    void reloadmap();
 
     bool changeworld(EditorState &s, int world) override;
     bool exitlevel(EditorState &s) override;
