@@ -42,6 +42,18 @@ int block(int px)
 
 } // namespace
 
+LevelHit levelhit(const Level &l, const ObjProps &props, int col, int row)
+{
+    LevelHit hit;
+    for (int i = 0; i < l.objcount(); ++i)
+        if (objbox(l, props, i).contains(col, row))
+            hit.object = i;
+    for (int i = 0; i < l.enemycount(); ++i)
+        if (enemybox(l, props, i).contains(col, row))
+            hit.enemy = i;
+    return hit;
+}
+
 void levelpress(EditorState &s, int px, int py)
 {
     Level &l = s.level;
@@ -50,13 +62,8 @@ void levelpress(EditorState &s, int px, int py)
         px = -l.lvlscrollx * 16;
     const int bx = block(px) + l.lvlscrollx, by = block(py) + l.lvlscrolly;
 
-    int hitobj = -1, hitenemy = -1;
-    for (int i = 0; i < l.objcount(); ++i)
-        if (objbox(l, s.props, i).contains(bx, by))
-            hitobj = i;
-    for (int i = 0; i < l.enemycount(); ++i)
-        if (enemybox(l, s.props, i).contains(bx, by))
-            hitenemy = i;
+    const LevelHit hit = levelhit(l, s.props, bx, by);
+    const int hitobj = hit.object, hitenemy = hit.enemy;
     // The kind of the current mode is scanned last, so it wins a shared block.
     const bool objectwins = s.editmode == ModeObjectEditing ? hitobj >= 0 : hitenemy < 0;
     if (objectwins && hitobj >= 0) {

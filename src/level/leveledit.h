@@ -8,6 +8,7 @@ namespace quib {
 
 struct EditorState;
 struct Level;
+struct ObjProps;
 
 // Where an item may stand: a horizontal area is 256 columns of 27 rows, a
 // vertical one 16 columns of 241 rows for enemies and of 240 for objects,
@@ -27,6 +28,13 @@ struct ScrollLimits {
 ScrollLimits levelscrolllimits(const Level &lvl);
 // Keeps the view's left column and top row within 0 and the limits.
 void clampscroll(Level &lvl);
+
+// The items whose boxes hold block (col, row): the highest index of each
+// kind, -1 for none.
+struct LevelHit {
+    int object = -1, enemy = -1;
+};
+LevelHit levelhit(const Level &lvl, const ObjProps &props, int col, int row);
 
 // A press on the view at pixel (px, py): picks the item under it (objects
 // over enemies in object mode, enemies over objects in enemy mode, the

@@ -34,6 +34,7 @@ const MouseRow mouserows[] = {
     {levelmodes, "Wheel", "Scroll the view up or down (with Shift: across)"},
     {mapmodes, "Shift + wheel", "Scroll the map across"},
     {allmodes, "Ctrl + wheel", "Zoom in or out"},
+    {allmodes, "Move", "Tell in the status bar the block under the pointer and what lies on it"},
 };
 
 QString escaped(const QString &s)

@@ -15,6 +15,7 @@
 #include "editor/widgets/splash.h"
 #include "rom/hex.h"
 #include "editor/presentation.h"
+#include "editor/pointerinfo.h"
 #include "level/drawlevel.h"
 #include "level/widgets/editlvlhdr.h"
 #include "level/widgets/enterlevelspc.h"
@@ -160,6 +161,14 @@ QuibWindow::QuibWindow(QWidget *parent)
 
     connect(lvl_, &LvlView::pressed, this, &QuibWindow::lvlpressed);
     connect(lvl_, &LvlView::dragged, this, &QuibWindow::lvldragged);
+    connect(lvl_, &LvlView::hovered, this, [this](const ViewMouse &m) {
+        pointer_ = QPoint(m.x, m.y);
+        showpointer();
+    });
+    connect(lvl_, &LvlView::left, this, [this] {
+        pointer_.reset();
+        showpointer();
+    });
     setFocusPolicy(Qt::StrongFocus);
 
     // The mode and the current map tile stay in sight in the status bar.
@@ -167,6 +176,11 @@ QuibWindow::QuibWindow(QWidget *parent)
     modelabel_->setObjectName(QStringLiteral("modelabel"));
     tilelabel_ = new QLabel(this);
     tilelabel_->setObjectName(QStringLiteral("tilelabel"));
+    // What is under the mouse pointer: a normal widget, so the status
+    // messages cover it for their few seconds.
+    pointerlabel_ = new QLabel(this);
+    pointerlabel_->setObjectName(QStringLiteral("pointerlabel"));
+    statusBar()->addWidget(pointerlabel_, 1);
     statusBar()->addPermanentWidget(tilelabel_);
     statusBar()->addPermanentWidget(modelabel_);
 
@@ -410,7 +424,13 @@ void QuibWindow::showview()
     tilelabel_->setText(QStringLiteral("Current tile: ") + hexpad(state_.curtile, 2) + QStringLiteral(" -- ")
                         + state_.names.maptilenames[state_.curtile]);
     showgrid();
+    showpointer();
     lvl_->update();
+}
+
+void QuibWindow::showpointer()
+{
+    pointerlabel_->setText(pointer_ && !intransition() ? pointerinfo(state_, pointer_->x(), pointer_->y()) : QString());
 }
 
 void QuibWindow::redraw()
@@ -668,12 +688,14 @@ PointerInput pointerinput(const ViewMouse &m, bool toolbox)
 
 void QuibWindow::lvlpressed(const ViewMouse &m)
 {
+    pointer_ = QPoint(m.x, m.y);
     if (!intransition())
         doc_.press(pointerinput(m, maptool_ && maptool_->isVisible()));
 }
 
 void QuibWindow::lvldragged(const ViewMouse &m)
 {
+    pointer_ = QPoint(m.x, m.y);
     if (!intransition())
         doc_.drag(pointerinput(m, maptool_ && maptool_->isVisible()));
 }

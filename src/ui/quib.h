@@ -9,10 +9,12 @@
 #include "worldmap/widgets/maptool.h"
 
 #include <QMainWindow>
+#include <QPoint>
 #include <QPointer>
 #include <array>
 #include <deque>
 #include <functional>
+#include <optional>
 
 class QAction;
 class QLabel;
@@ -139,6 +141,7 @@ private:
     void modechanged(uint8_t from);
     void lvlpressed(const ViewMouse &m);
     void lvldragged(const ViewMouse &m);
+    void showpointer(); // what is under the mouse pointer, in the status bar
     void worldchanged();
     void romchanged();
 
@@ -179,6 +182,8 @@ private:
     QAction *keyreference_ = nullptr;
     QLabel *modelabel_ = nullptr;
     QLabel *tilelabel_ = nullptr;
+    QLabel *pointerlabel_ = nullptr;
+    std::optional<QPoint> pointer_; // the mouse pointer on the view, in surface pixels
     QAction *zoomin_ = nullptr;
     QAction *zoomout_ = nullptr;
     QAction *actualsize_ = nullptr;

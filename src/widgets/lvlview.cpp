@@ -38,6 +38,7 @@ LvlView::LvlView(const Surface &surface, QWidget *parent, int zoom)
     setObjectName(QStringLiteral("lvl"));
     setFixedSize(surface.width * zoom_, surface.height * zoom_);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
 }
 
 void LvlView::setzoom(int zoom)
@@ -84,6 +85,13 @@ void LvlView::mouseMoveEvent(QMouseEvent *event)
 {
     if (event->buttons() != Qt::NoButton)
         emit dragged(frommouse(*event, event->buttons(), zoom_));
+    else
+        emit hovered(frommouse(*event, Qt::NoButton, zoom_));
+}
+
+void LvlView::leaveEvent(QEvent *)
+{
+    emit left();
 }
 
 ViewArea::ViewArea(QWidget *view, QWidget *parent) : QScrollArea(parent)

@@ -30,11 +30,14 @@ public:
 signals:
     void pressed(const quib::ViewMouse &m);
     void dragged(const quib::ViewMouse &m); // moves with a button held
+    void hovered(const quib::ViewMouse &m); // moves with no button held
+    void left();                            // the pointer left the view
 
 protected:
     void paintEvent(QPaintEvent *) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void leaveEvent(QEvent *event) override;
 
 private:
     const Surface &surface_;

@@ -68,6 +68,25 @@ int worldx(const WorldMap &map, int px)
 
 } // namespace
 
+int pointerat(const WorldMap &map, int col, int row)
+{
+    int found = -1;
+    for (int i = 0; i < map.ptrcount(); ++i)
+        if (map.pointers[size_t(i)].col == col && map.pointers[size_t(i)].row == row)
+            found = i;
+    return found;
+}
+
+int spriteat(const WorldMap &map, int wx, int py)
+{
+    for (size_t i = 0; i < map.sprites.size(); ++i) {
+        const MapSprite &sprite = map.sprites[i];
+        if (sprite.x <= wx && wx <= sprite.x + 15 && sprite.y - 32 <= py && py <= sprite.y - 17)
+            return int(i);
+    }
+    return -1;
+}
+
 bool mappress(EditorState &s, const MapMouse &m)
 {
     if (m.py > 143)
@@ -81,25 +100,21 @@ bool mappress(EditorState &s, const MapMouse &m)
         clampcursor(map);
         break;
     case ModeMapPointers:
-        for (int i = 0; i < map.ptrcount(); ++i)
-            if (map.pointers[size_t(i)].col == sq.col && map.pointers[size_t(i)].row == sq.row)
-                map.selptr = uint8_t(i);
+        if (const int i = pointerat(map, sq.col, sq.row); i >= 0)
+            map.selptr = uint8_t(i);
         break;
     case ModeMapSprites: {
         const int wx = worldx(map, std::max(m.px, 0));
-        for (size_t i = 0; i < map.sprites.size(); ++i) {
-            const MapSprite &sprite = map.sprites[i];
-            const bool hit = sprite.x <= wx && wx <= sprite.x + 15 && sprite.y - 32 <= py && py <= sprite.y - 17;
-            if (!hit) {
-                s.grabx = 0;
-                s.graby = 32;
-                continue;
-            }
-            map.selsprite = uint8_t(i);
-            s.grabx = int16_t(sprite.x - wx);
-            s.graby = int16_t(sprite.y - py);
+        const int i = spriteat(map, wx, py);
+        if (i < 0) {
+            s.grabx = 0;
+            s.graby = 32;
             break;
         }
+        const MapSprite &sprite = map.sprites[size_t(i)];
+        map.selsprite = uint8_t(i);
+        s.grabx = int16_t(sprite.x - wx);
+        s.graby = int16_t(sprite.y - py);
         break;
     }
     default:

@@ -17,6 +17,14 @@ struct MapMouse {
     bool toolbox = false;   // the map objects toolbox is shown
 };
 
+struct WorldMap;
+
+// The map pointer on square (col, row), the last of the table there; -1 for none.
+int pointerat(const WorldMap &map, int col, int row);
+// The first map sprite whose 16 x 16 picture holds world pixel (wx, py),
+// py counted from the top of the map rows; -1 for none.
+int spriteat(const WorldMap &map, int wx, int py);
+
 // Returns false when the press was ignored (below the map rows): nothing
 // changed.
 bool mappress(EditorState &state, const MapMouse &m);

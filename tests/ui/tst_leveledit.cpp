@@ -8,6 +8,7 @@
 #include "testutil.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -444,6 +445,24 @@ private slots:
         exp[objbyte("fortress-tower", 0, 0)] = char(0x60 | 14);
         exp[objbyte("fortress-tower", 0, 1)] = char(0xFF);
         savedas(w, exp);
+    }
+
+    // Moving the mouse with no button held tells in the status bar what is
+    // under it; leaving the view clears it.
+    void pointerreadout()
+    {
+        QuibWindow w;
+        open(w);
+        enter(w);
+        auto *readout = w.findChild<QLabel *>(QStringLiteral("pointerlabel"));
+        move(w, blockat(w, 8, 22), Qt::NoButton);
+        QCOMPARE(readout->text(), QStringLiteral("X: 08   Y: 16   Object #009: bank 0, type 92, 3 x 1 blocks"));
+        // The view scrolls under the resting pointer: the read-out follows.
+        QTest::keyClick(&w, Qt::Key_Right);
+        QCOMPARE(readout->text(), QStringLiteral("X: 09   Y: 16   Object #009: bank 0, type 92, 3 x 1 blocks"));
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(w.lvl(), &leave);
+        QCOMPARE(readout->text(), QString());
     }
 };
 
