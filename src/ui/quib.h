@@ -15,6 +15,7 @@
 #include <functional>
 
 class QAction;
+class QDialog;
 class QLabel;
 class QMenu;
 class QPushButton;
@@ -112,6 +113,10 @@ private:
     void emodswitch();
     void emodswitch2();
     void movestart();
+    // Runs a dialog that writes the ROM when confirmed. What it wrote becomes
+    // the undo step "Edit <what>"; `refresh` reads again what was decoded
+    // from those bytes, after the OK and after each undo and redo.
+    bool writing(QDialog &dialog, const QString &what, const std::function<void()> &refresh = {});
     void toggleviewmapsprites();
     void toggleviewlvlbg();
     void usemapobjtb();
