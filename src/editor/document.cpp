@@ -4,12 +4,14 @@
 #include "rom/hex.h"
 #include "level/enterspec.h"
 #include "level/leveledit.h"
+#include "level/lvlhdr.h"
 #include "level/loadlevel.h"
 #include "level/navigate.h"
 #include "level/savelevel.h"
 #include "worldmap/loadmap.h"
 #include "worldmap/mapedit.h"
 #include "worldmap/savemap.h"
+#include "rom/romfile.h"
 
 #include <QFileInfo>
 #include <QUndoCommand>
@@ -105,6 +107,76 @@ void SnapshotCommand<LevelDocument, LevelView>::apply(const LevelDocument &doc, 
 }
 
 } // namespace
+
+// The step of a dialog that wrote the ROM at once: the stretches of bytes it
+// changed, old and new. Undo and redo write one side through one write
+// operation, then read again what was decoded from them. The level header's
+// step also holds the area before and after the dialog (the scrolling type
+// changes the form of the records in memory).
+class Document::RomWrite : public QUndoCommand {
+public:
+    struct Stretch {
+        int64_t offset;
+        std::vector<uint8_t> old, now;
+    };
+    RomWrite(Document &doc, const QString &label, std::vector<Stretch> stretches, std::function<void()> refresh)
+        : QUndoCommand(label), doc_(doc), stretches_(std::move(stretches)), refresh_(std::move(refresh))
+    {
+    }
+    void setareas(const LevelDocument &before, const LevelDocument &after)
+    {
+        areas_ = true;
+        before_ = before;
+        after_ = after;
+    }
+
+    // Writes one side; false, with the reason, when the file can't be written.
+    bool write(bool after, QString *error)
+    {
+        EditorState &s = doc_.state();
+        RomFile rom(s.rom, RomFile::Mode::Write);
+        for (const Stretch &st : stretches_) {
+            const std::vector<uint8_t> &bytes = after ? st.now : st.old;
+            for (size_t i = 0; i < bytes.size(); ++i)
+                rom.writebyte(st.offset + int64_t(i), bytes[i]);
+        }
+        if (!rom.close()) {
+            if (error)
+                *error = rom.error();
+            return false;
+        }
+        if (areas_ && !ismapmode(s.editmode)) {
+            s.level.document() = after ? after_ : before_;
+            clampscroll(s.level);
+        }
+        if (refresh_)
+            refresh_();
+        emit doc_.changed(ChangedDocument | ChangedView);
+        return true;
+    }
+    // Document::undo and redo wrote already.
+    void skipnext() { skip_ = true; }
+
+    void undo() override
+    {
+        if (!std::exchange(skip_, false))
+            write(false, nullptr);
+    }
+    void redo() override
+    {
+        // Pushing the step runs redo(): the dialog has written already.
+        if (!std::exchange(first_, false) && !std::exchange(skip_, false))
+            write(true, nullptr);
+    }
+
+private:
+    Document &doc_;
+    std::vector<Stretch> stretches_;
+    std::function<void()> refresh_;
+    bool areas_ = false;
+    LevelDocument before_, after_;
+    bool first_ = true, skip_ = false;
+};
 
 class Document::MapEdit : public SnapshotCommand<MapDocument, MapView> {
     using SnapshotCommand::SnapshotCommand;
@@ -401,7 +473,86 @@ bool Document::enterarea(int32_t objpos, int32_t enmpos, int objset)
     return ok;
 }
 
-void Document::headerwritten(const LevelDocument &before)
+namespace {
+
+// The stretches where `now` differs from `old` (of the same length); stretches
+// closer than a few bytes join into one.
+std::vector<std::pair<size_t, size_t>> differences(const std::vector<uint8_t> &old, const std::vector<uint8_t> &now)
+{
+    std::vector<std::pair<size_t, size_t>> out; // begin, end
+    const size_t n = std::min(old.size(), now.size());
+    for (size_t i = 0; i < n; ++i) {
+        if (old[i] == now[i])
+            continue;
+        if (!out.empty() && i - out.back().second < 8)
+            out.back().second = i + 1;
+        else
+            out.emplace_back(i, i + 1);
+    }
+    return out;
+}
+
+} // namespace
+
+bool Document::modified() const
+{
+    if (unsaved_)
+        return true;
+    const int clean = stack_.cleanIndex();
+    if (clean < 0)
+        return true;
+    const int from = std::min(clean, stack_.index()), to = std::max(clean, stack_.index());
+    for (int i = from; i < to; ++i)
+        if (!dynamic_cast<const RomWrite *>(stack_.command(i)))
+            return true;
+    return false;
+}
+
+bool Document::romwritten(const QString &label, const std::vector<uint8_t> &image, std::function<void()> refresh)
+{
+    const std::vector<uint8_t> &now = s_.rom.image();
+    std::vector<RomWrite::Stretch> stretches;
+    for (const auto &[begin, end] : differences(image, now))
+        stretches.push_back({int64_t(begin), std::vector<uint8_t>(image.begin() + ptrdiff_t(begin), image.begin() + ptrdiff_t(end)),
+                             std::vector<uint8_t>(now.begin() + ptrdiff_t(begin), now.begin() + ptrdiff_t(end))});
+    const bool any = !stretches.empty();
+    if (any)
+        stack_.push(new RomWrite(*this, label, std::move(stretches), std::move(refresh)));
+    emit changed(ChangedDocument | ChangedView);
+    return any;
+}
+
+void Document::undo()
+{
+    if (!stack_.canUndo())
+        return;
+    if (auto *step = dynamic_cast<RomWrite *>(const_cast<QUndoCommand *>(stack_.command(stack_.index() - 1)))) {
+        QString error;
+        if (!step->write(false, &error)) {
+            emit writefailed(error);
+            return;
+        }
+        step->skipnext();
+    }
+    stack_.undo();
+}
+
+void Document::redo()
+{
+    if (!stack_.canRedo())
+        return;
+    if (auto *step = dynamic_cast<RomWrite *>(const_cast<QUndoCommand *>(stack_.command(stack_.index())))) {
+        QString error;
+        if (!step->write(true, &error)) {
+            emit writefailed(error);
+            return;
+        }
+        step->skipnext();
+    }
+    stack_.redo();
+}
+
+void Document::headerwritten(const LevelDocument &before, const std::vector<uint8_t> &image)
 {
     const LevelDocument &now = s_.level.document();
     if (savedbytes(now) != savedbytes(before))
@@ -411,7 +562,10 @@ void Document::headerwritten(const LevelDocument &before)
         stack_.clear();
         unsaved_ = edits;
     }
-    emit changed(ChangedDocument | ChangedView);
+    const LevelDocument after = now;
+    if (romwritten(QStringLiteral("Edit level header"), image, [this] { headergraphics(s_); }))
+        if (auto *step = dynamic_cast<RomWrite *>(const_cast<QUndoCommand *>(stack_.command(stack_.index() - 1))))
+            step->setareas(before, after);
 }
 
 void Document::romreloaded()

@@ -14,6 +14,7 @@
 #include <QUndoStack>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 namespace quib {
 
@@ -47,7 +48,9 @@ public:
     QUndoStack &undostack() { return stack_; }
 
     // True when the loaded world or area has edits that Save has not written.
-    bool modified() const { return !stack_.isClean() || unsaved_; }
+    // The steps of the writing dialogs don't count: their bytes are in the
+    // file already.
+    bool modified() const;
     // "world 3", or "the level area at 0x1A2B3"
     QString name() const;
 
@@ -87,7 +90,19 @@ public:
     // records in memory took the form of the new type: the steps before
     // can't be undone any more, but their edits stay unsaved. Anything that
     // changed what Save writes shows as unsaved.
-    void headerwritten(const LevelDocument &before);
+    // `image` is the ROM image before the dialog; the write becomes an undo
+    // step that restores the area and the header bytes together.
+    void headerwritten(const LevelDocument &before, const std::vector<uint8_t> &image);
+    // A dialog wrote the ROM at once; `image` is the ROM image before it. The
+    // bytes it changed become an undo step named `label`, whose undo writes
+    // the old bytes back and whose redo writes the new ones, each followed by
+    // `refresh` (what was decoded from those bytes is read again). Nothing
+    // is pushed (and false returned) when no byte changed.
+    bool romwritten(const QString &label, const std::vector<uint8_t> &image, std::function<void()> refresh);
+    // Edit > Undo and Redo. A step of a writing dialog writes first; when
+    // the write fails, `writefailed` says why and the step stays where it was.
+    void undo();
+    void redo();
     // The ROM was read again (another program changed it): the loaded world,
     // and the area when inside one, are read again from it, keeping the view;
     // their edits and undo steps are dropped.
@@ -104,11 +119,14 @@ signals:
     void changed(unsigned what);
     // The save chosen before leaving failed; nothing was written.
     void savefailed(const QString &error);
+    // The write of an undo or redo step failed; nothing changed.
+    void writefailed(const QString &error);
 
 private:
     struct Before;
     class MapEdit;
     class LevelEdit;
+    class RomWrite;
 
     Before snapshot() const;
     unsigned commit(const Before &before, const QString &label, uint64_t merge);

@@ -276,10 +276,16 @@ bool applylevelheader(EditorState &s, const LevelHeader &hdr, QString *error)
         // The view keeps to the bounds of the new scrolling type.
         clampscroll(l);
     }
+    headergraphics(s);
+    return true;
+}
+
+void headergraphics(EditorState &s)
+{
+    const Level &l = s.level;
     for (int page = 0; page < 2; ++page)
         decodechr(s.gfx, s.rom, gfxsetsheet[page][l.graphicset()]);
     colorlvlgfx(s.gfx, l.lvlobjset, hdrfield(l.lvlhdr, HdrField::LevelColours), l.graphicset());
-    return true;
 }
 
 } // namespace quib

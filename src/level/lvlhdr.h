@@ -120,5 +120,8 @@ private:
 // redraws. On failure (no area loaded, the file can't be written) nothing
 // changes and *error says why.
 bool applylevelheader(EditorState &s, const LevelHeader &hdr, QString *error);
+// The level pictures of the loaded area's header (graphic set, colours),
+// decoded and coloured again from the ROM.
+void headergraphics(EditorState &s);
 
 } // namespace quib

@@ -191,7 +191,11 @@ QuibWindow::QuibWindow(QWidget *parent)
     doc_.setguard([this](Document &doc) { return askleave(doc); });
     connect(&doc_, &Document::changed, this, &QuibWindow::changed);
     connect(&doc_, &Document::savefailed, this, [this](const QString &error) { notsaved(this, error); });
+    connect(&doc_, &Document::writefailed, this, [this](const QString &error) {
+        QMessageBox::warning(this, QStringLiteral("Not written"), error);
+    });
     connect(&doc_.undostack(), &QUndoStack::cleanChanged, this, [this] { showview(); });
+    connect(&doc_.undostack(), &QUndoStack::indexChanged, this, [this] { showview(); });
 
     buildmenus();
     splash_ = new Splash(this);
@@ -247,6 +251,11 @@ void QuibWindow::buildmenus()
     redo_ = doc_.undostack().createRedoAction(this, QStringLiteral("&Redo"));
     redo_->setObjectName(QStringLiteral("redo"));
     redo_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    // A step of a writing dialog writes before it moves; a failed write keeps it.
+    disconnect(undo_, &QAction::triggered, &doc_.undostack(), nullptr);
+    disconnect(redo_, &QAction::triggered, &doc_.undostack(), nullptr);
+    connect(undo_, &QAction::triggered, &doc_, &Document::undo);
+    connect(redo_, &QAction::triggered, &doc_, &Document::redo);
     edit->addAction(undo_);
     edit->addAction(redo_);
 
@@ -565,7 +574,17 @@ void QuibWindow::movestart()
         return;
     }
     MoveStartPnt dialog(state_, this);
-    dialog.exec();
+    writing(dialog, QStringLiteral("start point"));
+}
+
+bool QuibWindow::writing(QDialog &dialog, const QString &what, const std::function<void()> &refresh)
+{
+    const std::vector<uint8_t> image = state_.rom.image();
+    const bool ok = dialog.exec() == QDialog::Accepted;
+    if (ok && refresh)
+        refresh();
+    doc_.romwritten(QStringLiteral("Edit ") + what, image, refresh);
+    return ok;
 }
 
 void QuibWindow::editlevelheader()
@@ -573,9 +592,10 @@ void QuibWindow::editlevelheader()
     if (ismapmode(state_.editmode) || intransition())
         return;
     const LevelDocument before = state_.level.document();
+    const std::vector<uint8_t> image = state_.rom.image();
     EditLvlHdr dialog(state_, this);
     if (dialog.exec() == QDialog::Accepted)
-        doc_.headerwritten(before);
+        doc_.headerwritten(before, image);
 }
 
 void QuibWindow::enterlevelspec()
@@ -593,40 +613,44 @@ void QuibWindow::enterlevelspec()
 void QuibWindow::editmapproperties()
 {
     EditMapPr dialog(state_, this);
-    if (dialog.exec() == QDialog::Accepted) {
+    writing(dialog, QStringLiteral("world map properties"), [this] {
+        colormap(state_.gfx, state_.rom, state_.curworld);
         if (maptool_)
             maptool_->refresh();
-        doc_.viewchanged();
-    }
+    });
 }
 
 void QuibWindow::editmappalettes()
 {
     EditMapPal dialog(state_, this, lvl_->zoom());
-    if (dialog.exec() == QDialog::Accepted) {
+    writing(dialog, QStringLiteral("palettes"), [this] {
+        // As the dialog's OK: read back, then recolour the map and the level.
+        loadpal(state_.gfx, state_.rom);
+        colormap(state_.gfx, state_.rom, state_.curworld);
+        if (!ismapmode(state_.editmode))
+            colorlvlgfx(state_.gfx, state_.level.lvlobjset, hdrfield(state_.level.lvlhdr, HdrField::LevelColours),
+                        state_.level.graphicset());
         if (maptool_)
             maptool_->refresh();
-        doc_.viewchanged();
-    }
+    });
 }
 
 void QuibWindow::editstartingtime()
 {
     EditStartTime dialog(state_, this);
-    dialog.exec();
+    writing(dialog, QStringLiteral("starting times"));
 }
 
 void QuibWindow::editstartingstatus()
 {
     EditStatus dialog(state_, this);
-    if (dialog.exec() == QDialog::Accepted)
-        doc_.viewchanged();
+    writing(dialog, QStringLiteral("starting status"));
 }
 
 void QuibWindow::editlvlmusicset()
 {
     EditLvlMusic dialog(state_, this);
-    dialog.exec();
+    writing(dialog, QStringLiteral("music set"));
 }
 
 void QuibWindow::usemapobjtb()

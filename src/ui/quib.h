@@ -17,6 +17,7 @@
 #include <optional>
 
 class QAction;
+class QDialog;
 class QLabel;
 class QMenu;
 class QPushButton;
@@ -114,6 +115,10 @@ private:
     void emodswitch();
     void emodswitch2();
     void movestart();
+    // Runs a dialog that writes the ROM when confirmed. What it wrote becomes
+    // the undo step "Edit <what>"; `refresh` reads again what was decoded
+    // from those bytes, after the OK and after each undo and redo.
+    bool writing(QDialog &dialog, const QString &what, const std::function<void()> &refresh = {});
     void toggleviewmapsprites();
     void toggleviewlvlbg();
     void usemapobjtb();

@@ -14,7 +14,9 @@
 #include "testutil.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QDialogButtonBox>
+#include <QImage>
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -387,6 +389,65 @@ private slots:
             press(d, QDialogButtonBox::Ok);
         }));
         QCOMPAREROM(rompath, with({{rom::startlives, livesbyte + 1}, {rom::startstatus, 8}}));
+    }
+
+    // Each OK is a step of Edit > Undo: undo writes the bytes before it back,
+    // redo writes them again, and the pictures follow; a write refused on
+    // undo keeps the step where it was.
+    void undowrites()
+    {
+        QuibWindow w;
+        open(w);
+        QAction *undo = w.findChild<QAction *>(QStringLiteral("undo"));
+        QAction *redo = w.findChild<QAction *>(QStringLiteral("redo"));
+        QVERIFY(withdialog<EditStartTime>(w, Qt::Key_T, [&](EditStartTime &d) {
+            keys(child<QScrollBar>(d, "timeBar3"), Qt::Key_End);
+            press(d, QDialogButtonBox::Ok);
+        }));
+        const QByteArray times = with({{rom::starttimes + 3, 0xFF}});
+        QCOMPAREROM(rompath, times);
+        QCOMPARE(undo->text(), QStringLiteral("&Undo Edit starting times"));
+        QVERIFY(!w.document().modified());
+
+        testutil::SeenBox seen;
+        testutil::answermodals(seen, [](QWidget *) {});
+        QFile::setPermissions(rompath, QFile::ReadOwner);
+        undo->trigger();
+        QCOMPARE(seen.count, 1);
+        QCOMPAREROM(rompath, times);
+        QCOMPARE(undo->text(), QStringLiteral("&Undo Edit starting times"));
+        QFile::setPermissions(rompath, QFile::ReadOwner | QFile::WriteOwner);
+        testutil::stopanswering();
+        undo->trigger();
+        QCOMPAREROM(rompath, pristine);
+        redo->trigger();
+        QCOMPAREROM(rompath, times);
+
+        // Palettes in a level: the level is recoloured at each step.
+        QTest::keyClick(&w, Qt::Key_P);
+        QTest::keyClick(&w, Qt::Key_Space);
+        QTRY_COMPARE(int(w.state().editmode), 2);
+        QVERIFY(!undo->isEnabled()); // another area: the steps before are gone
+        const QImage plain = w.lvl()->grab().toImage();
+        QVERIFY(withdialog<EditMapPal>(w, Qt::Key_P, [&](EditMapPal &d) {
+            click(child<LvlView>(d, "nesColors"), 16 * 6, 16); // 0x16
+            click(child<LvlView>(d, "levelColors"), 0, 0);
+            click(child<LvlView>(d, "levelColors"), 16, 0);
+            click(child<LvlView>(d, "levelColors"), 32, 0);
+            click(child<LvlView>(d, "levelColors"), 48, 0);
+            press(d, QDialogButtonBox::Ok);
+        }));
+        const QByteArray coloured = testutil::readfile(rompath);
+        const QImage red = w.lvl()->grab().toImage();
+        QVERIFY(coloured != times);
+        QVERIFY(red != plain);
+        QCOMPARE(undo->text(), QStringLiteral("&Undo Edit palettes"));
+        undo->trigger();
+        QCOMPAREROM(rompath, times);
+        QCOMPARE(w.lvl()->grab().toImage(), plain);
+        redo->trigger();
+        QCOMPAREROM(rompath, coloured);
+        QCOMPARE(w.lvl()->grab().toImage(), red);
     }
 
     // Picks for several options go out with one OK.

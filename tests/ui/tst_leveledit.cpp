@@ -324,8 +324,9 @@ private slots:
         savedas(w, exp);
     }
 
-    // Undo and redo after the header dialog take back the records only: the
-    // header stays as the dialog wrote it, in memory as in the file.
+    // Undo and redo of a record step after the header dialog take back the
+    // records only: the header stays as the dialog wrote it, in memory as in
+    // the file. The header's own step takes back both.
     void undoafterheader()
     {
         const char *plain = "plain-1";
@@ -333,20 +334,35 @@ private slots:
         open(w);
         enter(w);
         const Level &l = w.state().level;
-        kp(w, Qt::Key_6);
+        const auto hdr = [&] { return QByteArray(reinterpret_cast<const char *>(l.lvlhdr.data()), 9); };
         editheader(w, pick("musicList", 5));
         const QByteArray written = testutil::readfile(rompath);
         QVERIFY(header(written, plain) != header(pristine, plain));
-        QVERIFY(w.document().undostack().canUndo());
+        kp(w, Qt::Key_6);
         w.document().undostack().undo();
-        QCOMPARE(QByteArray(reinterpret_cast<const char *>(l.lvlhdr.data()), 9), header(written, plain));
+        QCOMPARE(hdr(), header(written, plain));
         QVERIFY(!w.document().modified());
         savedas(w, written);
         w.document().undostack().redo();
-        QCOMPARE(QByteArray(reinterpret_cast<const char *>(l.lvlhdr.data()), 9), header(written, plain));
+        QCOMPARE(hdr(), header(written, plain));
         QByteArray exp = written;
         exp[objbyte(plain, 0, 1)] = char(exp[objbyte(plain, 0, 1)] + 1);
         savedas(w, exp);
+
+        // The header's own step: undo writes the header before it back and
+        // the area takes its form again; redo writes the dialog's bytes.
+        const std::vector<ObjRecord> objects = l.objects;
+        editheader(w, pick("scrollingList", 1));
+        const QByteArray vertical = testutil::readfile(rompath);
+        QVERIFY(header(vertical, plain) != header(exp, plain));
+        QCOMPARE(w.findChild<QAction *>(QStringLiteral("undo"))->text(), QStringLiteral("&Undo Edit level header"));
+        w.findChild<QAction *>(QStringLiteral("undo"))->trigger();
+        QCOMPARE(testutil::readfile(rompath), exp);
+        QCOMPARE(hdr(), header(exp, plain));
+        QVERIFY(l.objects == objects);
+        w.findChild<QAction *>(QStringLiteral("redo"))->trigger();
+        QCOMPARE(testutil::readfile(rompath), vertical);
+        QCOMPARE(hdr(), header(vertical, plain));
     }
 
     // Presses pick the item under the pointer by the mode's rule and keep
