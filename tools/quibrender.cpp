@@ -89,8 +89,8 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "quibrender: the mode is 0, 1 or 4.\n");
         return 2;
     }
-    s.editmode = uint8_t(m < 0 ? ModeMapPointers : m);
-    const bool nooverlay = m < 0;
+    // The overlays are draw options: the document and the mode stay as loaded.
+    DrawOptions opt;
 
     Surface out;
     if (p.isSet(pointer) || p.isSet(area)) {
@@ -116,34 +116,26 @@ int main(int argc, char **argv)
             s.level.lvlenmpos = s.map.pointers[size_t(n - 1)].enmpos;
             s.level.lvlobjset = s.map.pointers[size_t(n - 1)].objset;
         }
-        s.viewlvlbg = p.isSet(background);
-        s.showsheets = p.isSet(sheets);
+        opt.background = p.isSet(background);
+        opt.sheets = p.isSet(sheets);
+        opt.selection = p.isSet(selection) ? SelectionMark::object : SelectionMark::none;
         loadlevel(s);
         Level &l = s.level;
-        // Without --selection, a mode that draws no selection marks.
-        s.editmode = uint8_t(p.isSet(selection) ? ModeObjectEditing : ModeMapEditing);
         const int screens = hdrscreens(l.lvlhdr);
         const int cols = !p.isSet(full) ? 16 : l.vertical() ? 16 : std::min(16 * screens, 256);
         const int rows = !p.isSet(full) ? 15 : l.vertical() ? std::min(15 * screens, 240) : 27;
-        out = Surface(16 * cols, 16 * rows);
         if (!p.isSet(full)) {
             l.lvlscrollx = 0;
             l.lvlscrolly = int16_t(l.vertical() ? 0 : 12);
             showobj(s);
+            opt.area = {l.lvlscrollx, l.lvlscrolly, cols, rows};
+        } else {
+            opt.area = {0, 0, cols, rows};
         }
-        for (int y0 = 0; y0 < rows; y0 += 15) {
-            for (int x0 = 0; x0 < cols; x0 += 16) {
-                if (p.isSet(full)) {
-                    l.lvlscrollx = int16_t(x0);
-                    l.lvlscrolly = int16_t(std::min(y0, rows - 15));
-                }
-                drawlevel(s);
-                const int top = p.isSet(full) ? y0 - l.lvlscrolly : 0;
-                blit(out, 16 * x0, 16 * y0, s.lvl, 0, 16 * top, 256, 240 - 16 * top);
-            }
-        }
+        out = surfacefor(opt.area);
+        drawlevel(out, l, s.props, s.objcells, s.gfx, opt);
         if (p.isSet(selection))
-            for (const QString &t : levellabels(s))
+            for (const QString &t : levellabels(s, SelectionMark::object))
                 std::printf("%s\n", qPrintable(QString(t).replace(QLatin1Char('\r'), QString())));
         QImage img(reinterpret_cast<const uchar *>(out.px.data()), out.width, out.height, out.width * 4,
                    QImage::Format_RGB32);
@@ -157,17 +149,17 @@ int main(int argc, char **argv)
     }
 
     const int columns = p.isSet(full) ? s.map.width() : 16;
-    out = Surface(16 * columns, 144);
     const int first = p.isSet(full) ? 0 : std::clamp(p.value(scroll).toInt(), 0, int(s.map.mapmaxscroll));
-    for (int c = 0; c < columns; c += 16) {
-        s.map.mapscroll = uint8_t(first + c);
-        if (nooverlay) {
-            s.map.pointers.clear(); // no pointer boxes
-            s.editmode = ModeMapPointers;
-        }
-        drawmap(s);
-        blit(out, 16 * c, 0, s.lvl, 0, 0, 256, 144);
-    }
+    opt.area = {first, 0, columns, maprows};
+    opt.selection = m == ModeMapEditing    ? SelectionMark::mapcursor
+        : m == ModeMapPointers             ? SelectionMark::pointer
+        : m == ModeMapSprites              ? SelectionMark::sprite
+                                           : SelectionMark::none;
+    opt.pointerboxes = m == ModeMapPointers;
+    opt.mapsprites = m == ModeMapSprites || p.isSet(sprites);
+    opt.spriteboxes = m == ModeMapSprites;
+    out = surfacefor(opt.area);
+    drawmap(out, s.map, w, s.gfx, opt);
     QImage img(reinterpret_cast<const uchar *>(out.px.data()), out.width, out.height, out.width * 4,
                QImage::Format_RGB32);
     QImage result = img.scaled(out.width * zoom, out.height * zoom);

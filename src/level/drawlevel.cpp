@@ -15,8 +15,6 @@ namespace quib {
 
 namespace {
 
-constexpr int viewcols = 16; // blocks of 16 x 16 pixels across the view
-
 const QString linebreak = QStringLiteral("\r\n");
 
 QString threedigits(int n)
@@ -52,6 +50,18 @@ void clear(Surface &lvl, int rows, uint32_t colour)
         std::memcpy(lvl.row(y), lvl.row(0), size_t(lvl.width) * sizeof(uint32_t));
 }
 
+// What the redraw reads and where it draws.
+struct Ctx {
+    Surface &lvl;
+    const Level &level;
+    const ObjProps &props;
+    const ObjCells &objcells;
+    const Graphics &gfx;
+    const DrawOptions &opt;
+    int col0;
+    int row0;
+};
+
 // The block that fills the view when the background is shown, by object set.
 struct Backdrop {
     uint32_t cell;
@@ -81,49 +91,50 @@ Backdrop backdrop(const Level &lv)
 // It covers the whole view, so it takes the place of the clear: the first
 // row of blocks is drawn over the background colour (which stays where a
 // sheet isn't painted) and copied down.
-void background(EditorState &s)
+void background(const Ctx &s)
 {
     Surface &lvl = s.lvl;
     clear(lvl, std::min(16, lvl.height), s.gfx.lvlbackground);
     const Backdrop bd = backdrop(s.level);
     const int gs = s.level.graphicset();
-    for (int c = 0; c < viewcols; ++c)
-        drawcell(lvl, 16 * c, 0, s.gfx, gs, bd.cell, bd.pal, true);
+    for (int x = 0; x < lvl.width; x += 16)
+        drawcell(lvl, x, 0, s.gfx, gs, bd.cell, bd.pal, true);
     const size_t band = size_t(lvl.width) * 16;
     for (int y = 16; y < lvl.height; y += 16)
         std::memcpy(lvl.row(y), lvl.row(0), std::min(band, size_t(lvl.width) * size_t(lvl.height - y)) * sizeof(uint32_t));
 }
 
 // The fixed bottom rows of object sets 2 (rows 25 and 26, two alternating
-// blocks) and 9 (row 26), shown while the view's top row is 11..25.
-void strips(EditorState &s)
+// blocks) and 9 (row 26), shown while level row 25 is in the view (a view of
+// 15 rows then has its top row at 11..25).
+void strips(const Ctx &s)
 {
     const Level &lv = s.level;
     const int set = lv.lvlobjset & 15;
-    if (lv.lvlscrolly <= 10 || lv.lvlscrolly > 25 || (set != 2 && set != 9))
+    if (!s.opt.area.containsrow(25) || (set != 2 && set != 9))
         return;
     const int gs = lv.graphicset();
-    for (int c = 0; c < viewcols; ++c) {
+    for (int c = 0; c < s.opt.area.width; ++c) {
         if (set == 2) {
-            const bool odd = (c + lv.lvlscrollx) & 1;
+            const bool odd = (c + s.col0) & 1;
             const uint32_t block = odd ? cell(13, 13, 47, 47) : cell(12, 12, 46, 46);
             for (const int row : {25, 26})
-                drawcell(s.lvl, 16 * c, 16 * (row - lv.lvlscrolly), s.gfx, gs, block, 0, true);
+                drawcell(s.lvl, 16 * c, 16 * (row - s.row0), s.gfx, gs, block, 0, true);
         } else {
-            drawcell(s.lvl, 16 * c, 16 * (26 - lv.lvlscrolly), s.gfx, gs, cell(89, 89, 119, 119), 1, true);
+            drawcell(s.lvl, 16 * c, 16 * (26 - s.row0), s.gfx, gs, cell(89, 89, 119, 119), 1, true);
         }
     }
 }
 
-void objectselection(EditorState &s)
+void objectselection(const Ctx &s)
 {
     const Level &lv = s.level;
     const int i = lv.selobj;
-    if (s.editmode != ModeObjectEditing || !lv.selectedobject())
+    if (s.opt.selection != SelectionMark::object || !lv.selectedobject())
         return;
     const bool four = lv.selectedobject()->four;
     const ObjBox box = objbox(lv, s.props, i);
-    const int px = 16 * (box.x - lv.lvlscrollx), py = 16 * (box.y - lv.lvlscrolly);
+    const int px = 16 * (box.x - s.col0), py = 16 * (box.y - s.row0);
     const int w = 16 * box.width, h = 16 * box.height;
     const int left = px - 16 * box.left, top = py - 16 * box.up;
     outline(s.lvl, left - 1, top - 1, px + w, py + h, objselouter);
@@ -132,24 +143,24 @@ void objectselection(EditorState &s)
 
 // Enemies are boxes of their table size; the selected one is marked in its
 // place in the stream, so later enemies may cover the mark.
-void enemies(EditorState &s)
+void enemies(const Ctx &s)
 {
     const Level &lv = s.level;
     for (int i = 0; i < lv.enemycount(); ++i) {
         const ObjBox box = enemybox(lv, s.props, i);
-        const int px = 16 * (box.x - lv.lvlscrollx), py = 16 * (box.y - lv.lvlscrolly);
+        const int px = 16 * (box.x - s.col0), py = 16 * (box.y - s.row0);
         const int w = 16 * box.width, h = 16 * box.height;
         const int left = px - 16 * box.left, top = py - 16 * box.up;
-        if (px + w >= 1 && py + h >= 1 && left < 256 && top < 240)
+        if (px + w >= 1 && py + h >= 1 && left < s.lvl.width && top < s.lvl.height)
             hatchedbox(s.lvl, left, top, px + w - 1, py + h - 1, enemyline, enemyfill);
-        if (s.editmode != ModeEnemyEditing || i != lv.selenemy)
+        if (s.opt.selection != SelectionMark::enemy || i != lv.selenemy)
             continue;
         hatchedbox(s.lvl, left, top, px + w - 1, py + h - 1, enemysel, enemysel);
     }
 }
 
 // The two pattern sheets of the graphic set, as painted for this level.
-void sheets(EditorState &s)
+void sheets(const Ctx &s)
 {
     const int gs = s.level.graphicset();
     for (int page = 0; page < 2; ++page) {
@@ -160,26 +171,50 @@ void sheets(EditorState &s)
 
 } // namespace
 
-void drawlevel(EditorState &s)
+void drawlevel(Surface &dst, const Level &lv, const ObjProps &props, const ObjCells &objcells, const Graphics &gfx,
+               const DrawOptions &opt)
 {
-    if (s.viewlvlbg)
+    const Ctx s{dst, lv, props, objcells, gfx, opt, opt.area.col, opt.area.row};
+    if (opt.background)
         background(s);
     else
-        clear(s.lvl, s.lvl.height, s.gfx.lvlbackground);
+        clear(dst, dst.height, gfx.lvlbackground);
     strips(s);
-    for (int i = 0; i < s.level.objcount(); ++i)
-        drawobj(s, i);
+    for (int i = 0; i < lv.objcount(); ++i)
+        drawobj(dst, s.col0, s.row0, lv, props, objcells, gfx, i);
     objectselection(s);
     enemies(s);
-    if (s.showsheets)
+    if (opt.sheets)
         sheets(s);
+}
+
+DrawOptions leveloptions(const EditorState &s)
+{
+    DrawOptions o;
+    o.area = {s.level.lvlscrollx, s.level.lvlscrolly, s.lvl.width / 16, s.lvl.height / 16};
+    o.selection = s.editmode == ModeObjectEditing ? SelectionMark::object
+        : s.editmode == ModeEnemyEditing          ? SelectionMark::enemy
+                                                  : SelectionMark::none;
+    o.background = s.viewlvlbg;
+    o.sheets = s.showsheets;
+    return o;
+}
+
+void drawlevel(EditorState &s)
+{
+    drawlevel(s.lvl, s.level, s.props, s.objcells, s.gfx, leveloptions(s));
 }
 
 InfoLabels levellabels(const EditorState &s)
 {
+    return levellabels(s, leveloptions(s).selection);
+}
+
+InfoLabels levellabels(const EditorState &s, SelectionMark which)
+{
     const Level &lv = s.level;
     InfoLabels t;
-    if (s.editmode == ModeObjectEditing && lv.selectedobject()) {
+    if (which == SelectionMark::object && lv.selectedobject()) {
         const int i = lv.selobj;
         const ObjRecord &o = *lv.selectedobject();
         const int b = o.bank, type = o.type;
@@ -192,7 +227,7 @@ InfoLabels levellabels(const EditorState &s)
             + hexpad(type, 2);
         if (four)
             t[3] += linebreak + QStringLiteral("Object length: ") + hexpad(o.len, 2);
-    } else if (s.editmode == ModeEnemyEditing && lv.selectedenemy()) {
+    } else if (which == SelectionMark::enemy && lv.selectedenemy()) {
         const int i = lv.selenemy;
         const EnemyRecord &e = *lv.selectedenemy();
         const int type = e.type;

@@ -1,11 +1,16 @@
 #pragma once
 // The redraw of the level view.
+#include "graphics/drawoptions.h"
 #include "graphics/infolabels.h"
 #include "graphics/surface.h"
 
 namespace quib {
 
 struct EditorState;
+struct Graphics;
+struct Level;
+struct ObjCells;
+struct ObjProps;
 
 // Colours of the level view's marks.
 constexpr uint32_t objselouter = rgb(0, 0, 0);
@@ -15,15 +20,27 @@ constexpr uint32_t enemyline = rgb(255, 0, 0);
 constexpr uint32_t enemyfill = rgb(128, 100, 128);
 constexpr uint32_t enemysel = rgb(255, 200, 200); // outline and hatching of the selected enemy
 
-// Redraws s.lvl from the current level area: background colour, the optional
+// Draws the blocks of opt.area of the level area into dst (a surface of
+// 16 x 16 pixels a block, see surfacefor): background colour, the optional
 // background blocks, the fixed strips of object sets 2 and 9, every object in
 // stream order, the selected object's outline, the enemies as hatched boxes,
 // the selected enemy's outline and, when asked, the two pattern sheets on
-// top. Changes nothing but the surface.
+// top. Changes nothing but dst.
+void drawlevel(Surface &dst, const Level &lv, const ObjProps &props, const ObjCells &objcells, const Graphics &gfx,
+               const DrawOptions &opt);
+
+// What the window's level view shows: its 16 x 15 blocks at the scroll, the
+// mark of the mode's selection, and the view options.
+DrawOptions leveloptions(const EditorState &s);
+
+// Redraws the window's view s.lvl with leveloptions(s).
 void drawlevel(EditorState &s);
 
 // The four info labels of the level modes: the selected object (object mode)
 // or enemy (enemy mode); empty when the area has none.
 InfoLabels levellabels(const EditorState &s);
+
+// The labels describing the selected object or enemy, whatever the mode.
+InfoLabels levellabels(const EditorState &s, SelectionMark which);
 
 } // namespace quib

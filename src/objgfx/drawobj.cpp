@@ -18,8 +18,6 @@ namespace quib {
 
 namespace {
 
-constexpr int viewwidth = 256;
-constexpr int viewheight = 240;
 constexpr int lastpicrow = ObjCells::rows - 1; // 26
 constexpr int lastpiccol = ObjCells::cols - 1; // 31
 constexpr int lastpicbank = ObjCells::banks - 1; // bank 7 has no pictures
@@ -29,6 +27,18 @@ constexpr int lastpicbank = ObjCells::banks - 1; // bank 7 has no pictures
 constexpr uint32_t placeholderfill = rgb(0, 150, 255);
 constexpr uint32_t placeholderouter = rgb(0, 0, 255);
 constexpr uint32_t placeholderinner = rgb(0, 100, 255);
+
+// What drawing an object reads and where it draws: the target surface shows
+// the blocks from (col0, row0) on.
+struct Ctx {
+    Surface &lvl;
+    const LevelDocument &level;
+    const ObjProps &props;
+    const ObjCells &objcells;
+    const Graphics &gfx;
+    int col0;
+    int row0;
+};
 
 // Copies the 8 x 8 tile `src` to (x, y); `inside` when the whole square lies
 // within dst, so that the rows can be copied without clipping.
@@ -69,9 +79,9 @@ Stretch stretchkind(int set, int b, int t)
 // The last picture row of stretching object i: the row above the nearest
 // object it meets, or `lastrow` when it meets none. Objects of its own bank
 // and type never stop it.
-int stretch(const EditorState &s, int i, Stretch kind, int lastrow)
+int stretch(const Ctx &s, int i, Stretch kind, int lastrow)
 {
-    const Level &lv = s.level;
+    const LevelDocument &lv = s.level;
     const ObjProps &pr = s.props;
     const int set = lv.lvlobjset & 15;
     const ObjRecord &o = lv.objects[size_t(i)];
@@ -143,7 +153,7 @@ int set2backdroppal(int r, int c, int p)
 }
 
 // Another object stands on the same block as object i.
-bool sharesspot(const Level &lv, int i)
+bool sharesspot(const LevelDocument &lv, int i)
 {
     const ObjRecord &o = lv.objects[size_t(i)];
     for (int j = 0; j < lv.objcount(); ++j)
@@ -152,22 +162,22 @@ bool sharesspot(const Level &lv, int i)
     return false;
 }
 
-void drawnineslice(EditorState &s, int i)
+void drawnineslice(const Ctx &s, int i)
 {
-    const Level &lv = s.level;
+    const LevelDocument &lv = s.level;
     const ObjProps &pr = s.props;
     const int set = lv.lvlobjset & 15;
     const ObjRecord &o = lv.objects[size_t(i)];
     const int b = o.bank, t = o.type;
-    const int px = 16 * (o.x - lv.lvlscrollx);
-    const int py = 16 * (o.y - lv.lvlscrolly);
+    const int px = 16 * (o.x - s.col0);
+    const int py = 16 * (o.y - s.row0);
     int lastcol = o.len;
     int lastrow = t & 15;
     // Object set 2's bank-0 types F0..FF run downwards: the nibble is the width.
     if (set == 2 && b == 0 && t >= 0xF0)
         std::swap(lastcol, lastrow);
     const int w = 16 * lastcol + 16, h = 16 * lastrow + 16;
-    if (px + w < 1 || py + h < 1 || px >= viewwidth || py >= viewheight)
+    if (px + w < 1 || py + h < 1 || px >= s.lvl.width || py >= s.lvl.height)
         return;
 
     if (b > lastpicbank || !pr.four(set, b, t)) {
@@ -177,8 +187,8 @@ void drawnineslice(EditorState &s, int i)
         return;
     }
 
-    const int c0 = std::max(0, -px / 16), c1 = std::min(lastcol, (viewwidth - 1 - px) / 16);
-    const int r0 = std::max(0, -py / 16), r1 = std::min(lastrow, (viewheight - 1 - py) / 16);
+    const int c0 = std::max(0, -px / 16), c1 = std::min(lastcol, (s.lvl.width - 1 - px) / 16);
+    const int r0 = std::max(0, -py / 16), r1 = std::min(lastrow, (s.lvl.height - 1 - py) / 16);
     const int pal = pr.pal(set, b, t) & 3; // 4-byte objects have no opaque palettes
     const int gs = lv.graphicset();
 
@@ -204,9 +214,9 @@ void drawnineslice(EditorState &s, int i)
     }
 }
 
-void drawpicture(EditorState &s, int i)
+void drawpicture(const Ctx &s, int i)
 {
-    const Level &lv = s.level;
+    const LevelDocument &lv = s.level;
     const ObjProps &pr = s.props;
     const int set = lv.lvlobjset & 15;
     const ObjRecord &o = lv.objects[size_t(i)];
@@ -214,12 +224,12 @@ void drawpicture(EditorState &s, int i)
     if (b > lastpicbank)
         return;
     const int y = o.y;
-    const int px = 16 * (o.x - lv.lvlscrollx);
-    const int py = 16 * (y - lv.lvlscrolly);
+    const int px = 16 * (o.x - s.col0);
+    const int py = 16 * (y - s.row0);
     const int width = pr.width(set, b, t), height = pr.height(set, b, t);
     const int left = pr.left(set, b, t), up = pr.up(set, b, t);
     const int ox = px - 16 * left, oy = py - 16 * up;
-    if (px + 16 * width < 1 || py + 16 * height < 1 || ox >= viewwidth || oy >= viewheight)
+    if (px + 16 * width < 1 || py + 16 * height < 1 || ox >= s.lvl.width || oy >= s.lvl.height)
         return;
 
     if (set == 2 && b == 0 && t == 0x03) // the backdrop hides whatever is behind it
@@ -235,9 +245,9 @@ void drawpicture(EditorState &s, int i)
     // except bank 3 of sets 3 and 14, up to 32 columns.
     const bool repeat = !(b == 3 && (set == 3 || set == 14));
     const int c0 = std::max(0, -ox / 16);
-    const int c1 = std::min({lastcol, (viewwidth - 1 - ox) / 16, repeat ? lastcol : lastpiccol});
+    const int c1 = std::min({lastcol, (s.lvl.width - 1 - ox) / 16, repeat ? lastcol : lastpiccol});
     const int r0 = std::max(0, -oy / 16);
-    const int r1 = std::min({lastrow, (viewheight - 1 - oy) / 16, lastpicrow});
+    const int r1 = std::min({lastrow, (s.lvl.height - 1 - oy) / 16, lastpicrow});
 
     // Set 1's ground (bank 0, 10..4F) ends at level row 25 with picture row 25.
     const bool ground = set == 1 && b == 0 && t >= 0x10 && t <= 0x4F;
@@ -314,14 +324,21 @@ void hatchedbox(Surface &dst, int x0, int y0, int x1, int y1, uint32_t line, uin
     outline(dst, x0, y0, x1, y1, line);
 }
 
+void drawobj(Surface &dst, int col0, int row0, const LevelDocument &lv, const ObjProps &props,
+             const ObjCells &objcells, const Graphics &gfx, int i)
+{
+    if (i < 0 || i >= lv.objcount())
+        return;
+    const Ctx c{dst, lv, props, objcells, gfx, col0, row0};
+    if (lv.objects[size_t(i)].four)
+        drawnineslice(c, i);
+    else
+        drawpicture(c, i);
+}
+
 void drawobj(EditorState &s, int i)
 {
-    if (i < 0 || i >= s.level.objcount())
-        return;
-    if (s.level.objects[size_t(i)].four)
-        drawnineslice(s, i);
-    else
-        drawpicture(s, i);
+    drawobj(s.lvl, s.level.lvlscrollx, s.level.lvlscrolly, s.level, s.props, s.objcells, s.gfx, i);
 }
 
 } // namespace quib

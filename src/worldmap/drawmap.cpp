@@ -21,25 +21,29 @@ QString position(int x, int xdigits, int y)
     return QStringLiteral("X: ") + hexpad(x, xdigits) + QStringLiteral("   Y: ") + hexpad(y, 2);
 }
 
-void drawtiles(Surface &lvl, const WorldMap &map, const Surface &tiles)
+// Rows below the map stay background; columns past its end show tile 0.
+void drawtiles(Surface &lvl, const WorldMap &map, const Surface &tiles, const BlockRect &area)
 {
-    for (int row = 0; row < maprows; ++row)
-        for (int j = 0; j < 16; ++j) {
-            const int col = map.mapscroll + j;
-            const uint8_t t = col < mapcols ? map.maptiles[row][col] : 0;
-            blit(lvl, 16 * j, 16 * row, tiles, 16 * (t % 16), 16 * (t / 16), 16, 16);
+    for (int row = std::max(area.row, 0); row < std::min(area.row + area.height, maprows); ++row)
+        for (int j = 0; j < area.width; ++j) {
+            const int col = area.col + j;
+            const uint8_t t = col >= 0 && col < mapcols ? map.maptiles[row][col] : 0;
+            blit(lvl, 16 * j, 16 * (row - area.row), tiles, 16 * (t % 16), 16 * (t / 16), 16, 16);
         }
 }
 
-void pointermode(Surface &lvl, const EditorState &s)
+void pointerboxes(Surface &lvl, const WorldMap &map, const BlockRect &area)
 {
-    const WorldMap &map = s.map;
     for (const MapPtr &p : map.pointers)
-        if (p.col >= map.mapscroll && p.col < map.mapscroll + 16)
-            box(lvl, 16 * (p.col - map.mapscroll), 16 * p.row, rgb(0, 128, 255), rgb(0, 192, 255));
+        if (p.col >= area.col && p.col < area.col + area.width)
+            box(lvl, 16 * (p.col - area.col), 16 * (p.row - area.row), rgb(0, 128, 255), rgb(0, 192, 255));
+}
+
+void pointerselection(Surface &lvl, const WorldMap &map, const BlockRect &area)
+{
     const MapPtr *sel = map.selectedpointer();
-    if (sel && sel->col >= map.mapscroll)
-        box(lvl, 16 * (sel->col - map.mapscroll), 16 * sel->row, rgb(255, 255, 92), rgb(255, 255, 160));
+    if (sel && sel->col >= area.col)
+        box(lvl, 16 * (sel->col - area.col), 16 * (sel->row - area.row), rgb(255, 255, 92), rgb(255, 255, 160));
 }
 
 InfoLabels pointerlabels(const EditorState &s)
@@ -65,10 +69,10 @@ InfoLabels pointerlabels(const EditorState &s)
 }
 
 // The cursor is drawn where it is; the editing code keeps it in the window.
-void editingmode(Surface &lvl, const WorldMap &map)
+void mapcursor(Surface &lvl, const WorldMap &map, const BlockRect &area)
 {
-    box(lvl, 16 * (map.mapcurcol - map.mapscroll), 16 * std::min<int>(map.mapcurrow, maprows - 1), rgb(255, 160, 0),
-        rgb(255, 240, 0));
+    box(lvl, 16 * (map.mapcurcol - area.col), 16 * (std::min<int>(map.mapcurrow, maprows - 1) - area.row),
+        rgb(255, 160, 0), rgb(255, 240, 0));
 }
 
 InfoLabels editinglabels(const EditorState &s)
@@ -79,25 +83,25 @@ InfoLabels editinglabels(const EditorState &s)
             s.names.maptilenames[tile]};
 }
 
-void sprites(Surface &lvl, const EditorState &s)
+// A sprite's y is 32 pixels below the map row it stands on.
+void sprites(Surface &lvl, const WorldMap &map, const Graphics &gfx, const DrawOptions &opt)
 {
-    const WorldMap &map = s.map;
     for (const MapSprite &sprite : map.sprites) {
         const int type = sprite.type;
         if (type < 1 || type > 16)
             continue;
-        const int x = sprite.x - 16 * map.mapscroll;
-        const int y = sprite.y - 32;
-        maskblit(lvl, x, y, s.gfx.mapsgrey, 16 * (type - 1), 16, s.gfx.maps, 16 * (type - 1), 0, 16, 16);
-        if (s.editmode == ModeMapSprites)
+        const int x = sprite.x - 16 * opt.area.col;
+        const int y = sprite.y - 32 - 16 * opt.area.row;
+        maskblit(lvl, x, y, gfx.mapsgrey, 16 * (type - 1), 16, gfx.maps, 16 * (type - 1), 0, 16, 16);
+        if (opt.spriteboxes)
             box(lvl, x, y, rgb(160, 0, 0), rgb(240, 0, 0));
     }
 }
 
-void spritemode(Surface &lvl, const WorldMap &map)
+void spriteselection(Surface &lvl, const WorldMap &map, const BlockRect &area)
 {
     const MapSprite &sel = map.selectedsprite();
-    box(lvl, sel.x - 16 * map.mapscroll, sel.y - 32, rgb(200, 170, 170), rgb(250, 190, 190));
+    box(lvl, sel.x - 16 * area.col, sel.y - 32 - 16 * area.row, rgb(200, 170, 170), rgb(250, 190, 190));
 }
 
 InfoLabels spritelabels(const EditorState &s)
@@ -115,19 +119,41 @@ InfoLabels spritelabels(const EditorState &s)
 
 } // namespace
 
+void drawmap(Surface &dst, const WorldMap &map, int world, const Graphics &gfx, const DrawOptions &opt)
+{
+    dst.fill(mapbackground);
+    drawtiles(dst, map, gfx.map, opt.area);
+    if (opt.pointerboxes)
+        pointerboxes(dst, map, opt.area);
+    if (opt.selection == SelectionMark::pointer)
+        pointerselection(dst, map, opt.area);
+    if (opt.selection == SelectionMark::mapcursor)
+        mapcursor(dst, map, opt.area);
+    if (iswarpworld(world))
+        return; // no sprites there
+    if (opt.mapsprites)
+        sprites(dst, map, gfx, opt);
+    if (opt.selection == SelectionMark::sprite)
+        spriteselection(dst, map, opt.area);
+}
+
+DrawOptions mapoptions(const EditorState &s)
+{
+    DrawOptions o;
+    o.area = {s.map.mapscroll, 0, s.lvl.width / 16, s.lvl.height / 16};
+    o.selection = s.editmode == ModeMapPointers ? SelectionMark::pointer
+        : s.editmode == ModeMapEditing          ? SelectionMark::mapcursor
+        : s.editmode == ModeMapSprites          ? SelectionMark::sprite
+                                                : SelectionMark::none;
+    o.pointerboxes = s.editmode == ModeMapPointers;
+    o.mapsprites = s.editmode == ModeMapSprites || s.viewmapsprites;
+    o.spriteboxes = s.editmode == ModeMapSprites;
+    return o;
+}
+
 void drawmap(EditorState &s)
 {
-    Surface &lvl = s.lvl;
-    lvl.fill(mapbackground);
-    drawtiles(lvl, s.map, s.gfx.map);
-    if (s.editmode == ModeMapPointers)
-        pointermode(lvl, s);
-    if (s.editmode == ModeMapEditing)
-        editingmode(lvl, s.map);
-    if (!iswarpworld(s.curworld) && (s.editmode == ModeMapSprites || s.viewmapsprites))
-        sprites(lvl, s);
-    if (s.editmode == ModeMapSprites && !iswarpworld(s.curworld))
-        spritemode(lvl, s.map);
+    drawmap(s.lvl, s.map, s.curworld, s.gfx, mapoptions(s));
 }
 
 InfoLabels maplabels(const EditorState &s)

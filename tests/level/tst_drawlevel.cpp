@@ -223,6 +223,38 @@ private slots:
         QCOMPARE(count(s->lvl, bg), 256 * (240 - 16 * int(rows.size())));
     }
 
+    // A view of 32 x 30 blocks is four views of 16 x 15 side by side, and
+    // drawing it changes nothing but the picture.
+    void rectangle()
+    {
+        s->level.lvlobjset = 2; // with the strips of rows 25 and 26
+        put(0, 0x31, 14, 13, 4); // 4-byte boxes across the quarters' edges
+        put(0, 0x22, 30, 28, 3);
+        put(1, 0x10, 3, 4);
+        putenemy(1, 15, 14);
+        putenemy(2, 31, 29);
+        s->level.selobj = 0;
+        const Level before = s->level;
+        DrawOptions big;
+        big.area = {2, 0, 32, 30};
+        big.selection = SelectionMark::object;
+        big.background = true;
+        Surface whole = surfacefor(big.area);
+        drawlevel(whole, s->level, s->props, s->objcells, s->gfx, big);
+        QCOMPARE(whole.width, 512);
+        QCOMPARE(whole.height, 480);
+        for (const auto &[dc, dr] : {std::pair{0, 0}, {16, 0}, {0, 15}, {16, 15}}) {
+            DrawOptions quarter = big;
+            quarter.area = {big.area.col + dc, big.area.row + dr, 16, 15};
+            Surface part = surfacefor(quarter.area);
+            drawlevel(part, s->level, s->props, s->objcells, s->gfx, quarter);
+            for (int y = 0; y < part.height; ++y)
+                QVERIFY(std::equal(part.row(y), part.row(y) + part.width, whole.row(16 * dr + y) + 16 * dc));
+        }
+        QVERIFY(s->level == before);
+        QVERIFY(s->level.lvlscrollx == before.lvlscrollx && s->level.selobj == before.selobj);
+    }
+
     void sheets()
     {
         s->level.lvlhdr[7] = 0xE0; // graphic set 0 under the start-action bits

@@ -1,0 +1,49 @@
+#pragma once
+// What a redraw of the level or map view draws, apart from the document: the
+// rectangle of blocks to draw and the overlays to put on it. The window
+// builds these from its mode and view options; the command-line renderer and
+// the benchmark build their own.
+#include "graphics/surface.h"
+
+#include <cstdint>
+
+namespace quib {
+
+// A rectangle of 16 x 16 blocks: its first column and row in the level (or
+// map) and its size. Today's view is 16 x 15 blocks.
+struct BlockRect {
+    int col = 0;
+    int row = 0;
+    int width = 16;
+    int height = 15;
+
+    bool containsrow(int r) const { return r >= row && r < row + height; }
+};
+
+// The surface a rectangle of blocks is drawn into.
+inline Surface surfacefor(const BlockRect &r, uint32_t fill = rgb(0, 0, 0))
+{
+    return Surface(16 * std::max(r.width, 0), 16 * std::max(r.height, 0), fill);
+}
+
+// The one selection mark a redraw shows.
+enum class SelectionMark : uint8_t {
+    none,
+    object,    // outline of the selected level object
+    enemy,     // outline and hatching of the selected enemy
+    mapcursor, // the map editing cursor
+    pointer,   // the selected map pointer
+    sprite,    // the selected map sprite
+};
+
+struct DrawOptions {
+    BlockRect area;
+    SelectionMark selection = SelectionMark::none;
+    bool pointerboxes = false; // a box on every map pointer
+    bool mapsprites = false;   // the map sprites (never in the warp world)
+    bool spriteboxes = false;  // a box around every map sprite drawn
+    bool background = false;   // the level background blocks
+    bool sheets = false;       // the level's two pattern sheets over the top-left corner
+};
+
+} // namespace quib
