@@ -1,6 +1,8 @@
 // quibrender: writes a PNG of a world map of a ROM, drawn exactly as the
 // editor draws it, using the core library alone (no window).
+#include "demorom/demorom.h"
 #include "editor/editorstate.h"
+#include "level/areafile.h"
 #include "rom/romfile.h"
 #include "editor/startup.h"
 #include "graphics/blit.h"
@@ -11,10 +13,38 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFile>
 #include <QImage>
 #include <cstdio>
 
 using namespace quib;
+
+namespace {
+
+// --area FILE: an area file's header and records, drawn with the ROM's
+// pattern tiles and palettes. `s.level` is loaded as an area of the file's
+// object set first, so everything of the set is prepared; the file's
+// header then chooses the graphic set and colours.
+bool loadareafile(EditorState &s, const QString &path, QString *error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("can't read '%1': %2").arg(path, file.errorString());
+        return false;
+    }
+    const std::optional<AreaFile> area = readareafile(file.read(1 << 20), error);
+    if (!area)
+        return false;
+    s.level.lvlobjset = area->objset;
+    loadlevel(s);
+    s.level.document() = arearecords(s.level.document(), *area, s.props);
+    for (int page = 0; page < 2; ++page)
+        decodechr(s.gfx, s.rom, gfxsetsheet[page][s.level.graphicset()]);
+    colorlvlgfx(s.gfx, s.level.lvlobjset, hdrfield(s.level.lvlhdr, HdrField::LevelColours), s.level.graphicset());
+    return true;
+}
+
+} // namespace
 
 int main(int argc, char **argv)
 {
@@ -48,7 +78,8 @@ int main(int argc, char **argv)
                                QStringLiteral("n"));
     QCommandLineOption area(QStringLiteral("area"),
                             QStringLiteral("Draw the level area at these file offsets (hex) of its object stream and "
-                                           "enemy stream, with its object set (hex)."),
+                                           "enemy stream, with its object set (hex); or the area of an area file "
+                                           "(then the ROM may be left out: the demo ROM's graphics are used)."),
                             QStringLiteral("objects,enemies,set"));
     QCommandLineOption background(QStringLiteral("background"), QStringLiteral("Levels: draw the background."));
     QCommandLineOption sheets(QStringLiteral("sheets"), QStringLiteral("Levels: draw the two pattern sheets on top."));
@@ -57,7 +88,10 @@ int main(int argc, char **argv)
     p.addOptions({world, mode, sprites, scroll, full, scale, pointer, area, background, sheets, selection});
     p.process(app);
 
-    const QStringList args = p.positionalArguments();
+    QStringList args = p.positionalArguments();
+    const bool areafile = p.isSet(area) && p.value(area).split(QLatin1Char(',')).size() != 3;
+    if (areafile && args.size() == 1)
+        args.prepend(QString());
     if (args.size() != 2) {
         std::fprintf(stderr, "quibrender: give a ROM file and a PNG file (see --help).\n");
         return 2;
@@ -68,14 +102,16 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "quibrender: the world is 1..9 and the scale 1..8.\n");
         return 2;
     }
-    if (!romusable(args[0])) {
+    if (!args[0].isEmpty() && !romusable(args[0])) {
         std::fprintf(stderr, "quibrender: '%s' is either empty or can't be found.\n", qPrintable(args[0]));
         return 1;
     }
 
     EditorState s;
     QString error;
-    if (!s.rom.open(args[0], &error)) {
+    if (args[0].isEmpty())
+        s.rom = Rom(demo::builddemorom().bytes(), QStringLiteral("the demo ROM"));
+    else if (!s.rom.open(args[0], &error)) {
         std::fprintf(stderr, "quibrender: %s\n", qPrintable(error));
         return 1;
     }
@@ -94,7 +130,9 @@ int main(int argc, char **argv)
 
     Surface out;
     if (p.isSet(pointer) || p.isSet(area)) {
-        if (p.isSet(area)) {
+        if (areafile) {
+            // Read below, once the view options are set.
+        } else if (p.isSet(area)) {
             const QStringList parts = p.value(area).split(QLatin1Char(','));
             bool ok1 = false, ok2 = false, ok3 = false;
             if (parts.size() == 3) {
@@ -119,7 +157,12 @@ int main(int argc, char **argv)
         opt.background = p.isSet(background);
         opt.sheets = p.isSet(sheets);
         opt.selection = p.isSet(selection) ? SelectionMark::object : SelectionMark::none;
-        loadlevel(s);
+        if (!areafile)
+            loadlevel(s);
+        else if (!loadareafile(s, p.value(area), &error)) {
+            std::fprintf(stderr, "quibrender: %s\n", qPrintable(error));
+            return 1;
+        }
         Level &l = s.level;
         const int screens = hdrscreens(l.lvlhdr);
         const int cols = !p.isSet(full) ? 16 : l.vertical() ? 16 : std::min(16 * screens, 256);

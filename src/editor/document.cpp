@@ -1,6 +1,7 @@
 #include "editor/document.h"
 
 #include "editor/editorstate.h"
+#include "graphics/graphics.h"
 #include "rom/hex.h"
 #include "level/enterspec.h"
 #include "level/leveledit.h"
@@ -183,6 +184,35 @@ class Document::MapEdit : public SnapshotCommand<MapDocument, MapView> {
 };
 class Document::LevelEdit : public SnapshotCommand<LevelDocument, LevelView> {
     using SnapshotCommand::SnapshotCommand;
+};
+
+// Unlike the other level steps, this one takes the header along.
+class Document::AreaReplace : public QUndoCommand {
+public:
+    AreaReplace(Document &doc, const QString &label, const LevelDocument &before, const LevelDocument &after)
+        : QUndoCommand(label), doc_(doc), before_(before), after_(after)
+    {
+    }
+    void undo() override { apply(before_); }
+    void redo() override { apply(after_); }
+
+private:
+    void apply(const LevelDocument &d)
+    {
+        Level &l = doc_.state().level;
+        l.document() = d;
+        l.selobj = 0;
+        l.selenemy = 0;
+        clampscroll(l);
+        // The header chooses the pattern sheets and their colours.
+        EditorState &s = doc_.state();
+        for (int page = 0; page < 2; ++page)
+            decodechr(s.gfx, s.rom, gfxsetsheet[page][l.graphicset()]);
+        colorlvlgfx(s.gfx, l.lvlobjset, hdrfield(l.lvlhdr, HdrField::LevelColours), l.graphicset());
+        emit doc_.changed(ChangedDocument | ChangedView);
+    }
+    Document &doc_;
+    LevelDocument before_, after_;
 };
 
 Document::Document(EditorState &state, QObject *parent) : QObject(parent), s_(state)
@@ -550,6 +580,13 @@ void Document::redo()
         step->skipnext();
     }
     stack_.redo();
+}
+
+void Document::replacearea(const LevelDocument &next, const QString &label)
+{
+    if (ismapmode(s_.editmode) || s_.level.document() == next)
+        return;
+    stack_.push(new AreaReplace(*this, label, s_.level.document(), next));
 }
 
 void Document::headerwritten(const LevelDocument &before, const std::vector<uint8_t> &image)

@@ -72,6 +72,9 @@ public:
     void setpointer(int objset, int32_t objpos, int32_t enmpos);
     // The mode items of the Levels menu (within the map or the level modes).
     void setmode(uint8_t mode);
+    // An imported area: the current area's header and records become
+    // those of `next`, as one undo step that restores the header as well.
+    void replacearea(const LevelDocument &next, const QString &label);
     // A view option changed outside the document (hdrofs, view options, tool
     // state, palettes): only redraw.
     void viewchanged() { emit changed(ChangedView); }
@@ -127,6 +130,7 @@ private:
     class MapEdit;
     class LevelEdit;
     class RomWrite;
+    class AreaReplace;
 
     Before snapshot() const;
     unsigned commit(const Before &before, const QString &label, uint64_t merge);

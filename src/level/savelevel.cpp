@@ -41,6 +41,15 @@ void savelevel(RomFile &rom, EditorState &s)
         writeobjbytes(rom, q, o.raw);
         q += o.raw.size;
     }
+    // The header is the one read or imported. An end marker goes where the
+    // loader stopped reading (so an area as read gets the same byte back) or
+    // within the old stream when an import made it shorter; a stream of
+    // maxrecords has none.
+    writeheader(rom, l.lvlobjpos, l.lvlhdr);
+    if (l.objcount() < maxrecords)
+        rom.writebyte(q, streamend);
+    if (l.lvlobjset != 0 && l.enemycount() < maxrecords)
+        rom.writebyte(enemyrecordpos(l.lvlenmpos, l.enemycount()), streamend);
 }
 
 bool savelevelmodes(EditorState &s, QString *error)

@@ -18,9 +18,9 @@ void settlerecords(LevelDocument &doc);
 // documents with the same bytes save alike.
 std::vector<uint8_t> savedbytes(const LevelDocument &doc);
 
-// Writes the current area's enemy and object records back over the bytes
-// they were read from (the header, the leading enemy byte and the end
-// markers are not written). Enemies are first sorted by column, keeping the
+// Writes the current area's header, enemy and object records and end
+// markers back over the bytes they were read from (the leading enemy byte is
+// not written; an import makes streams shorter only). Enemies are first sorted by column, keeping the
 // order of equal columns; the sorted order stays in memory. An object not
 // edited since it was read goes back with the bytes it was read from.
 void savelevel(RomFile &rom, EditorState &state);

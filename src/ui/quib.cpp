@@ -21,6 +21,7 @@
 #include "level/widgets/enterlevelspc.h"
 #include "level/navigate.h"
 #include "level/rommap.h"
+#include "ui/areaactions.h"
 #include "ui/keyreference.h"
 #include "ui/keys.h"
 #include "ui/romwatch.h"
@@ -237,6 +238,16 @@ void QuibWindow::buildmenus()
     areapointers_ = levels_->addAction(QStringLiteral("Poin&ters to this area ..."), this,
                                        &QuibWindow::showareapointers);
     areapointers_->setObjectName(QStringLiteral("areapointers"));
+    exportarea_ = levels_->addAction(QStringLiteral("Export area ..."), this, [this] {
+        if (const QString done = exportareaflow(this, doc_, filepicker_); !done.isEmpty())
+            status(done);
+    });
+    exportarea_->setObjectName(QStringLiteral("exportarea"));
+    importarea_ = levels_->addAction(QStringLiteral("Import area ..."), this, [this] {
+        if (const QString done = importareaflow(this, doc_, filepicker_); !done.isEmpty())
+            status(done);
+    });
+    importarea_->setObjectName(QStringLiteral("importarea"));
     levels_->addAction(QStringLiteral("&Play ROM"), QKeySequence(Qt::Key_F5), this, &QuibWindow::playrom)
         ->setObjectName(QStringLiteral("playrom"));
     levels_->addSeparator()->setObjectName(QStringLiteral("sep2"));
@@ -428,6 +439,8 @@ void QuibWindow::showview()
     enterlevelM_->setEnabled(ismapmode(state_.editmode));
     exitlevelM_->setEnabled(!ismapmode(state_.editmode));
     areapointers_->setEnabled(!ismapmode(state_.editmode));
+    exportarea_->setEnabled(!ismapmode(state_.editmode));
+    importarea_->setEnabled(!ismapmode(state_.editmode));
     usemapobjtb_->setEnabled(ismapmode(state_.editmode)); // the toolbox belongs to the map
     modelabel_->setText(modename(state_.editmode) + QStringLiteral(" mode"));
     tilelabel_->setText(QStringLiteral("Current tile: ") + hexpad(state_.curtile, 2) + QStringLiteral(" -- ")

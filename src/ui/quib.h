@@ -176,6 +176,8 @@ private:
     QAction *enterlevelspec_ = nullptr;
     QAction *exitlevelM_ = nullptr;
     QAction *areapointers_ = nullptr;
+    QAction *exportarea_ = nullptr;
+    QAction *importarea_ = nullptr;
     QAction *viewmapsprites_ = nullptr;
     QAction *viewlvlbg_ = nullptr;
     QAction *usemapobjtb_ = nullptr;

@@ -1,4 +1,9 @@
+#include "demorom/demolevels.h"
 #include "demorom/demorom.h"
+#include "editor/editorstate.h"
+#include "editor/startup.h"
+#include "level/areafile.h"
+#include "level/loadlevel.h"
 #include "testutil.h"
 
 #include <QImage>
@@ -101,6 +106,42 @@ private slots:
             QCOMPARE(QImage(png).size(), sizes.value(args.last()));
         }
         QCOMPARE(examples, int(sizes.size()));
+    }
+
+    // An area file draws as the area it was exported from, with the given
+    // ROM's graphics or, without one, the demo ROM's.
+    void renderareafile()
+    {
+        const demo::DemoAreaPlace area = demo::demoareaplaces().at(1);
+        EditorState s;
+        s.rom = testutil::openrom(dir.filePath(QStringLiteral("quibrom.nes")));
+        runstartup(s, Settings(), nullptr);
+        s.level.lvlobjpos = int32_t(area.ref.objpos);
+        s.level.lvlenmpos = int32_t(area.ref.enmpos);
+        s.level.lvlobjset = area.objset;
+        loadlevel(s);
+        QVERIFY(s.level.objcount() > 0 && s.level.enemycount() > 0);
+        QVERIFY(testutil::writefile(dir.filePath(QStringLiteral("area.json")), writeareafile(s.level.document())));
+        const QString place = QStringLiteral("%1,%2,%3")
+                                  .arg(area.ref.objpos, 0, 16)
+                                  .arg(area.ref.enmpos, 0, 16)
+                                  .arg(area.objset, 0, 16);
+        const QList<QStringList> runs = {
+            {"--area", place, "--full", "--background", "quibrom.nes", "fromrom.png"},
+            {"--area", "area.json", "--full", "--background", "quibrom.nes", "fromfile.png"},
+            {"--area", "area.json", "--full", "--background", "fromdemo.png"},
+        };
+        for (const QStringList &args : runs) {
+            const Run r = run(QStringLiteral(QUIBRENDER_PATH), args);
+            QVERIFY2(r.code == 0, qPrintable(args.join(QLatin1Char(' ')) + QLatin1Char('\n') + r.out));
+        }
+        const QImage fromrom(dir.filePath(QStringLiteral("fromrom.png")));
+        QVERIFY(!fromrom.isNull());
+        QCOMPARE(QImage(dir.filePath(QStringLiteral("fromfile.png"))), fromrom);
+        QCOMPARE(QImage(dir.filePath(QStringLiteral("fromdemo.png"))), fromrom);
+        const Run bad = run(QStringLiteral(QUIBRENDER_PATH), {"--area", "quibrom.nes", "bad.png"});
+        QCOMPARE(bad.code, 1);
+        QVERIFY2(bad.out.contains(QStringLiteral("Not a JSON document")), qPrintable(bad.out));
     }
 };
 
