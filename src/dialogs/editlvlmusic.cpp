@@ -57,7 +57,7 @@ EditLvlMusic::EditLvlMusic(EditorState &state, QWidget *parent) : QDialog(parent
             setvalues(k);
     });
     connect(musiclist_, &QListWidget::currentRowChanged, this, &EditLvlMusic::musicpicked);
-    connect(buttons, &QDialogButtonBox::accepted, this, &EditLvlMusic::OK_Click);
+    connect(buttons, &QDialogButtonBox::accepted, this, &EditLvlMusic::writeandclose);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
@@ -103,7 +103,7 @@ void EditLvlMusic::musicpicked(int music)
     setlist_->item(int(k))->setText(state_.names.musicnames[size_t(music)]);
 }
 
-void EditLvlMusic::OK_Click()
+void EditLvlMusic::writeandclose()
 {
     QString error;
     if (!writemusicset(state_.rom, set_, &error)) {

@@ -30,7 +30,7 @@ private:
     void dolistboxes();
     void setvalues(int option);
     void musicpicked(int music);
-    void OK_Click();
+    void writeandclose();
 
     EditorState &state_;
     MusicSet set_{};

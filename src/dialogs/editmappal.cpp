@@ -109,7 +109,7 @@ EditMapPal::EditMapPal(EditorState &state, QWidget *parent, int zoom)
     connect(nesview_, &LvlView::dragged, this, &EditMapPal::nesdragged);
     connect(levelview_, &LvlView::pressed, this, &EditMapPal::levelpressed);
     connect(enemyview_, &LvlView::pressed, this, &EditMapPal::enemypressed);
-    connect(buttons_, &QDialogButtonBox::accepted, this, &EditMapPal::OK_Click);
+    connect(buttons_, &QDialogButtonBox::accepted, this, &EditMapPal::writeandclose);
     connect(buttons_, &QDialogButtonBox::rejected, this, &EditMapPal::reject);
 }
 
@@ -188,7 +188,7 @@ void EditMapPal::enemypressed(const ViewMouse &m)
     redrawenemy();
 }
 
-void EditMapPal::OK_Click()
+void EditMapPal::writeandclose()
 {
     QString error;
     if (!savepal(state_.gfx, state_.rom, &error)) {

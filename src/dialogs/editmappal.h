@@ -47,7 +47,7 @@ private:
     void nesdragged(const ViewMouse &m);
     void levelpressed(const ViewMouse &m);
     void enemypressed(const ViewMouse &m);
-    void OK_Click();
+    void writeandclose();
 
     EditorState &state_;
     int selected_ = 0; // NES colour 0..63

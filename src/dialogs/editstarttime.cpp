@@ -44,7 +44,7 @@ EditStartTime::EditStartTime(EditorState &state, QWidget *parent) : QDialog(pare
     }
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &EditStartTime::OK_Click);
+    connect(buttons, &QDialogButtonBox::accepted, this, &EditStartTime::writeandclose);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto *layout = new QVBoxLayout(this);
@@ -60,7 +60,7 @@ StartTimes EditStartTime::times() const
     return times;
 }
 
-void EditStartTime::OK_Click()
+void EditStartTime::writeandclose()
 {
     QString error;
     if (!writestarttimes(state_.rom, times(), &error)) {

@@ -21,7 +21,7 @@ public:
     StartTimes times() const;
 
 private:
-    void OK_Click();
+    void writeandclose();
 
     EditorState &state_;
     std::array<QScrollBar *, rom::starttimecount> bars_{};

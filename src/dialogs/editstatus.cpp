@@ -56,7 +56,7 @@ EditStatus::EditStatus(EditorState &state, QWidget *parent) : QDialog(parent), s
     layout->addWidget(statuslist_);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &EditStatus::OK_Click);
+    connect(buttons, &QDialogButtonBox::accepted, this, &EditStatus::writeandclose);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
 }
@@ -72,7 +72,7 @@ StartStatus EditStatus::status() const
     return s;
 }
 
-void EditStatus::OK_Click()
+void EditStatus::writeandclose()
 {
     QString error;
     if (!writestartstatus(state_.rom, status(), &error)) {

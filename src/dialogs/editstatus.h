@@ -23,7 +23,7 @@ public:
     StartStatus status() const;
 
 private:
-    void OK_Click();
+    void writeandclose();
 
     EditorState &state_;
     uint8_t statusopened_ = 0; // the status byte as read, kept while no item is selected

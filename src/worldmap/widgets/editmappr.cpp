@@ -106,7 +106,7 @@ EditMapPr::EditMapPr(EditorState &state, QWidget *parent)
     for (int i = 0; i < 2; ++i)
         connect(hscroll1_[size_t(i)], &QScrollBar::valueChanged, this,
                 [this, i](int value) { HScroll1_Change(i, value); });
-    connect(ok, &QPushButton::clicked, this, &EditMapPr::OK_Click);
+    connect(ok, &QPushButton::clicked, this, &EditMapPr::writeandclose);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     timer1_ = new QTimer(this);
@@ -193,7 +193,7 @@ void EditMapPr::Timer1_Timer()
     previewstep(started_.elapsed());
 }
 
-void EditMapPr::OK_Click()
+void EditMapPr::writeandclose()
 {
     QString error;
     if (!writemapprops(state_.rom, props_, &error)) {

@@ -46,7 +46,7 @@ private:
     void s_Change(int k, const QString &text);
     void List_Click(int which, int row);
     void Timer1_Timer();
-    void OK_Click();
+    void writeandclose();
 
     EditorState &state_;
     MapProps props_;

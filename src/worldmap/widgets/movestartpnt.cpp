@@ -55,7 +55,7 @@ MoveStartPnt::MoveStartPnt(EditorState &state, QWidget *parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(hscroll1_, &QScrollBar::valueChanged, this, &MoveStartPnt::HScroll1_Change);
-    connect(ok, &QPushButton::clicked, this, &MoveStartPnt::OK_Click);
+    connect(ok, &QPushButton::clicked, this, &MoveStartPnt::writeandclose);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     // The frame and font take the world's colours; the map tiles and figures
@@ -77,7 +77,7 @@ void MoveStartPnt::HScroll1_Change(int position)
     lvl_->update();
 }
 
-void MoveStartPnt::OK_Click()
+void MoveStartPnt::writeandclose()
 {
     QString error;
     if (!writestartpoint(state_.rom, state_.curworld, value_, &error)) {

@@ -26,7 +26,7 @@ public:
 
 private:
     void HScroll1_Change(int position);
-    void OK_Click();
+    void writeandclose();
 
     EditorState &state_;
     uint8_t value_ = 0;
