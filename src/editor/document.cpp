@@ -3,7 +3,7 @@
 #include "editor/editorstate.h"
 #include "graphics/graphics.h"
 #include "rom/hex.h"
-#include "level/enterspec.h"
+#include "level/offsetentry.h"
 #include "level/leveledit.h"
 #include "level/lvlhdr.h"
 #include "level/loadlevel.h"

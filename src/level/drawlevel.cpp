@@ -6,7 +6,7 @@
 #include "rom/hex.h"
 #include "graphics/blit.h"
 #include "level/objbox.h"
-#include "objgfx/drawobj.h"
+#include "level/drawobj.h"
 
 #include <algorithm>
 #include <cstring>

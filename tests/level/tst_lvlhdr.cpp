@@ -5,11 +5,11 @@
 #include "editor/editorstate.h"
 #include "rom/romlayout.h"
 #include "editor/startup.h"
-#include "level/enterspec.h"
+#include "level/offsetentry.h"
 #include "level/loadlevel.h"
 #include "level/lvlhdr.h"
 #include "level/savelevel.h"
-#include "level/widgets/editlvlhdr.h"
+#include "dialogs/levelheader.h"
 
 #include "testutil.h"
 

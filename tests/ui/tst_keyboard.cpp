@@ -2,7 +2,7 @@
 #include "demorom/demorom.h"
 #include "editor/editorstate.h"
 #include "editor/startup.h"
-#include "level/enterspec.h"
+#include "level/offsetentry.h"
 #include "ui/keyreference.h"
 #include "ui/keys.h"
 #include "ui/quib.h"

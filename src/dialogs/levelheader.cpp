@@ -1,4 +1,4 @@
-#include "level/widgets/editlvlhdr.h"
+#include "dialogs/levelheader.h"
 #include "widgets/valuebar.h"
 
 #include "editor/editorstate.h"

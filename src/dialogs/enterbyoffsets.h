@@ -2,7 +2,7 @@
 // "Enter level from specified address": the two stream offsets and the
 // object set of any level area. On OK the dialog holds the folded offsets;
 // the window then enters the area (enterlevelspec).
-#include "level/enterspec.h"
+#include "level/offsetentry.h"
 #include "widgets/offsetsdialog.h"
 
 namespace quib {

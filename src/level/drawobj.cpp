@@ -5,7 +5,7 @@
 // byte + 1) and height (low nibble of the type + 1). A 3-byte object is a
 // fixed picture cut to the size tables, its top-left cell at the anchor minus
 // objleft and objup. Only the cells inside the view are visited.
-#include "objgfx/drawobj.h"
+#include "level/drawobj.h"
 
 #include "editor/editorstate.h"
 #include "graphics/blit.h"

@@ -1,4 +1,4 @@
-#include "level/widgets/enterlevelspc.h"
+#include "dialogs/enterbyoffsets.h"
 
 #include <QLineEdit>
 

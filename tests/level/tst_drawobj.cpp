@@ -1,7 +1,7 @@
 // Drawing level objects, by pixel, on pattern sheets in which every pixel of
 // every tile in every palette has its own colour.
 #include "editor/editorstate.h"
-#include "objgfx/drawobj.h"
+#include "level/drawobj.h"
 
 #include <QTest>
 

@@ -4,9 +4,9 @@
 #include "demorom/demorom.h"
 #include "editor/editorstate.h"
 #include "editor/startup.h"
-#include "level/enterspec.h"
+#include "level/offsetentry.h"
 #include "level/navigate.h"
-#include "level/widgets/enterlevelspc.h"
+#include "dialogs/enterbyoffsets.h"
 
 #include "testutil.h"
 
@@ -161,4 +161,4 @@ private slots:
 };
 
 QTEST_MAIN(TestEnterSpec)
-#include "tst_enterspec.moc"
+#include "tst_offsetentry.moc"

@@ -1,4 +1,4 @@
-#include "level/enterspec.h"
+#include "level/offsetentry.h"
 
 #include "editor/editorstate.h"
 #include "rom/romfile.h"
