@@ -1,9 +1,11 @@
 #include "level/offsetentry.h"
 
-#include "editor/editorstate.h"
+#include "level/level.h"
 #include "rom/romfile.h"
 #include "level/loadlevel.h"
+#include "rom/rom.h"
 #include "worldmap/mappntr.h"
+#include "worldmap/worldmap.h"
 
 namespace quib {
 
@@ -13,23 +15,22 @@ LevelSpec foldlevelspec(const QString &objtext, const QString &enmtext, int objs
     return {foldobjpos(objtext.trimmed(), objset, hdrofs), foldenmpos(enmtext.trimmed(), hdrofs), objset};
 }
 
-LevelSpec initiallevelspec(const EditorState &s)
+LevelSpec initiallevelspec(const WorldMap &map, const Level &lvl)
 {
-    const MapPtr *p = s.map.selectedpointer();
+    const MapPtr *p = map.selectedpointer();
     if (!p)
-        return {s.level.lvlobjpos, s.level.lvlenmpos, s.level.lvlobjset & 15};
+        return {lvl.lvlobjpos, lvl.lvlenmpos, lvl.lvlobjset & 15};
     return {p->objpos, p->enmpos, p->objset & 15};
 }
 
-bool enterlevelspec(EditorState &s, int32_t objofs, int32_t enmofs, int objset)
+bool enterlevelspec(Level &lvl, const LevelContext &c, int32_t objofs, int32_t enmofs, int objset)
 {
-    if (!s.rom.isopen())
+    if (!c.rom.isopen())
         return false;
-    s.level.lvlobjpos = objofs;
-    s.level.lvlenmpos = enmofs;
-    s.level.lvlobjset = objset & 15;
-    loadlevel(s);
-    s.editmode = ModeObjectEditing;
+    lvl.lvlobjpos = objofs;
+    lvl.lvlenmpos = enmofs;
+    lvl.lvlobjset = objset & 15;
+    loadlevel(lvl, c);
     return true;
 }
 

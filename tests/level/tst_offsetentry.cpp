@@ -3,6 +3,7 @@
 // load that follows it.
 #include "demorom/demorom.h"
 #include "editor/editorstate.h"
+#include "editor/levelstate.h"
 #include "editor/startup.h"
 #include "level/offsetentry.h"
 #include "level/navigate.h"
