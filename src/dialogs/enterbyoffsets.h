@@ -1,7 +1,7 @@
 #pragma once
 // "Enter level from specified address": the two stream offsets and the
 // object set of any level area. On OK the dialog holds the folded offsets;
-// the window then enters the area (enterlevelspec).
+// the window then enters the area.
 #include "level/offsetentry.h"
 #include "widgets/offsetsdialog.h"
 
