@@ -5,6 +5,7 @@
 #include "demorom/demorom.h"
 #include "editor/document.h"
 #include "editor/editorstate.h"
+#include "editor/levelstate.h"
 #include "rom/patch.h"
 #include "rom/romfile.h"
 #include "editor/settings.h"
@@ -12,10 +13,10 @@
 #include "graphics/graphics.h"
 #include "tables/objprops.h"
 #include "level/drawlevel.h"
-#include "level/enterspec.h"
+#include "level/offsetentry.h"
 #include "level/loadlevel.h"
 #include "level/rommap.h"
-#include "objgfx/drawobj.h"
+#include "level/drawobj.h"
 #include "worldmap/drawmap.h"
 #include "worldmap/mapedit.h"
 #include "worldmap/savemap.h"
@@ -302,7 +303,7 @@ int main(int argc, char **argv)
         constexpr uint32_t unpainted = 0xFF123457;
         for (int i = 0; i < lv.objcount(); ++i) {
             std::fill(b.lvl.px.begin(), b.lvl.px.end(), unpainted);
-            quib::drawobj(b, i);
+            quib::drawobj(b.lvl, b.level.lvlscrollx, b.level.lvlscrolly, b.level, b.props, b.objcells, b.gfx, i);
             for (int ty = 0; ty < 30; ++ty)
                 for (int tx = 0; tx < 32; ++tx) {
                     bool painted = false;

@@ -1,6 +1,7 @@
 #include "romdriver.h"
 
 #include "editor/editorstate.h"
+#include "editor/levelstate.h"
 #include "rom/romfile.h"
 #include "rom/romlayout.h"
 #include "editor/startup.h"
@@ -72,7 +73,7 @@ void visitarea(EditorState &s, DriverCounts &counts)
 
     const size_t size = size_t(s.rom.length());
     RomFile rom(s.rom, RomFile::Mode::Write);
-    savelevel(rom, s);
+    savelevel(rom, s.level);
     if (rom.close())
         ++counts.saves;
     mustkeepsize(s.rom, size);

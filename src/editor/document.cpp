@@ -1,9 +1,10 @@
 #include "editor/document.h"
 
 #include "editor/editorstate.h"
+#include "editor/levelstate.h"
 #include "graphics/graphics.h"
 #include "rom/hex.h"
-#include "level/enterspec.h"
+#include "level/offsetentry.h"
 #include "level/leveledit.h"
 #include "level/lvlhdr.h"
 #include "level/loadlevel.h"
@@ -600,7 +601,7 @@ void Document::headerwritten(const LevelDocument &before, const std::vector<uint
         unsaved_ = edits;
     }
     const LevelDocument after = now;
-    if (romwritten(QStringLiteral("Edit level header"), image, [this] { headergraphics(s_); }))
+    if (romwritten(QStringLiteral("Edit level header"), image, [this] { headergraphics(s_.level, s_.rom, s_.gfx); }))
         if (auto *step = dynamic_cast<RomWrite *>(const_cast<QUndoCommand *>(stack_.command(stack_.index() - 1))))
             step->setareas(before, after);
 }
@@ -636,7 +637,7 @@ bool Document::save(QString *error, QString *saved)
         Level &l = s_.level;
         const std::optional<EnemyRecord> sel =
             l.selectedenemy() ? std::optional<EnemyRecord>(*l.selectedenemy()) : std::nullopt;
-        ok = savelevelmodes(s_, error);
+        ok = savelevelmodes(s_.rom, s_.level, error);
         if (ok && sel) {
             const auto it = std::find(l.enemies.begin(), l.enemies.end(), *sel);
             if (it != l.enemies.end())

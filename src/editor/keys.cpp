@@ -1,6 +1,7 @@
 #include "editor/keys.h"
 
 #include "editor/editorstate.h"
+#include "editor/levelstate.h"
 #include "level/leveledit.h"
 #include "level/navigate.h"
 #include "worldmap/loadmap.h"

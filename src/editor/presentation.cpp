@@ -1,6 +1,7 @@
 #include "editor/presentation.h"
 
 #include "editor/editorstate.h"
+#include "editor/levelstate.h"
 #include "level/drawlevel.h"
 #include "level/loadlevel.h"
 #include "worldmap/drawmap.h"

@@ -14,11 +14,12 @@
 #include "editor/startup.h"
 #include "editor/widgets/splash.h"
 #include "rom/hex.h"
+#include "editor/levelstate.h"
 #include "editor/presentation.h"
 #include "editor/pointerinfo.h"
 #include "level/drawlevel.h"
-#include "level/widgets/editlvlhdr.h"
-#include "level/widgets/enterlevelspc.h"
+#include "dialogs/levelheader.h"
+#include "dialogs/enterbyoffsets.h"
 #include "level/navigate.h"
 #include "level/rommap.h"
 #include "ui/areaactions.h"
@@ -606,7 +607,7 @@ void QuibWindow::editlevelheader()
         return;
     const LevelDocument before = state_.level.document();
     const std::vector<uint8_t> image = state_.rom.image();
-    EditLvlHdr dialog(state_, this);
+    EditLvlHdr dialog(state_.level, state_.rom, state_.gfx, state_.names, state_.hdrofs, this);
     if (dialog.exec() == QDialog::Accepted)
         doc_.headerwritten(before, image);
 }

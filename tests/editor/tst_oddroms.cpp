@@ -1,5 +1,6 @@
 #include "demorom/demorom.h"
 #include "editor/editorstate.h"
+#include "editor/levelstate.h"
 #include "rom/romlayout.h"
 #include "editor/startup.h"
 #include "level/drawlevel.h"

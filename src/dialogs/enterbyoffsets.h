@@ -1,8 +1,8 @@
 #pragma once
 // "Enter level from specified address": the two stream offsets and the
 // object set of any level area. On OK the dialog holds the folded offsets;
-// the window then enters the area (enterlevelspec).
-#include "level/enterspec.h"
+// the window then enters the area.
+#include "level/offsetentry.h"
 #include "widgets/offsetsdialog.h"
 
 namespace quib {

@@ -1,11 +1,13 @@
-#include "level/widgets/enterlevelspc.h"
+#include "dialogs/enterbyoffsets.h"
+
+#include "editor/editorstate.h"
 
 #include <QLineEdit>
 
 namespace quib {
 
 Enterlevelspc::Enterlevelspc(const EditorState &state, QWidget *parent)
-    : Enterlevelspc(state, initiallevelspec(state), parent)
+    : Enterlevelspc(state, initiallevelspec(state.map, state.level), parent)
 {
 }
 

@@ -3,10 +3,11 @@
 // load that follows it.
 #include "demorom/demorom.h"
 #include "editor/editorstate.h"
+#include "editor/levelstate.h"
 #include "editor/startup.h"
-#include "level/enterspec.h"
+#include "level/offsetentry.h"
 #include "level/navigate.h"
-#include "level/widgets/enterlevelspc.h"
+#include "dialogs/enterbyoffsets.h"
 
 #include "testutil.h"
 
@@ -161,4 +162,4 @@ private slots:
 };
 
 QTEST_MAIN(TestEnterSpec)
-#include "tst_enterspec.moc"
+#include "tst_offsetentry.moc"
