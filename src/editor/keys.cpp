@@ -3,6 +3,7 @@
 #include "editor/editorstate.h"
 #include "level/leveledit.h"
 #include "level/navigate.h"
+#include "editor/mapstate.h"
 #include "worldmap/loadmap.h"
 
 #include <algorithm>

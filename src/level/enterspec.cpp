@@ -3,7 +3,7 @@
 #include "editor/editorstate.h"
 #include "rom/romfile.h"
 #include "level/loadlevel.h"
-#include "worldmap/mappntr.h"
+#include "rom/areaoffsets.h"
 
 namespace quib {
 

@@ -1,5 +1,7 @@
 #include "level/widgets/enterlevelspc.h"
 
+#include "editor/editorstate.h"
+
 #include <QLineEdit>
 
 namespace quib {
@@ -10,7 +12,7 @@ Enterlevelspc::Enterlevelspc(const EditorState &state, QWidget *parent)
 }
 
 Enterlevelspc::Enterlevelspc(const EditorState &state, const LevelSpec &start, QWidget *parent)
-    : OffsetsDialog(state, start.objset, start.objpos, start.enmpos,
+    : OffsetsDialog(state.hdrofs, state.names.objsetnames, start.objset, start.objpos, start.enmpos,
                     {QStringLiteral("objposEdit"), QStringLiteral("enmposEdit"), QStringLiteral("objrangeLabel"),
                      QStringLiteral("enmrangeLabel")},
                     parent),
@@ -24,7 +26,7 @@ void Enterlevelspc::accept()
 {
     if (!hexok())
         return;
-    spec_ = foldlevelspec(ad(0)->text(), ad(1)->text(), chosenset(), hdrofs());
+    spec_ = foldlevelspec(objectOffsetEdit()->text(), enemyOffsetEdit()->text(), chosenset(), hdrofs());
     QDialog::accept();
 }
 

@@ -3,7 +3,7 @@
 // object set of any level area. On OK the dialog holds the folded offsets;
 // the window then enters the area (enterlevelspec).
 #include "level/enterspec.h"
-#include "widgets/offsetsdialog.h"
+#include "dialogs/offsetsdialog.h"
 
 namespace quib {
 
