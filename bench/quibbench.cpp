@@ -17,6 +17,7 @@
 #include "level/loadlevel.h"
 #include "level/rommap.h"
 #include "level/drawobj.h"
+#include "editor/mapstate.h"
 #include "worldmap/drawmap.h"
 #include "worldmap/mapedit.h"
 #include "worldmap/savemap.h"
@@ -161,7 +162,7 @@ int main(int argc, char **argv)
         const double drag = median_us(11, [&] {
             for (int i = 0; i < 1000; ++i) {
                 m.tooltile = uint8_t(0x42 + (i & 1));
-                quib::mapdrag(m, {(i * 7) % 256, (i * 3) % 144, quib::ButtonLeft, false, true});
+                quib::mapdrag(quib::mapediting(m), {(i * 7) % 256, (i * 3) % 144, quib::ButtonLeft, false, true});
                 quib::drawmap(m);
             }
             sink = m.lvl.px[5];
@@ -171,7 +172,7 @@ int main(int argc, char **argv)
         int toggle = 0;
         report("Save in a map mode, one tile changed", median_us(51, [&] {
                    m.map.maptiles[0][0] = uint8_t(0x42 + (toggle++ & 1));
-                   quib::savemapmodes(m, nullptr);
+                   quib::savemapmodes(m.rom, m.map, m.curworld, nullptr);
                    sink = m.map.ptrcount();
                }), base);
     }

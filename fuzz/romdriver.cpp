@@ -10,6 +10,7 @@
 #include "level/navigate.h"
 #include "level/rommap.h"
 #include "level/savelevel.h"
+#include "editor/mapstate.h"
 #include "worldmap/drawmap.h"
 #include "worldmap/loadmap.h"
 #include "worldmap/savemap.h"
@@ -128,8 +129,8 @@ DriverCounts runimage(const uint8_t *data, size_t size, const DriverLimits &limi
         ++counts.worlds;
         {
             RomFile rom(s->rom, RomFile::Mode::Write);
-            savemap(rom, *s);
-            savemapptrs(rom, *s);
+            savemap(rom, s->map, s->curworld);
+            savemapptrs(rom, s->map, s->curworld);
             if (rom.close())
                 ++counts.saves;
             mustkeepsize(s->rom, size);

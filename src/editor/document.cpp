@@ -10,6 +10,7 @@
 #include "level/loadlevel.h"
 #include "level/navigate.h"
 #include "level/savelevel.h"
+#include "editor/mapstate.h"
 #include "worldmap/loadmap.h"
 #include "worldmap/mapedit.h"
 #include "worldmap/savemap.h"
@@ -347,7 +348,7 @@ bool Document::press(const PointerInput &in)
     const Before before = snapshot();
     bool handled = true;
     if (ismapmode(s_.editmode))
-        handled = mappress(s_, {in.px, in.py, in.buttons, in.shiftonly, in.toolbox});
+        handled = mappress(mapediting(s_), {in.px, in.py, in.buttons, in.shiftonly, in.toolbox});
     else
         levelpress(s_, in.px, in.py);
     if (handled)
@@ -359,7 +360,7 @@ void Document::drag(const PointerInput &in)
 {
     const Before before = snapshot();
     if (ismapmode(s_.editmode))
-        mapdrag(s_, {in.px, in.py, in.buttons, in.shiftonly, in.toolbox});
+        mapdrag(mapediting(s_), {in.px, in.py, in.buttons, in.shiftonly, in.toolbox});
     else
         leveldrag(s_, in.px, in.py);
     finish(before, 0, mouseedit(s_, in), dragmerge_);
@@ -627,7 +628,7 @@ bool Document::save(QString *error, QString *saved)
         WorldMap &map = s_.map;
         const std::optional<MapPtr> sel =
             map.selectedpointer() ? std::optional<MapPtr>(*map.selectedpointer()) : std::nullopt;
-        ok = savemapmodes(s_, error);
+        ok = savemapmodes(s_.rom, s_.map, s_.curworld, error);
         if (ok && sel && !(*map.selectedpointer() == *sel)) {
             const auto it = std::find(map.pointers.begin(), map.pointers.end(), *sel);
             if (it != map.pointers.end())

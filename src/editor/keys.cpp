@@ -4,6 +4,7 @@
 #include "editor/levelstate.h"
 #include "level/leveledit.h"
 #include "level/navigate.h"
+#include "editor/mapstate.h"
 #include "worldmap/loadmap.h"
 
 #include <algorithm>

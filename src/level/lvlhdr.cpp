@@ -8,7 +8,7 @@
 #include "rom/romlayout.h"
 #include "level/leveledit.h"
 #include "level/loadlevel.h"
-#include "worldmap/mappntr.h"
+#include "rom/areaoffsets.h"
 
 #include <QStringList>
 

@@ -4,7 +4,7 @@
 #include "rom/romfile.h"
 #include "level/loadlevel.h"
 #include "rom/rom.h"
-#include "worldmap/mappntr.h"
+#include "rom/areaoffsets.h"
 #include "worldmap/worldmap.h"
 
 namespace quib {

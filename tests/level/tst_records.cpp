@@ -7,6 +7,7 @@
 #include "level/objbox.h"
 #include "level/records.h"
 #include "level/savelevel.h"
+#include "editor/mapstate.h"
 #include "worldmap/loadmap.h"
 #include "worldmap/savemap.h"
 
@@ -46,7 +47,7 @@ private slots:
             s.curworld = uint8_t(w);
             s.editmode = ModeMapPointers;
             loadmap(s);
-            QVERIFY(savemapmodes(s, nullptr));
+            QVERIFY(savemapmodes(s.rom, s.map, s.curworld, nullptr));
             QVERIFY2(testutil::readfile(path) == pristine, qPrintable(QStringLiteral("world %1").arg(w)));
             for (int i = 0; i < s.map.ptrcount(); ++i)
                 todo.emplace_back(s.map.pointers[size_t(i)].objpos, s.map.pointers[size_t(i)].enmpos, s.map.pointers[size_t(i)].objset);
