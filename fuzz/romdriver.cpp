@@ -54,6 +54,20 @@ void startimage(EditorState &s)
     buildobjpal(s.props);
 }
 
+// A rectangle of blocks taken from the image's own bytes: it may start
+// before the area or map, run past its end, or be a single block, and every
+// overlay is asked for. The renderer must clip it and change nothing else.
+DrawOptions oddrect(const std::vector<uint8_t> &image, size_t at)
+{
+    const auto byte = [&](size_t i) { return image.empty() ? 0 : int(image[(at + i) % image.size()]); };
+    DrawOptions o;
+    o.area = BlockRect{byte(0) * 2 - 64, byte(1) / 4 - 16, 1 + byte(2) % 48, 1 + byte(3) % 40};
+    o.selection = SelectionMark(byte(4) % 6);
+    o.pointerboxes = o.mapsprites = o.spriteboxes = o.background = true;
+    o.sheets = (byte(5) & 1) != 0;
+    return o;
+}
+
 void mustkeepsize(const Rom &rom, size_t size)
 {
     if (size_t(rom.length()) != size)
@@ -70,6 +84,9 @@ void visitarea(EditorState &s, DriverCounts &counts)
     s.editmode = ModeEnemyEditing;
     s.level.selenemy = uint8_t(s.level.enemycount() > 0 ? s.level.enemycount() - 1 : 0);
     drawlevel(s);
+    const DrawOptions odd = oddrect(s.rom.image(), size_t(s.level.lvlobjpos));
+    Surface out = surfacefor(odd.area);
+    drawlevel(out, s.level, s.props, s.objcells, s.gfx, odd);
     ++counts.areas;
 
     const size_t size = size_t(s.rom.length());
@@ -125,6 +142,11 @@ DriverCounts runimage(const uint8_t *data, size_t size, const DriverLimits &limi
             s->map.selptr = uint8_t(s->map.ptrcount() > 0 ? s->map.ptrcount() - 1 : 0);
             s->map.mapscroll = s->map.mapmaxscroll;
             drawmap(*s);
+        }
+        {
+            const DrawOptions odd = oddrect(s->rom.image(), size_t(w) * 4099);
+            Surface out = surfacefor(odd.area);
+            drawmap(out, s->map, w, s->gfx, odd);
         }
         ++counts.worlds;
         {
