@@ -388,7 +388,7 @@ void Document::setmode(uint8_t mode)
     else if (mode == ModeEnemyEditing)
         showenemy(s_);
     else if (mode == ModeMapEditing)
-        clampcursor(s_.map);
+        clampcursor(s_.map, viewsizeof(s_.lvl));
     finish(before, 0, QString(), 0);
 }
 

@@ -2,6 +2,8 @@
 // Editing a level area: picking and dragging objects and enemies with the
 // mouse, and the keypad changes of the selected item. These change the state
 // only; the caller redraws.
+#include "graphics/drawoptions.h"
+
 #include <cstdint>
 
 namespace quib {
@@ -16,18 +18,22 @@ struct ObjProps;
 int levelmaxx(const Level &lvl);
 int levelmaxy(const Level &lvl, bool object);
 
-// How far the level view (16 columns, 15 rows) scrolls: to the area's last
-// column and row and no further. A horizontal area is 256 columns of 27
-// rows (the view's left column 0..240, top row 0..12); a vertical one 16
-// columns of 16 screens of 15 rows, rows 0..239 (left column 0, top row
-// 0..225). The same for objects and enemies: the view shows the area,
-// whatever kind of item is edited in it.
+// The part of a view of `view` blocks that shows the area: no more columns
+// and rows than the area has.
+ViewSize levelview(const Level &lvl, ViewSize view);
+
+// How far the level view scrolls: to the area's last column and row and no
+// further. A horizontal area is 256 columns of 27 rows (a view of 16 x 15:
+// left column 0..240, top row 0..12); a vertical one 16 columns of 16
+// screens of 15 rows, rows 0..239 (left column 0, top row 0..225). The same
+// for objects and enemies: the view shows the area, whatever kind of item is
+// edited in it. A view as large as the area does not scroll that way.
 struct ScrollLimits {
     int maxx, maxy;
 };
-ScrollLimits levelscrolllimits(const Level &lvl);
+ScrollLimits levelscrolllimits(const Level &lvl, ViewSize view = {});
 // Keeps the view's left column and top row within 0 and the limits.
-void clampscroll(Level &lvl);
+void clampscroll(Level &lvl, ViewSize view = {});
 
 // The items whose boxes hold block (col, row): the highest index of each
 // kind, -1 for none.
@@ -36,7 +42,8 @@ struct LevelHit {
 };
 LevelHit levelhit(const Level &lvl, const ObjProps &props, int col, int row);
 
-// A press on the view at pixel (px, py): picks the item under it (objects
+// A press on the view at pixel (px, py) of the window's view (s.lvl, whose
+// size gives the view's blocks): picks the item under it (objects
 // over enemies in object mode, enemies over objects in enemy mode, the
 // highest index of a kind), switches the mode to the kind picked and keeps
 // the grab offset. A press on nothing changes nothing.

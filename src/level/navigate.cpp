@@ -64,17 +64,19 @@ bool nextarea(EditorState &s)
 
 namespace {
 
-// Brings the item's blocks into the view: its middle column to view column
-// 8 and its middle row to view row 7 when it reaches outside.
-void showitem(Level &l, const ObjBox &box)
+// Brings the item's blocks into the view: its middle column to the view's
+// middle column (8 of 16) and its middle row to the middle row (7 of 15)
+// when it reaches outside.
+void showitem(Level &l, const ObjBox &box, ViewSize view)
 {
+    const ViewSize v = levelview(l, view);
     const int x = box.x, y = box.y, w = box.width, h = box.height;
     const int left = box.firstcol(), top = box.firstrow();
-    if (x + w >= l.lvlscrollx + 17 || left < l.lvlscrollx)
-        l.lvlscrollx = int16_t((x + left + w) / 2 - 8);
-    if (y + h >= l.lvlscrolly + 16 || top < l.lvlscrolly)
-        l.lvlscrolly = int16_t((y + top + h) / 2 - 7);
-    clampscroll(l);
+    if (x + w >= l.lvlscrollx + v.cols + 1 || left < l.lvlscrollx)
+        l.lvlscrollx = int16_t((x + left + w) / 2 - v.cols / 2);
+    if (y + h >= l.lvlscrolly + v.rows + 1 || top < l.lvlscrolly)
+        l.lvlscrolly = int16_t((y + top + h) / 2 - v.rows / 2);
+    clampscroll(l, view);
 }
 
 } // namespace
@@ -85,7 +87,7 @@ void showobj(EditorState &s)
     if (!l.selectedobject())
         return; // nothing selected to show
     const ObjBox box = objbox(l, s.props, l.selobj);
-    showitem(l, box);
+    showitem(l, box, viewsizeof(s.lvl));
 }
 
 void showenemy(EditorState &s)
@@ -93,7 +95,7 @@ void showenemy(EditorState &s)
     Level &l = s.level;
     if (!l.selectedenemy())
         return;
-    showitem(l, enemybox(l, s.props, l.selenemy));
+    showitem(l, enemybox(l, s.props, l.selenemy), viewsizeof(s.lvl));
 }
 
 } // namespace quib

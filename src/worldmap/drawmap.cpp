@@ -140,7 +140,8 @@ void drawmap(Surface &dst, const WorldMap &map, int world, const Graphics &gfx, 
 DrawOptions mapoptions(const EditorState &s)
 {
     DrawOptions o;
-    o.area = {s.map.mapscroll, 0, s.lvl.width / 16, s.lvl.height / 16};
+    const ViewSize view = viewsizeof(s.lvl);
+    o.area = {s.map.mapscroll, 0, mapviewcols(s.map, view), view.rows};
     o.selection = s.editmode == ModeMapPointers ? SelectionMark::pointer
         : s.editmode == ModeMapEditing          ? SelectionMark::mapcursor
         : s.editmode == ModeMapSprites          ? SelectionMark::sprite

@@ -50,15 +50,14 @@ void loadmap(EditorState &state)
     }
     // A world has at least one screen, even when its data starts with the end marker.
     map.mapmaxscroll = uint8_t(n / screenbytes >= 1 ? 16 * (n / screenbytes) - 16 : 0);
-    if (map.mapscroll > map.mapmaxscroll)
-        map.mapscroll = map.mapmaxscroll;
+    map.mapscroll = uint8_t(std::min<int>(map.mapscroll, mapscrollmax(map, viewsizeof(state.lvl))));
     colormap(state.gfx, state.rom, state.curworld);
     {
         RomFile rom(state.rom);
         readmapptrs(map, rom, state.curworld);
         rom.close();
     }
-    clampcursor(map);
+    clampcursor(map, viewsizeof(state.lvl));
 }
 
 void changeworld(EditorState &state, int world)
