@@ -141,6 +141,13 @@ QuibWindow::QuibWindow(QWidget *parent)
     overview_ = new Overview(central);
     overview_->hide();
     connect(overview_, &Overview::scrollto, this, &QuibWindow::overviewscroll);
+    overviewtimer_ = new QTimer(this);
+    overviewtimer_->setSingleShot(true);
+    overviewtimer_->setInterval(50);
+    connect(overviewtimer_, &QTimer::timeout, this, [this] {
+        if (overviewaction_->isChecked() && overviewdirty_ && !intransition())
+            refreshoverview();
+    });
 
     auto *side = new QWidget(central);
     side->setFixedWidth(240);
@@ -452,7 +459,7 @@ void QuibWindow::keepinview()
 void QuibWindow::showoverview()
 {
     const bool on = overviewaction_->isChecked();
-    overviewdirty_ = true;
+    overviewof_.clear(); // drawn again at once
     overview_->setVisible(on);
     if (on)
         redraw();
@@ -668,8 +675,12 @@ void QuibWindow::redraw()
                                .arg(state_.level.lvlobjpos)
                                .arg(state_.viewmapsprites)
                                .arg(state_.viewlvlbg);
-        if (overviewdirty_ || of != overviewof_)
+        // Another world or area at once; edits of the same one (each move of
+        // a drag) at most every few frames.
+        if (of != overviewof_)
             refreshoverview();
+        else if (overviewdirty_ && !overviewtimer_->isActive())
+            overviewtimer_->start();
         overviewof_ = of;
         overview_->setshown(shownblocks(state_));
     }

@@ -182,6 +182,7 @@ private:
     QGridLayout *centre_ = nullptr;
     QAction *overviewaction_ = nullptr;
     bool overviewdirty_ = true;
+    QTimer *overviewtimer_ = nullptr;
     QString overviewof_; // what the overview's picture shows
     QSize fitsize_;      // the window's size that shows 16 x 15 blocks at the zoom
     std::array<QLabel *, 4> t_{};
