@@ -85,17 +85,17 @@ private slots:
         l.lvlscrollx = 0;
         l.lvlscrolly = 0;
         putobject(s, shown - 4, 2, 4, 1);
-        showobj(s);
+        showobj(l, s.props, viewsizeof(s.lvl));
         QCOMPARE(int(l.lvlscrollx), 0);
         putobject(s, shown - 3, 2, 4, 1);
-        showobj(s);
+        showobj(l, s.props, viewsizeof(s.lvl));
         QCOMPARE(int(l.lvlscrollx), std::min((2 * (shown - 3) + 4) / 2 - shown / 2, maxx));
         l.lvlscrollx = 0;
         putobject(s, 1, rows - 1, 2, 1);
-        showobj(s);
+        showobj(l, s.props, viewsizeof(s.lvl));
         QCOMPARE(int(l.lvlscrolly), 0);
         putobject(s, 1, rows, 2, 1);
-        showobj(s);
+        showobj(l, s.props, viewsizeof(s.lvl));
         QCOMPARE(int(l.lvlscrolly), std::min((2 * rows + 1) / 2 - rows / 2, maxy));
 
         // Picking the last pixel of the view's last block, and below it.
