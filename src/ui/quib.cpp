@@ -136,8 +136,8 @@ QuibWindow::QuibWindow(QWidget *parent)
     connect(area_, &ViewArea::zoomwheel, this, [this](int steps, const QPoint &at) { zoomat(zoom_ + steps, at); });
     connect(area_, &ViewArea::scrollwheel, this, &QuibWindow::wheelscroll);
     connect(area_, &ViewArea::resized, this, [this] {
-        if (fitview())
-            redraw();
+        if (fitview() && state_.rom.isopen())
+            redraw(); // nothing to draw before a ROM is open
     });
     centre_->addWidget(area_, 0, 0);
     overview_ = new Overview(central);
