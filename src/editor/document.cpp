@@ -150,7 +150,7 @@ public:
         }
         if (areas_ && !ismapmode(s.editmode)) {
             s.level.document() = after ? after_ : before_;
-            clampscroll(s.level);
+            clampscroll(s.level, viewsizeof(s.lvl));
         }
         if (refresh_)
             refresh_();
@@ -205,7 +205,7 @@ private:
         l.document() = d;
         l.selobj = 0;
         l.selenemy = 0;
-        clampscroll(l);
+        clampscroll(l, viewsizeof(doc_.state().lvl));
         // The header chooses the pattern sheets and their colours.
         EditorState &s = doc_.state();
         for (int page = 0; page < 2; ++page)
@@ -390,7 +390,7 @@ void Document::setmode(uint8_t mode)
     else if (mode == ModeEnemyEditing)
         showenemy(s_);
     else if (mode == ModeMapEditing)
-        clampcursor(s_.map);
+        clampcursor(s_.map, viewsizeof(s_.lvl));
     finish(before, 0, QString(), 0);
 }
 

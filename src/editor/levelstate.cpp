@@ -47,7 +47,7 @@ bool canenterlevel(const EditorState &s)
 
 void enterlevel(EditorState &s)
 {
-    if (enterlevel(s.level, s.map, levelcontext(s)))
+    if (enterlevel(s.level, s.map, levelcontext(s), viewsizeof(s.lvl)))
         s.editmode = ModeObjectEditing;
 }
 
@@ -58,7 +58,7 @@ void exitlevel(EditorState &s)
 
 bool nextarea(EditorState &s)
 {
-    return nextarea(s.level, levelcontext(s));
+    return nextarea(s.level, levelcontext(s), viewsizeof(s.lvl));
 }
 
 bool enterlevelspec(EditorState &s, int32_t objofs, int32_t enmofs, int objset)
@@ -71,18 +71,19 @@ bool enterlevelspec(EditorState &s, int32_t objofs, int32_t enmofs, int objset)
 
 void showobj(EditorState &s)
 {
-    showobj(s.level, s.props);
+    showobj(s.level, s.props, viewsizeof(s.lvl));
 }
 
 void showenemy(EditorState &s)
 {
-    showenemy(s.level, s.props);
+    showenemy(s.level, s.props, viewsizeof(s.lvl));
 }
 
 void levelpress(EditorState &s, int px, int py)
 {
     LevelGrab grab{s.grabx, s.graby};
-    const SelectionMark picked = levelpress(s.level, s.props, s.editmode == ModeObjectEditing, px, py, grab);
+    const SelectionMark picked =
+        levelpress(s.level, s.props, s.editmode == ModeObjectEditing, px, py, grab, viewsizeof(s.lvl));
     if (picked == SelectionMark::none)
         return;
     s.grabx = grab.x;
@@ -92,7 +93,7 @@ void levelpress(EditorState &s, int px, int py)
 
 void leveldrag(EditorState &s, int px, int py)
 {
-    leveldrag(s.level, s.props, s.editmode == ModeObjectEditing, {s.grabx, s.graby}, px, py);
+    leveldrag(s.level, s.props, s.editmode == ModeObjectEditing, {s.grabx, s.graby}, px, py, viewsizeof(s.lvl));
 }
 
 } // namespace quib

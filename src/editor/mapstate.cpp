@@ -10,7 +10,7 @@ namespace quib {
 
 void loadmap(EditorState &state)
 {
-    loadmap(state.rom, state.curworld, state.map, state.gfx);
+    loadmap(state.rom, state.curworld, state.map, state.gfx, viewsizeof(state.lvl));
 }
 
 void changeworld(EditorState &state, int world)
@@ -22,7 +22,9 @@ void changeworld(EditorState &state, int world)
 
 DrawOptions mapoptions(const EditorState &state)
 {
-    return mapoptions(state.map.mapscroll, state.editmode, state.viewmapsprites, state.lvl);
+    DrawOptions o = mapoptions(state.map.mapscroll, state.editmode, state.viewmapsprites, state.lvl);
+    o.area.width = mapviewcols(state.map, viewsizeof(state.lvl)); // no more than the world has
+    return o;
 }
 
 void drawmap(EditorState &state)
@@ -32,7 +34,8 @@ void drawmap(EditorState &state)
 
 MapEditing mapediting(EditorState &state)
 {
-    return {state.map, state.editmode, state.curtile, state.tooltile, state.toolaction, state.grabx, state.graby};
+    return {state.map,  state.editmode, state.curtile,         state.tooltile,
+            state.toolaction, state.grabx, state.graby, viewsizeof(state.lvl)};
 }
 
 } // namespace quib

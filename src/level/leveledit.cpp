@@ -17,16 +17,21 @@ int levelmaxy(const Level &l, bool object)
     return l.vertical() ? (object ? lastverticalrow : 240) : 26;
 }
 
-ScrollLimits levelscrolllimits(const Level &l)
+ViewSize levelview(const Level &l, ViewSize view)
 {
     // An object may stand on every block of the area and nowhere else.
-    constexpr int viewcols = 16, viewrows = 15;
-    return {levelmaxx(l) + 1 - viewcols, levelmaxy(l, true) + 1 - viewrows};
+    return {std::min(view.cols, levelmaxx(l) + 1), std::min(view.rows, levelmaxy(l, true) + 1)};
 }
 
-void clampscroll(Level &l)
+ScrollLimits levelscrolllimits(const Level &l, ViewSize view)
 {
-    const ScrollLimits lim = levelscrolllimits(l);
+    const ViewSize v = levelview(l, view);
+    return {levelmaxx(l) + 1 - v.cols, levelmaxy(l, true) + 1 - v.rows};
+}
+
+void clampscroll(Level &l, ViewSize view)
+{
+    const ScrollLimits lim = levelscrolllimits(l, view);
     l.lvlscrollx = int16_t(std::clamp<int>(l.lvlscrollx, 0, lim.maxx));
     l.lvlscrolly = int16_t(std::clamp<int>(l.lvlscrolly, 0, lim.maxy));
 }
@@ -54,9 +59,10 @@ LevelHit levelhit(const Level &l, const ObjProps &props, int col, int row)
     return hit;
 }
 
-SelectionMark levelpress(Level &l, const ObjProps &props, bool objectmode, int px, int py, LevelGrab &grab)
+SelectionMark levelpress(Level &l, const ObjProps &props, bool objectmode, int px, int py, LevelGrab &grab,
+                         ViewSize view)
 {
-    py = std::clamp(py, 0, 240);
+    py = std::clamp(py, 0, 16 * view.rows);
     if (block(px) < -l.lvlscrollx)
         px = -l.lvlscrollx * 16;
     const int bx = block(px) + l.lvlscrollx, by = block(py) + l.lvlscrolly;
@@ -80,7 +86,7 @@ SelectionMark levelpress(Level &l, const ObjProps &props, bool objectmode, int p
     return SelectionMark::none;
 }
 
-void leveldrag(Level &l, const ObjProps &props, bool objects, LevelGrab grab, int px, int py)
+void leveldrag(Level &l, const ObjProps &props, bool objects, LevelGrab grab, int px, int py, ViewSize view)
 {
     if (objects ? !l.selectedobject() : !l.selectedenemy())
         return;
@@ -99,12 +105,13 @@ void leveldrag(Level &l, const ObjProps &props, bool objects, LevelGrab grab, in
     }
     // The view follows the item's box; not clamped, so an empty box at
     // column or row 0 may take the view to -1.
-    if (nx - b.left >= l.lvlscrollx + 16)
-        l.lvlscrollx = int16_t(nx - b.left - 15);
+    const ViewSize v = levelview(l, view);
+    if (nx - b.left >= l.lvlscrollx + v.cols)
+        l.lvlscrollx = int16_t(nx - b.left - (v.cols - 1));
     if (nx + b.width - 1 < l.lvlscrollx)
         l.lvlscrollx = int16_t(nx + b.width - 1);
-    if (ny - b.up >= l.lvlscrolly + 15)
-        l.lvlscrolly = int16_t(ny - b.up - 14);
+    if (ny - b.up >= l.lvlscrolly + v.rows)
+        l.lvlscrolly = int16_t(ny - b.up - (v.rows - 1));
     if (ny + b.height - 1 < l.lvlscrolly)
         l.lvlscrolly = int16_t(ny + b.height - 1);
 }

@@ -29,7 +29,7 @@ bool canenterlevel(const WorldMap &map)
     return p->objset != 0 && p->objset != 15;
 }
 
-bool enterlevel(Level &l, const WorldMap &map, const LevelContext &c)
+bool enterlevel(Level &l, const WorldMap &map, const LevelContext &c, ViewSize view)
 {
     if (!canenterlevel(map))
         return false;
@@ -40,11 +40,11 @@ bool enterlevel(Level &l, const WorldMap &map, const LevelContext &c)
     loadlevel(l, c);
     l.lvlscrollx = 0;
     l.lvlscrolly = 12;
-    showobj(l, c.props);
+    showobj(l, c.props, view);
     return true;
 }
 
-bool nextarea(Level &l, const LevelContext &c)
+bool nextarea(Level &l, const LevelContext &c, ViewSize view)
 {
     const LinkedArea link = linkedarea(l);
     if (!link.haslink)
@@ -53,39 +53,41 @@ bool nextarea(Level &l, const LevelContext &c)
     l.lvlenmpos = link.enmpos;
     l.lvlobjset = link.objset;
     loadlevel(l, c);
-    showobj(l, c.props);
+    showobj(l, c.props, view);
     return true;
 }
 
 namespace {
 
-// Brings the item's blocks into the view: its middle column to view column
-// 8 and its middle row to view row 7 when it reaches outside.
-void showitem(Level &l, const ObjBox &box)
+// Brings the item's blocks into the view: its middle column to the view's
+// middle column (8 of 16) and its middle row to the middle row (7 of 15)
+// when it reaches outside.
+void showitem(Level &l, const ObjBox &box, ViewSize view)
 {
+    const ViewSize v = levelview(l, view);
     const int x = box.x, y = box.y, w = box.width, h = box.height;
     const int left = box.firstcol(), top = box.firstrow();
-    if (x + w >= l.lvlscrollx + 17 || left < l.lvlscrollx)
-        l.lvlscrollx = int16_t((x + left + w) / 2 - 8);
-    if (y + h >= l.lvlscrolly + 16 || top < l.lvlscrolly)
-        l.lvlscrolly = int16_t((y + top + h) / 2 - 7);
-    clampscroll(l);
+    if (x + w >= l.lvlscrollx + v.cols + 1 || left < l.lvlscrollx)
+        l.lvlscrollx = int16_t((x + left + w) / 2 - v.cols / 2);
+    if (y + h >= l.lvlscrolly + v.rows + 1 || top < l.lvlscrolly)
+        l.lvlscrolly = int16_t((y + top + h) / 2 - v.rows / 2);
+    clampscroll(l, view);
 }
 
 } // namespace
 
-void showobj(Level &l, const ObjProps &props)
+void showobj(Level &l, const ObjProps &props, ViewSize view)
 {
     if (!l.selectedobject())
         return; // nothing selected to show
-    showitem(l, objbox(l, props, l.selobj));
+    showitem(l, objbox(l, props, l.selobj), view);
 }
 
-void showenemy(Level &l, const ObjProps &props)
+void showenemy(Level &l, const ObjProps &props, ViewSize view)
 {
     if (!l.selectedenemy())
         return;
-    showitem(l, enemybox(l, props, l.selenemy));
+    showitem(l, enemybox(l, props, l.selenemy), view);
 }
 
 } // namespace quib

@@ -1,6 +1,8 @@
 #pragma once
 // Moving between the world map and the levels, and between the areas of a
 // level, and keeping the selected item in view.
+#include "graphics/drawoptions.h"
+
 #include <cstdint>
 
 namespace quib {
@@ -25,13 +27,14 @@ bool canenterlevel(const WorldMap &map);
 // to it (the window plays the transition first, and switches to object
 // editing). Nothing is drawn. False, with nothing changed, when the pointer
 // leads nowhere.
-bool enterlevel(Level &lvl, const WorldMap &map, const LevelContext &c);
+bool enterlevel(Level &lvl, const WorldMap &map, const LevelContext &c, ViewSize view = {});
 
 // Loads the linked area; false (nothing loaded) when the area links nowhere.
-bool nextarea(Level &lvl, const LevelContext &c);
+bool nextarea(Level &lvl, const LevelContext &c, ViewSize view = {});
 
-// Scroll the view so that the selected object / enemy is visible.
-void showobj(Level &lvl, const ObjProps &props);
-void showenemy(Level &lvl, const ObjProps &props);
+// Scroll a view of `view` blocks so that the selected object / enemy is
+// visible.
+void showobj(Level &lvl, const ObjProps &props, ViewSize view = {});
+void showenemy(Level &lvl, const ObjProps &props, ViewSize view = {});
 
 } // namespace quib

@@ -38,7 +38,7 @@ QString maptitle(int world)
     return QStringLiteral("Quib editor -- World ") + QString::number(world);
 }
 
-void loadmap(const Rom &source, int world, WorldMap &map, Graphics &gfx)
+void loadmap(const Rom &source, int world, WorldMap &map, Graphics &gfx, ViewSize view)
 {
     map.selptr = 0;
     map.selsprite = 0;
@@ -51,15 +51,14 @@ void loadmap(const Rom &source, int world, WorldMap &map, Graphics &gfx)
     }
     // A world has at least one screen, even when its data starts with the end marker.
     map.mapmaxscroll = uint8_t(n / screenbytes >= 1 ? 16 * (n / screenbytes) - 16 : 0);
-    if (map.mapscroll > map.mapmaxscroll)
-        map.mapscroll = map.mapmaxscroll;
+    map.mapscroll = uint8_t(std::min<int>(map.mapscroll, mapscrollmax(map, view)));
     colormap(gfx, source, world);
     {
         RomFile rom(source);
         readmapptrs(map, rom, world);
         rom.close();
     }
-    clampcursor(map);
+    clampcursor(map, view);
 }
 
 } // namespace quib

@@ -1,4 +1,6 @@
 #pragma once
+#include "graphics/drawoptions.h"
+
 #include <QString>
 
 namespace quib {
@@ -9,8 +11,9 @@ class Rom;
 class RomFile;
 
 // Loads world `world` whole (tiles, sprites, pointers) into `map` and
-// recolours the map pictures of `gfx`. Nothing is drawn.
-void loadmap(const Rom &rom, int world, WorldMap &map, Graphics &gfx);
+// recolours the map pictures of `gfx`; the scroll and the cursor stay in the
+// world for a view of `view` blocks. Nothing is drawn.
+void loadmap(const Rom &rom, int world, WorldMap &map, Graphics &gfx, ViewSize view = {});
 
 // The pieces of loadmap that read the ROM, for the renderer and the tests.
 // Returns the number of bytes read, the end marker included.

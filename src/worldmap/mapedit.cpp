@@ -6,12 +6,23 @@
 
 namespace quib {
 
-void clampcursor(WorldMap &map)
+int mapviewcols(const MapDocument &map, ViewSize view)
 {
+    return std::min(view.cols, map.width());
+}
+
+int mapscrollmax(const MapDocument &map, ViewSize view)
+{
+    return map.width() - mapviewcols(map, view);
+}
+
+void clampcursor(WorldMap &map, ViewSize view)
+{
+    const int last = map.mapscroll + mapviewcols(map, view) - 1;
     if (map.mapcurcol < map.mapscroll)
         map.mapcurcol = map.mapscroll;
-    if (map.mapcurcol > map.mapscroll + 15)
-        map.mapcurcol = uint8_t(map.mapscroll + 15);
+    if (map.mapcurcol > last)
+        map.mapcurcol = uint8_t(last);
     if (map.mapcurrow >= maprows)
         map.mapcurrow = maprows - 1;
 }
@@ -97,7 +108,7 @@ bool mappress(const MapEditing &s, const MapMouse &m)
     switch (s.mode) {
     case ModeMapEditing:
         paintmode0(s, m, py);
-        clampcursor(map);
+        clampcursor(map, s.view);
         break;
     case ModeMapPointers:
         if (const int i = pointerat(map, sq.col, sq.row); i >= 0)
@@ -130,7 +141,7 @@ void mapdrag(const MapEditing &s, const MapMouse &m)
     switch (s.mode) {
     case ModeMapEditing:
         paintmode0(s, m, py);
-        clampcursor(map);
+        clampcursor(map, s.view);
         break;
     case ModeMapPointers: {
         MapPtr *p = map.selectedpointer();

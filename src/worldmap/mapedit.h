@@ -2,6 +2,7 @@
 // Mouse editing of the world map: a press or a move with a button held on
 // the view, in pixels of the view. These change the map and the tool values
 // only; the caller redraws.
+#include "graphics/drawoptions.h"
 #include "graphics/editmode.h"
 
 #include <cstdint>
@@ -29,6 +30,7 @@ struct MapEditing {
     uint8_t tooltile;        // the toolbox's tile
     uint8_t toolaction;      // 0 draw one square, 1 replace all
     int16_t &grabx, &graby;  // grab offset of the dragged sprite
+    ViewSize view{};         // the blocks the view shows
 };
 
 // The map pointer on square (col, row), the last of the table there; -1 for none.
