@@ -8,6 +8,7 @@
 #include "level/lvlhdr.h"
 #include "level/loadlevel.h"
 #include "level/navigate.h"
+#include "level/areasave.h"
 #include "level/savelevel.h"
 #include "worldmap/loadmap.h"
 #include "worldmap/mapedit.h"
@@ -33,6 +34,15 @@ struct Document::Before {
 };
 
 namespace {
+
+// An area's steps edit its header and records, never its place: a save that
+// moved its streams leaves every step with the place it has now.
+LevelDocument inplace(LevelDocument d, const LevelDocument &now)
+{
+    d.lvlobjpos = now.lvlobjpos;
+    d.lvlenmpos = now.lvlenmpos;
+    return d;
+}
 
 // One undo step: the document, the view and the mode before and after. A
 // step restores the selection and the scroll it was made with, so the edited
@@ -100,7 +110,7 @@ void SnapshotCommand<LevelDocument, LevelView>::apply(const LevelDocument &doc, 
     // Only the records are edited here; the header is written by its own
     // dialog and stays as it is now.
     const LevelDocument now = s.level.document();
-    s.level.document() = doc;
+    s.level.document() = inplace(doc, now);
     s.level.lvlhdr = now.lvlhdr;
     s.level.view() = view;
     s.editmode = mode;
@@ -147,7 +157,7 @@ public:
             return false;
         }
         if (areas_ && !ismapmode(s.editmode)) {
-            s.level.document() = after ? after_ : before_;
+            s.level.document() = inplace(after ? after_ : before_, s.level.document());
             clampscroll(s.level);
         }
         if (refresh_)
@@ -155,6 +165,15 @@ public:
         emit doc_.changed(ChangedDocument | ChangedView);
         return true;
     }
+    // True when a side of the step writes a byte of [from, to).
+    bool touches(int64_t from, int64_t to) const
+    {
+        for (const Stretch &st : stretches_)
+            if (st.offset < to && st.offset + int64_t(std::max(st.old.size(), st.now.size())) > from)
+                return true;
+        return false;
+    }
+
     // Document::undo and redo wrote already.
     void skipnext() { skip_ = true; }
 
@@ -200,7 +219,7 @@ private:
     void apply(const LevelDocument &d)
     {
         Level &l = doc_.state().level;
-        l.document() = d;
+        l.document() = inplace(d, l.document());
         l.selobj = 0;
         l.selenemy = 0;
         clampscroll(l);
@@ -617,6 +636,21 @@ void Document::romreloaded()
 
 // ---- Saving -----------------------------------------------------------------
 
+// The steps of writing dialogs hold the bytes they wrote at the place they
+// wrote them: once a stream moved away from there (or to there), undoing one
+// would write over bytes that are free now, someone else's or the stream's. Such a history is dropped
+// (the edits on it are saved).
+void Document::moved(const AreaSavePlan &plan)
+{
+    for (const StreamSave *m : plan.moves())
+        for (int i = 0; i < stack_.count(); ++i)
+            if (const auto *step = dynamic_cast<const RomWrite *>(stack_.command(i));
+                step && (step->touches(m->oldstart, m->oldend) || step->touches(m->newstart, m->newstart + m->need))) {
+                stack_.clear();
+                return;
+            }
+}
+
 bool Document::save(QString *error, QString *saved)
 {
     bool ok;
@@ -636,7 +670,10 @@ bool Document::save(QString *error, QString *saved)
         Level &l = s_.level;
         const std::optional<EnemyRecord> sel =
             l.selectedenemy() ? std::optional<EnemyRecord>(*l.selectedenemy()) : std::nullopt;
-        ok = savelevelmodes(s_, error);
+        AreaSavePlan plan;
+        ok = savelevelmodes(s_, error, moveprompt_, &plan);
+        if (ok)
+            moved(plan);
         if (ok && sel) {
             const auto it = std::find(l.enemies.begin(), l.enemies.end(), *sel);
             if (it != l.enemies.end())

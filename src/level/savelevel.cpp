@@ -1,6 +1,8 @@
 #include "level/savelevel.h"
 
 #include "editor/editorstate.h"
+#include "level/areasave.h"
+#include "level/rommap.h"
 #include "rom/romfile.h"
 
 #include <algorithm>
@@ -30,42 +32,62 @@ std::vector<uint8_t> savedbytes(const LevelDocument &doc)
     return out;
 }
 
-void savelevel(RomFile &rom, EditorState &s)
+namespace {
+
+AreaSavePlan plan(EditorState &s)
 {
-    Level &l = s.level;
-    settlerecords(l);
-    for (int e = 0; e < l.enemycount(); ++e)
-        writeenemybytes(rom, enemyrecordpos(l.lvlenmpos, e), encodeenemy(l.enemies[size_t(e)]));
-    int64_t q = int64_t(l.lvlobjpos) + hdrsize;
-    for (const ObjRecord &o : l.objects) {
-        writeobjbytes(rom, q, o.raw);
-        q += o.raw.size;
-    }
-    // The header is the one read or imported. An end marker goes where the
-    // loader stopped reading (so an area as read gets the same byte back) or
-    // within the old stream when an import made it shorter; a stream of
-    // maxrecords has none.
-    writeheader(rom, l.lvlobjpos, l.lvlhdr);
-    if (l.objcount() < maxrecords)
-        rom.writebyte(q, streamend);
-    if (l.lvlobjset != 0 && l.enemycount() < maxrecords)
-        rom.writebyte(enemyrecordpos(l.lvlenmpos, l.enemycount()), streamend);
+    settlerecords(s.level);
+    return planareasave(s.rom.image(), buildrommap(s.rom.image(), s.props), s.props, s.level);
 }
 
-bool savelevelmodes(EditorState &s, QString *error)
+void write(RomFile &rom, const AreaSavePlan &plan)
 {
+    for (const ByteWrite &w : plan.writes)
+        for (size_t i = 0; i < w.bytes.size(); ++i)
+            rom.writebyte(w.offset + int64_t(i), w.bytes[i]);
+}
+
+} // namespace
+
+bool savelevel(RomFile &rom, EditorState &s, AreaSavePlan *planned)
+{
+    const AreaSavePlan p = plan(s);
+    if (planned)
+        *planned = p;
+    if (p.refused())
+        return false;
+    write(rom, p);
+    followplan(p, s.level, s.map, s.curworld);
+    return true;
+}
+
+bool savelevelmodes(EditorState &s, QString *error, const MoveQuestion &ask, AreaSavePlan *planned)
+{
+    // On any failure the enemies keep the order they had, the objects the
+    // bytes they were read from, and the area and the world its place.
     const Level before = s.level;
-    RomFile rom(s.rom, RomFile::Mode::Write);
-    savelevel(rom, s);
-    const bool ok = rom.close();
-    if (!ok) {
-        // Nothing was written: the enemies keep the order they had, the
-        // objects the bytes they were read from.
+    const std::vector<MapPtr> pointers = s.map.pointers;
+    const auto fail = [&](const QString &why) {
         s.level = before;
+        s.map.pointers = pointers;
         if (error)
-            *error = rom.error();
-    }
-    return ok;
+            *error = why;
+        return false;
+    };
+    const AreaSavePlan p = plan(s);
+    if (planned)
+        *planned = p;
+    if (const StreamSave *refused = p.refusal())
+        return fail(refusaltext(*refused, s.hdrofs));
+    for (const StreamSave *move : p.moves())
+        if (ask && !ask(movequestion(*move, s.hdrofs)))
+            return fail(QString());
+    RomFile rom(s.rom, RomFile::Mode::Write);
+    write(rom, p);
+    if (!rom.close())
+        return fail(rom.error());
+    followplan(p, s.level, s.map, s.curworld);
+    return true;
 }
 
 } // namespace quib
