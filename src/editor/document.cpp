@@ -637,18 +637,26 @@ void Document::romreloaded()
 // ---- Saving -----------------------------------------------------------------
 
 // The steps of writing dialogs hold the bytes they wrote at the place they
-// wrote them: once a stream moved away from there (or to there), undoing one
-// would write over bytes that are free now, someone else's or the stream's. Such a history is dropped
-// (the edits on it are saved).
+// wrote them. Once a stream moved, undoing one that wrote its old bytes, the
+// bytes it moved to or a pointer the move changed would write over bytes
+// that are free now, someone else's or the new pointers: such a history is
+// dropped (the edits on it are saved).
 void Document::moved(const AreaSavePlan &plan)
 {
+    if (plan.moves().empty())
+        return;
+    std::vector<std::pair<int64_t, int64_t>> spans; // begin, end
     for (const StreamSave *m : plan.moves())
-        for (int i = 0; i < stack_.count(); ++i)
-            if (const auto *step = dynamic_cast<const RomWrite *>(stack_.command(i));
-                step && (step->touches(m->oldstart, m->oldend) || step->touches(m->newstart, m->newstart + m->need))) {
-                stack_.clear();
-                return;
-            }
+        spans.emplace_back(m->oldstart, m->oldend);
+    for (const ByteWrite &w : plan.writes)
+        spans.emplace_back(w.offset, w.offset + int64_t(w.bytes.size()));
+    for (int i = 0; i < stack_.count(); ++i)
+        if (const auto *step = dynamic_cast<const RomWrite *>(stack_.command(i)))
+            for (const auto &[from, to] : spans)
+                if (step->touches(from, to)) {
+                    stack_.clear();
+                    return;
+                }
 }
 
 bool Document::save(QString *error, QString *saved)
