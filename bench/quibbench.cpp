@@ -5,6 +5,7 @@
 #include "demorom/demorom.h"
 #include "editor/document.h"
 #include "editor/editorstate.h"
+#include "editor/levelstate.h"
 #include "rom/patch.h"
 #include "rom/romfile.h"
 #include "editor/settings.h"
@@ -12,11 +13,12 @@
 #include "graphics/graphics.h"
 #include "tables/objprops.h"
 #include "level/drawlevel.h"
-#include "level/enterspec.h"
+#include "level/offsetentry.h"
 #include "level/loadlevel.h"
 #include "level/rommap.h"
 #include "level/savelevel.h"
-#include "objgfx/drawobj.h"
+#include "level/drawobj.h"
+#include "editor/mapstate.h"
 #include "worldmap/drawmap.h"
 #include "worldmap/mapedit.h"
 #include "worldmap/savemap.h"
@@ -161,7 +163,7 @@ int main(int argc, char **argv)
         const double drag = median_us(11, [&] {
             for (int i = 0; i < 1000; ++i) {
                 m.tooltile = uint8_t(0x42 + (i & 1));
-                quib::mapdrag(m, {(i * 7) % 256, (i * 3) % 144, quib::ButtonLeft, false, true});
+                quib::mapdrag(quib::mapediting(m), {(i * 7) % 256, (i * 3) % 144, quib::ButtonLeft, false, true});
                 quib::drawmap(m);
             }
             sink = m.lvl.px[5];
@@ -171,7 +173,7 @@ int main(int argc, char **argv)
         int toggle = 0;
         report("Save in a map mode, one tile changed", median_us(51, [&] {
                    m.map.maptiles[0][0] = uint8_t(0x42 + (toggle++ & 1));
-                   quib::savemapmodes(m, nullptr);
+                   quib::savemapmodes(m.rom, m.map, m.curworld, nullptr);
                    sink = m.map.ptrcount();
                }), base);
     }
@@ -303,7 +305,7 @@ int main(int argc, char **argv)
         constexpr uint32_t unpainted = 0xFF123457;
         for (int i = 0; i < lv.objcount(); ++i) {
             std::fill(b.lvl.px.begin(), b.lvl.px.end(), unpainted);
-            quib::drawobj(b, i);
+            quib::drawobj(b.lvl, b.level.lvlscrollx, b.level.lvlscrolly, b.level, b.props, b.objcells, b.gfx, i);
             for (int ty = 0; ty < 30; ++ty)
                 for (int tx = 0; tx < 32; ++tx) {
                     bool painted = false;
@@ -384,14 +386,14 @@ int main(int argc, char **argv)
         a.level.lvlenmpos = int32_t(p.ref.enmpos);
         a.level.lvlobjset = p.objset;
         quib::loadlevel(a);
-        const quib::MapStream *m =
-            quib::findobjstream(quib::buildrommap(a.rom.image(), a.props), p.ref.objpos, p.objset);
+        const quib::RomMap map = quib::buildrommap(a.rom.image(), a.props);
+        const quib::MapStream *m = quib::findobjstream(map, p.ref.objpos, p.objset);
         for (int64_t k = 0; m && k < m->room() - m->used() + 3; k += 3)
             a.level.objects.push_back(a.level.objects.front());
         const quib::Rom rom = a.rom;
         const quib::Level grown = a.level;
         const double us = median_us(201, [&] { a.rom = rom; a.level = grown; }, [&] {
-            sink = quib::savelevelmodes(a, nullptr) ? uint32_t(a.level.lvlobjpos) : 0;
+            sink = quib::savelevelmodes(a.rom, a.level, a.props, nullptr) ? uint32_t(a.level.lvlobjpos) : 0;
         });
         if (a.level.lvlobjpos == p.ref.objpos)
             std::printf("AREA NOT MOVED\n");

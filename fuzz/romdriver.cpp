@@ -1,6 +1,7 @@
 #include "romdriver.h"
 
 #include "editor/editorstate.h"
+#include "editor/levelstate.h"
 #include "rom/romfile.h"
 #include "rom/romlayout.h"
 #include "editor/startup.h"
@@ -9,6 +10,7 @@
 #include "level/navigate.h"
 #include "level/rommap.h"
 #include "level/savelevel.h"
+#include "editor/mapstate.h"
 #include "worldmap/drawmap.h"
 #include "worldmap/loadmap.h"
 #include "worldmap/savemap.h"
@@ -72,7 +74,7 @@ void visitarea(EditorState &s, DriverCounts &counts)
 
     const size_t size = size_t(s.rom.length());
     RomFile rom(s.rom, RomFile::Mode::Write);
-    savelevel(rom, s);
+    savelevel(rom, s.level, s.props);
     if (rom.close())
         ++counts.saves;
     mustkeepsize(s.rom, size);
@@ -127,8 +129,8 @@ DriverCounts runimage(const uint8_t *data, size_t size, const DriverLimits &limi
         ++counts.worlds;
         {
             RomFile rom(s->rom, RomFile::Mode::Write);
-            savemap(rom, *s);
-            savemapptrs(rom, *s);
+            savemap(rom, s->map, s->curworld);
+            savemapptrs(rom, s->map, s->curworld);
             if (rom.close())
                 ++counts.saves;
             mustkeepsize(s->rom, size);

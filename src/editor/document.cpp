@@ -1,15 +1,17 @@
 #include "editor/document.h"
 
 #include "editor/editorstate.h"
+#include "editor/levelstate.h"
 #include "graphics/graphics.h"
 #include "rom/hex.h"
-#include "level/enterspec.h"
+#include "level/offsetentry.h"
 #include "level/leveledit.h"
 #include "level/lvlhdr.h"
 #include "level/loadlevel.h"
 #include "level/navigate.h"
 #include "level/areasave.h"
 #include "level/savelevel.h"
+#include "editor/mapstate.h"
 #include "worldmap/loadmap.h"
 #include "worldmap/mapedit.h"
 #include "worldmap/savemap.h"
@@ -365,7 +367,7 @@ bool Document::press(const PointerInput &in)
     const Before before = snapshot();
     bool handled = true;
     if (ismapmode(s_.editmode))
-        handled = mappress(s_, {in.px, in.py, in.buttons, in.shiftonly, in.toolbox});
+        handled = mappress(mapediting(s_), {in.px, in.py, in.buttons, in.shiftonly, in.toolbox});
     else
         levelpress(s_, in.px, in.py);
     if (handled)
@@ -377,7 +379,7 @@ void Document::drag(const PointerInput &in)
 {
     const Before before = snapshot();
     if (ismapmode(s_.editmode))
-        mapdrag(s_, {in.px, in.py, in.buttons, in.shiftonly, in.toolbox});
+        mapdrag(mapediting(s_), {in.px, in.py, in.buttons, in.shiftonly, in.toolbox});
     else
         leveldrag(s_, in.px, in.py);
     finish(before, 0, mouseedit(s_, in), dragmerge_);
@@ -619,7 +621,7 @@ void Document::headerwritten(const LevelDocument &before, const std::vector<uint
         unsaved_ = edits;
     }
     const LevelDocument after = now;
-    if (romwritten(QStringLiteral("Edit level header"), image, [this] { headergraphics(s_); }))
+    if (romwritten(QStringLiteral("Edit level header"), image, [this] { headergraphics(s_.level, s_.rom, s_.gfx); }))
         if (auto *step = dynamic_cast<RomWrite *>(const_cast<QUndoCommand *>(stack_.command(stack_.index() - 1))))
             step->setareas(before, after);
 }
@@ -668,7 +670,7 @@ bool Document::save(QString *error, QString *saved)
         WorldMap &map = s_.map;
         const std::optional<MapPtr> sel =
             map.selectedpointer() ? std::optional<MapPtr>(*map.selectedpointer()) : std::nullopt;
-        ok = savemapmodes(s_, error);
+        ok = savemapmodes(s_.rom, s_.map, s_.curworld, error);
         if (ok && sel && !(*map.selectedpointer() == *sel)) {
             const auto it = std::find(map.pointers.begin(), map.pointers.end(), *sel);
             if (it != map.pointers.end())
@@ -679,7 +681,12 @@ bool Document::save(QString *error, QString *saved)
         const std::optional<EnemyRecord> sel =
             l.selectedenemy() ? std::optional<EnemyRecord>(*l.selectedenemy()) : std::nullopt;
         AreaSavePlan plan;
-        ok = savelevelmodes(s_, error, moveprompt_, &plan);
+        LevelSaveContext context;
+        context.map = &s_.map;
+        context.world = s_.curworld;
+        context.fileoffsets = s_.hdrofs;
+        context.ask = moveprompt_;
+        ok = savelevelmodes(s_.rom, s_.level, s_.props, error, context, &plan);
         if (ok)
             moved(plan);
         if (ok && sel) {

@@ -1,8 +1,10 @@
 #include "editor/keys.h"
 
 #include "editor/editorstate.h"
+#include "editor/levelstate.h"
 #include "level/leveledit.h"
 #include "level/navigate.h"
+#include "editor/mapstate.h"
 #include "worldmap/loadmap.h"
 
 #include <algorithm>

@@ -2,11 +2,14 @@
 // change, back to front.
 #include "level/drawlevel.h"
 
-#include "editor/editorstate.h"
+#include "level/level.h"
 #include "rom/hex.h"
 #include "graphics/blit.h"
 #include "level/objbox.h"
-#include "objgfx/drawobj.h"
+#include "graphics/graphics.h"
+#include "level/drawobj.h"
+#include "objgfx/objcells.h"
+#include "tables/names.h"
 
 #include <algorithm>
 #include <cstring>
@@ -27,10 +30,10 @@ QString position(int x, int y)
     return QStringLiteral("X: ") + hexpad(x, 2) + QStringLiteral("   Y: ") + hexpad(y, 2);
 }
 
-QString objsetline(const EditorState &s)
+QString objsetline(const Level &lv, const NameTables &names)
 {
-    const int set = s.level.lvlobjset & 15;
-    return QStringLiteral("Obj. set: ") + hexstr(set) + QStringLiteral(" -- ") + s.names.objsetnames[size_t(set)];
+    const int set = lv.lvlobjset & 15;
+    return QStringLiteral("Obj. set: ") + hexstr(set) + QStringLiteral(" -- ") + names.objsetnames[size_t(set)];
 }
 
 bool hasobject(const Level &lv, int bank, int type)
@@ -188,31 +191,8 @@ void drawlevel(Surface &dst, const Level &lv, const ObjProps &props, const ObjCe
         sheets(s);
 }
 
-DrawOptions leveloptions(const EditorState &s)
+InfoLabels levellabels(const Level &lv, const NameTables &names, SelectionMark which)
 {
-    DrawOptions o;
-    o.area = {s.level.lvlscrollx, s.level.lvlscrolly, s.lvl.width / 16, s.lvl.height / 16};
-    o.selection = s.editmode == ModeObjectEditing ? SelectionMark::object
-        : s.editmode == ModeEnemyEditing          ? SelectionMark::enemy
-                                                  : SelectionMark::none;
-    o.background = s.viewlvlbg;
-    o.sheets = s.showsheets;
-    return o;
-}
-
-void drawlevel(EditorState &s)
-{
-    drawlevel(s.lvl, s.level, s.props, s.objcells, s.gfx, leveloptions(s));
-}
-
-InfoLabels levellabels(const EditorState &s)
-{
-    return levellabels(s, leveloptions(s).selection);
-}
-
-InfoLabels levellabels(const EditorState &s, SelectionMark which)
-{
-    const Level &lv = s.level;
     InfoLabels t;
     if (which == SelectionMark::object && lv.selectedobject()) {
         const int i = lv.selobj;
@@ -222,7 +202,7 @@ InfoLabels levellabels(const EditorState &s, SelectionMark which)
         t[0] = QStringLiteral("Object #") + threedigits(i + 1) + QLatin1Char('/') + threedigits(lv.objcount())
             + (four ? QStringLiteral(" (4 bytes)") : QStringLiteral(" (3 bytes)"));
         t[1] = position(o.x, o.y);
-        t[2] = objsetline(s);
+        t[2] = objsetline(lv, names);
         t[3] = QStringLiteral("Object bank: ") + QString::number(b) + linebreak + QStringLiteral("Object type: ")
             + hexpad(type, 2);
         if (four)
@@ -233,8 +213,8 @@ InfoLabels levellabels(const EditorState &s, SelectionMark which)
         const int type = e.type;
         t[0] = QStringLiteral("Enemy #") + threedigits(i + 1) + QLatin1Char('/') + threedigits(lv.enemycount());
         t[1] = position(e.x, e.y);
-        t[2] = objsetline(s);
-        t[3] = QStringLiteral("Enemy type: ") + hexpad(type, 2) + linebreak + s.names.enemynames[size_t(type)];
+        t[2] = objsetline(lv, names);
+        t[3] = QStringLiteral("Enemy type: ") + hexpad(type, 2) + linebreak + names.enemynames[size_t(type)];
     }
     return t;
 }

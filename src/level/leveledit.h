@@ -2,11 +2,12 @@
 // Editing a level area: picking and dragging objects and enemies with the
 // mouse, and the keypad changes of the selected item. These change the state
 // only; the caller redraws.
+#include "graphics/drawoptions.h"
+
 #include <cstdint>
 
 namespace quib {
 
-struct EditorState;
 struct Level;
 struct ObjProps;
 
@@ -36,14 +37,21 @@ struct LevelHit {
 };
 LevelHit levelhit(const Level &lvl, const ObjProps &props, int col, int row);
 
-// A press on the view at pixel (px, py): picks the item under it (objects
-// over enemies in object mode, enemies over objects in enemy mode, the
-// highest index of a kind), switches the mode to the kind picked and keeps
-// the grab offset. A press on nothing changes nothing.
-void levelpress(EditorState &s, int px, int py);
+// Where a dragged item is held: its block minus the block under the pointer.
+struct LevelGrab {
+    int16_t x = 0, y = 0;
+};
 
-// A move with a button held: the selected item goes to the block under the
-// pointer plus the grab offset, kept inside the area, and the view follows.
-void leveldrag(EditorState &s, int px, int py);
+// A press on the view at pixel (px, py): picks the item under it (objects
+// over enemies in object mode, enemies over objects otherwise, the highest
+// index of a kind), selects it and keeps the grab offset. Gives the kind
+// picked (the caller switches the mode to it); a press on nothing gives
+// none and changes nothing.
+SelectionMark levelpress(Level &lvl, const ObjProps &props, bool objectmode, int px, int py, LevelGrab &grab);
+
+// A move with a button held: the selected object (else enemy) goes to the
+// block under the pointer plus the grab offset, kept inside the area, and
+// the view follows.
+void leveldrag(Level &lvl, const ObjProps &props, bool objects, LevelGrab grab, int px, int py);
 
 } // namespace quib

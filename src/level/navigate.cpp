@@ -1,10 +1,11 @@
 #include "level/navigate.h"
 
-#include "editor/editorstate.h"
 #include "graphics/blit.h"
+#include "level/level.h"
 #include "level/leveledit.h"
 #include "level/loadlevel.h"
 #include "level/objbox.h"
+#include "worldmap/worldmap.h"
 
 #include <algorithm>
 
@@ -20,45 +21,39 @@ void drawtransition(Surface &lvl, int e)
     fillrect(lvl, 256 - h, 0, 256, 143, black);
 }
 
-bool canenterlevel(const EditorState &s)
+bool canenterlevel(const WorldMap &map)
 {
-    const MapPtr *p = s.map.selectedpointer();
+    const MapPtr *p = map.selectedpointer();
     if (!p)
         return false;
     return p->objset != 0 && p->objset != 15;
 }
 
-void enterlevel(EditorState &s)
+bool enterlevel(Level &l, const WorldMap &map, const LevelContext &c)
 {
-    if (!canenterlevel(s))
-        return;
-    Level &l = s.level;
-    const MapPtr &p = *s.map.selectedpointer();
+    if (!canenterlevel(map))
+        return false;
+    const MapPtr &p = *map.selectedpointer();
     l.lvlobjpos = p.objpos;
     l.lvlenmpos = p.enmpos;
     l.lvlobjset = p.objset;
-    loadlevel(s);
-    s.editmode = ModeObjectEditing;
+    loadlevel(l, c);
     l.lvlscrollx = 0;
     l.lvlscrolly = 12;
-    showobj(s);
+    showobj(l, c.props);
+    return true;
 }
 
-void exitlevel(EditorState &s)
+bool nextarea(Level &l, const LevelContext &c)
 {
-    s.editmode = ModeMapPointers;
-}
-
-bool nextarea(EditorState &s)
-{
-    const LinkedArea link = linkedarea(s.level);
+    const LinkedArea link = linkedarea(l);
     if (!link.haslink)
         return false;
-    s.level.lvlobjpos = link.objpos;
-    s.level.lvlenmpos = link.enmpos;
-    s.level.lvlobjset = link.objset;
-    loadlevel(s);
-    showobj(s);
+    l.lvlobjpos = link.objpos;
+    l.lvlenmpos = link.enmpos;
+    l.lvlobjset = link.objset;
+    loadlevel(l, c);
+    showobj(l, c.props);
     return true;
 }
 
@@ -79,21 +74,18 @@ void showitem(Level &l, const ObjBox &box)
 
 } // namespace
 
-void showobj(EditorState &s)
+void showobj(Level &l, const ObjProps &props)
 {
-    Level &l = s.level;
     if (!l.selectedobject())
         return; // nothing selected to show
-    const ObjBox box = objbox(l, s.props, l.selobj);
-    showitem(l, box);
+    showitem(l, objbox(l, props, l.selobj));
 }
 
-void showenemy(EditorState &s)
+void showenemy(Level &l, const ObjProps &props)
 {
-    Level &l = s.level;
     if (!l.selectedenemy())
         return;
-    showitem(l, enemybox(l, s.props, l.selenemy));
+    showitem(l, enemybox(l, props, l.selenemy));
 }
 
 } // namespace quib

@@ -1,12 +1,12 @@
 #include "level/savelevel.h"
 
-#include "editor/editorstate.h"
 #include "level/areasave.h"
+#include "level/level.h"
 #include "level/rommap.h"
 #include "rom/romfile.h"
+#include "worldmap/worldmap.h"
 
 #include <algorithm>
-
 
 namespace quib {
 
@@ -34,10 +34,10 @@ std::vector<uint8_t> savedbytes(const LevelDocument &doc)
 
 namespace {
 
-AreaSavePlan plan(EditorState &s)
+AreaSavePlan plan(const std::vector<uint8_t> &image, LevelDocument &doc, const ObjProps &props)
 {
-    settlerecords(s.level);
-    return planareasave(s.rom.image(), buildrommap(s.rom.image(), s.props), s.props, s.level);
+    settlerecords(doc);
+    return planareasave(image, buildrommap(image, props), props, doc);
 }
 
 void write(RomFile &rom, const AreaSavePlan &plan)
@@ -49,44 +49,45 @@ void write(RomFile &rom, const AreaSavePlan &plan)
 
 } // namespace
 
-bool savelevel(RomFile &rom, EditorState &s, AreaSavePlan *planned)
+bool savelevel(RomFile &rom, LevelDocument &doc, const ObjProps &props, AreaSavePlan *planned)
 {
-    const AreaSavePlan p = plan(s);
+    const AreaSavePlan p = plan(rom.readblock(0, int(rom.length())), doc, props);
     if (planned)
         *planned = p;
     if (p.refused())
         return false;
     write(rom, p);
-    followplan(p, s.level, s.map, s.curworld);
+    WorldMap none;
+    followplan(p, doc, none, 0);
     return true;
 }
 
-bool savelevelmodes(EditorState &s, QString *error, const MoveQuestion &ask, AreaSavePlan *planned)
+bool savelevelmodes(Rom &romimage, LevelDocument &doc, const ObjProps &props, QString *error,
+                    const LevelSaveContext &context, AreaSavePlan *planned)
 {
     // On any failure the enemies keep the order they had, the objects the
-    // bytes they were read from, and the area and the world its place.
-    const Level before = s.level;
-    const std::vector<MapPtr> pointers = s.map.pointers;
+    // bytes they were read from, and the area and the world their places.
+    const LevelDocument before = doc;
     const auto fail = [&](const QString &why) {
-        s.level = before;
-        s.map.pointers = pointers;
+        doc = before;
         if (error)
             *error = why;
         return false;
     };
-    const AreaSavePlan p = plan(s);
+    const AreaSavePlan p = plan(romimage.image(), doc, props);
     if (planned)
         *planned = p;
     if (const StreamSave *refused = p.refusal())
-        return fail(refusaltext(*refused, s.hdrofs));
+        return fail(refusaltext(*refused, context.fileoffsets));
     for (const StreamSave *move : p.moves())
-        if (ask && !ask(movequestion(*move, s.hdrofs)))
+        if (context.ask && !context.ask(movequestion(*move, context.fileoffsets)))
             return fail(QString());
-    RomFile rom(s.rom, RomFile::Mode::Write);
+    RomFile rom(romimage, RomFile::Mode::Write);
     write(rom, p);
     if (!rom.close())
         return fail(rom.error());
-    followplan(p, s.level, s.map, s.curworld);
+    WorldMap none;
+    followplan(p, doc, context.map ? *context.map : none, context.map ? context.world : 0);
     return true;
 }
 

@@ -12,13 +12,14 @@
 #include "editor/settings.h"
 #include "editor/playtest.h"
 #include "editor/startup.h"
-#include "editor/widgets/splash.h"
+#include "ui/splash.h"
 #include "rom/hex.h"
+#include "editor/levelstate.h"
 #include "editor/presentation.h"
 #include "editor/pointerinfo.h"
 #include "level/drawlevel.h"
-#include "level/widgets/editlvlhdr.h"
-#include "level/widgets/enterlevelspc.h"
+#include "dialogs/levelheader.h"
+#include "dialogs/enterbyoffsets.h"
 #include "level/navigate.h"
 #include "level/rommap.h"
 #include "ui/areaactions.h"
@@ -27,11 +28,12 @@
 #include "ui/romwatch.h"
 #include "widgets/lvlview.h"
 #include "widgets/zoom.h"
+#include "editor/mapstate.h"
 #include "worldmap/drawmap.h"
-#include "worldmap/widgets/editmappntr.h"
-#include "worldmap/widgets/editmappr.h"
-#include "worldmap/widgets/maptool.h"
-#include "worldmap/widgets/movestartpnt.h"
+#include "dialogs/mappointer.h"
+#include "dialogs/mapproperties.h"
+#include "dialogs/maptoolbox.h"
+#include "dialogs/startposition.h"
 
 #include <QAction>
 #include <QApplication>
@@ -600,7 +602,7 @@ void QuibWindow::movestart()
         editlevelheader();
         return;
     }
-    MoveStartPnt dialog(state_, this);
+    MoveStartPnt dialog(state_.rom, state_.gfx, state_.map, state_.curworld, this);
     writing(dialog, QStringLiteral("start point"));
 }
 
@@ -620,7 +622,7 @@ void QuibWindow::editlevelheader()
         return;
     const LevelDocument before = state_.level.document();
     const std::vector<uint8_t> image = state_.rom.image();
-    EditLvlHdr dialog(state_, this);
+    EditLvlHdr dialog(state_.level, state_.rom, state_.gfx, state_.names, state_.hdrofs, this);
     if (dialog.exec() == QDialog::Accepted)
         doc_.headerwritten(before, image);
 }
@@ -629,7 +631,7 @@ void QuibWindow::enterlevelspec()
 {
     if (intransition())
         return;
-    Enterlevelspc dialog(state_, this);
+    Enterlevelspc dialog(state_.hdrofs, state_.names.objsetnames, initiallevelspec(state_.map, state_.level), this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     keeptoolbox_ = true;
@@ -639,7 +641,7 @@ void QuibWindow::enterlevelspec()
 
 void QuibWindow::editmapproperties()
 {
-    EditMapPr dialog(state_, this);
+    EditMapPr dialog(state_.rom, state_.gfx, state_.curworld, state_.names, this);
     writing(dialog, QStringLiteral("world map properties"), [this] {
         colormap(state_.gfx, state_.rom, state_.curworld);
         if (maptool_)
@@ -649,7 +651,8 @@ void QuibWindow::editmapproperties()
 
 void QuibWindow::editmappalettes()
 {
-    EditMapPal dialog(state_, this, lvl_->zoom());
+    EditMapPal dialog(state_.rom, state_.gfx, state_.curworld, ismapmode(state_.editmode) ? nullptr : &state_.level,
+                      this, lvl_->zoom());
     writing(dialog, QStringLiteral("palettes"), [this] {
         // As the dialog's OK: read back, then recolour the map and the level.
         loadpal(state_.gfx, state_.rom);
@@ -664,19 +667,19 @@ void QuibWindow::editmappalettes()
 
 void QuibWindow::editstartingtime()
 {
-    EditStartTime dialog(state_, this);
+    EditStartTime dialog(state_.rom, this);
     writing(dialog, QStringLiteral("starting times"));
 }
 
 void QuibWindow::editstartingstatus()
 {
-    EditStatus dialog(state_, this);
+    EditStatus dialog(state_.rom, this);
     writing(dialog, QStringLiteral("starting status"));
 }
 
 void QuibWindow::editlvlmusicset()
 {
-    EditLvlMusic dialog(state_, this);
+    EditLvlMusic dialog(state_.rom, state_.names, this);
     writing(dialog, QStringLiteral("music set"));
 }
 
@@ -695,7 +698,7 @@ void QuibWindow::showtoolbox(bool show)
 {
     if (show) {
         if (!maptool_) {
-            maptool_ = new MapTool(state_, this, zoom_);
+            maptool_ = new MapTool(state_.gfx, state_.tooltile, state_.toolaction, this, zoom_);
             connect(this, &QuibWindow::zoomchanged, maptool_, &MapTool::setzoom);
             connect(maptool_, &MapTool::closed, this, [this] { usemapobjtb_->setChecked(false); });
         }
@@ -723,7 +726,7 @@ void QuibWindow::editpointer()
 {
     if (state_.map.ptrcount() == 0)
         return;
-    EditMapPntr dialog(state_, this);
+    EditMapPntr dialog(state_.map.pointers[state_.map.selptr], state_.hdrofs, state_.names.objsetnames, this);
     if (dialog.exec() == QDialog::Accepted)
         doc_.setpointer(dialog.objset(), dialog.objpos(), dialog.enmpos());
 }

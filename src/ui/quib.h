@@ -6,7 +6,7 @@
 #include "editor/editorstate.h"
 #include "ui/patchactions.h"
 #include "widgets/zoom.h"
-#include "worldmap/widgets/maptool.h"
+#include "dialogs/maptoolbox.h"
 
 #include <QMainWindow>
 #include <QPoint>

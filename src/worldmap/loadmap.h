@@ -3,16 +3,14 @@
 
 namespace quib {
 
-struct EditorState;
+struct Graphics;
 struct WorldMap;
+class Rom;
 class RomFile;
 
-// Loads world `curworld` whole (tiles, sprites, pointers) and recolours the
-// map pictures. Nothing is drawn.
-void loadmap(EditorState &state);
-
-// Page Up / Page Down: world 1..9 from its first column.
-void changeworld(EditorState &state, int world);
+// Loads world `world` whole (tiles, sprites, pointers) into `map` and
+// recolours the map pictures of `gfx`. Nothing is drawn.
+void loadmap(const Rom &rom, int world, WorldMap &map, Graphics &gfx);
 
 // The pieces of loadmap that read the ROM, for the renderer and the tests.
 // Returns the number of bytes read, the end marker included.

@@ -1,6 +1,6 @@
 #include "worldmap/mapedit.h"
 
-#include "editor/editorstate.h"
+#include "worldmap/worldmap.h"
 
 #include <algorithm>
 
@@ -30,7 +30,7 @@ Square squareat(const WorldMap &map, int px, int py)
     return {std::max(px / 16 + map.mapscroll, 0), std::clamp(py / 16, 0, maprows - 1)};
 }
 
-void paintmode0(EditorState &s, const MapMouse &m, int py)
+void paintmode0(const MapEditing &s, const MapMouse &m, int py)
 {
     WorldMap &map = s.map;
     const Square sq = squareat(map, m.px, py);
@@ -87,14 +87,14 @@ int spriteat(const WorldMap &map, int wx, int py)
     return -1;
 }
 
-bool mappress(EditorState &s, const MapMouse &m)
+bool mappress(const MapEditing &s, const MapMouse &m)
 {
     if (m.py > 143)
         return false;
     const int py = std::max(m.py, 0);
     WorldMap &map = s.map;
     const Square sq = squareat(map, m.px, py);
-    switch (s.editmode) {
+    switch (s.mode) {
     case ModeMapEditing:
         paintmode0(s, m, py);
         clampcursor(map);
@@ -123,11 +123,11 @@ bool mappress(EditorState &s, const MapMouse &m)
     return true;
 }
 
-void mapdrag(EditorState &s, const MapMouse &m)
+void mapdrag(const MapEditing &s, const MapMouse &m)
 {
     WorldMap &map = s.map;
     const int py = std::clamp(m.py, 0, 143);
-    switch (s.editmode) {
+    switch (s.mode) {
     case ModeMapEditing:
         paintmode0(s, m, py);
         clampcursor(map);
