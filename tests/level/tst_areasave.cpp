@@ -150,25 +150,39 @@ private slots:
         QVERIFY(!doc.modified());
     }
 
-    // Objects grown past their room: Cancel writes nothing; Move puts them
+    // Streams grown past their room: Cancel writes nothing; Move puts them
     // in the window's first free run that holds them, repoints every map
     // pointer and area header that led to them and frees the old bytes, in
     // the file and in the loaded world. Undoing the growth and saving again
     // shrinks them where they are now.
+    void move_data()
+    {
+        QTest::addColumn<bool>("enemies");
+        QTest::newRow("objects") << false;
+        QTest::newRow("enemies") << true;
+    }
     void move()
     {
-        const demo::DemoAreaPlace *p = pick(false, [&](const MapStream &m, int) {
+        QFETCH(bool, enemies);
+        const demo::DemoAreaPlace *p = pick(enemies, [&](const MapStream &m, int) {
             return m.window >= 0 && m.from.size() >= 2 && m.from.front().kind == StreamLink::MapPointer
                    && m.from.back().kind == StreamLink::AreaHeader;
         });
         QVERIFY(p);
-        const MapStream &m = *findobjstream(map, p->ref.objpos, p->objset);
+        const MapStream &m = *(enemies ? findenemystream(map, p->ref.enmpos) : findobjstream(map, p->ref.objpos, p->objset));
+        // The place a pointer of the loaded world holds, and whether it
+        // reads this kind of stream.
+        const auto place = [&](const MapPtr &ptr) { return enemies ? ptr.enmpos : ptr.objpos; };
+        const auto reads = [&](const MapPtr &ptr) {
+            return enemies ? ptr.objset != 0 && ptr.objset != 7 : ptr.objset == p->objset;
+        };
+        const auto ownplace = [&](const EditorState &s) { return enemies ? s.level.lvlenmpos : s.level.lvlobjpos; };
         EditorState s;
         Document doc(s);
         open(s, doc, *p);
         const LevelDocument before = s.level.document();
-        resize(s, doc, false, int(m.room() - m.used()) / 3 + 2);
-        const QByteArray now = stream(pristine.mid(m.start, m.used()), s.level, false);
+        resize(s, doc, enemies, int(m.room() - m.used()) / 3 + 2);
+        const QByteArray now = stream(pristine.mid(m.start, m.used()), s.level, enemies);
         int64_t to = -1;
         for (const FreeRun &r : map.windows[size_t(m.window)].free)
             if (to < 0 && r.size >= now.size())
@@ -183,14 +197,15 @@ private slots:
         QVERIFY(error.isEmpty());
         same(pristine);
         QVERIFY(doc.modified());
-        QCOMPARE(s.level.lvlobjpos, int32_t(m.start));
+        QCOMPARE(ownplace(s), int32_t(m.start));
 
         answer = true;
         QVERIFY2(doc.save(&error), qPrintable(error));
         QCOMPARE(asked.size(), 2);
         const auto hex = [](int64_t v) { return QString::number(v, 16).toUpper(); };
-        QCOMPARE(asked.back(), QStringLiteral("The objects of this area need %1 bytes and have room for %2 at 0x%3. Move "
-                                              "them to 0x%4 and update the %5 pointers that lead there?")
+        QCOMPARE(asked.back(), QStringLiteral("The %1 of this area need %2 bytes and have room for %3 at 0x%4. Move "
+                                              "them to 0x%5 and update the %6 pointers that lead there?")
+                                   .arg(enemies ? QStringLiteral("enemies") : QStringLiteral("objects"))
                                    .arg(now.size())
                                    .arg(m.room())
                                    .arg(hex(m.start), hex(to))
@@ -199,18 +214,19 @@ private slots:
         QByteArray expected = pristine;
         fill(expected, m.start, m.end);
         expected.replace(to, now.size(), now);
-        const uint16_t word = rom::offsettoptr(to, rom::objadder(p->objset));
+        const uint16_t word = rom::offsettoptr(to, enemies ? rom::enemydataadder : rom::objadder(p->objset));
         const QByteArray wordbytes = QByteArray(1, char(word & 0xFF)) + char(word >> 8);
         for (const StreamLink &l : m.from) {
             if (l.kind == StreamLink::AreaHeader) {
-                expected.replace(l.header, 2, wordbytes);
+                expected.replace(l.header + (enemies ? 2 : 0), 2, wordbytes);
             } else {
                 const int64_t base = rom::mapptrpos_of(l.world);
-                expected.replace(ptrobjpos_at(base, ptrcountof(uint8_t(pristine[base])), l.index), 2, wordbytes);
+                const int n = ptrcountof(uint8_t(pristine[base]));
+                expected.replace(enemies ? ptrenmpos_at(base, n, l.index) : ptrobjpos_at(base, n, l.index), 2, wordbytes);
             }
         }
         same(expected);
-        QCOMPARE(s.level.lvlobjpos, int32_t(to));
+        QCOMPARE(ownplace(s), int32_t(to));
         QVERIFY(!doc.modified());
         // The loaded world's pointers that led there follow, unsaved edits
         // none the less.
@@ -218,17 +234,17 @@ private slots:
             return l.kind == StreamLink::MapPointer && l.world == s.curworld;
         });
         QCOMPARE(std::count_if(s.map.pointers.begin(), s.map.pointers.end(),
-                               [&](const MapPtr &ptr) { return ptr.objpos == to && ptr.objset == p->objset; }),
+                               [&](const MapPtr &ptr) { return place(ptr) == to && reads(ptr); }),
                  inworld);
         QVERIFY(std::none_of(s.map.pointers.begin(), s.map.pointers.end(),
-                             [&](const MapPtr &ptr) { return ptr.objpos == m.start && ptr.objset == p->objset; }));
+                             [&](const MapPtr &ptr) { return place(ptr) == m.start && reads(ptr); }));
         const RomMap after = buildrommap(s.rom.image(), s.props);
-        QVERIFY(!findobjstream(after, m.start, p->objset));
-        QCOMPARE(findobjstream(after, to, p->objset)->from.size(), m.from.size());
+        QVERIFY(!(enemies ? findenemystream(after, m.start) : findobjstream(after, m.start, p->objset)));
+        QCOMPARE((enemies ? findenemystream(after, to) : findobjstream(after, to, p->objset))->from.size(), m.from.size());
 
         doc.undo();
-        QCOMPARE(s.level.objects, before.objects);
-        QCOMPARE(s.level.lvlobjpos, int32_t(to));
+        QVERIFY(s.level.objects == before.objects && s.level.enemies == before.enemies);
+        QCOMPARE(ownplace(s), int32_t(to));
         QVERIFY2(doc.save(&error), qPrintable(error));
         const QByteArray back = pristine.mid(m.start, m.used());
         fill(expected, to, to + now.size());
