@@ -664,6 +664,7 @@ void Document::moved(const AreaSavePlan &plan)
 bool Document::save(QString *error, QString *saved)
 {
     bool ok;
+    QString movednote; // ", its objects moved from 0x1E133"
     if (ismapmode(s_.editmode)) {
         // Save puts the pointers and enemies in the game's order; the
         // selection stays on the item it was on.
@@ -678,8 +679,8 @@ bool Document::save(QString *error, QString *saved)
         }
     } else {
         Level &l = s_.level;
-        const std::optional<EnemyRecord> sel =
-            l.selectedenemy() ? std::optional<EnemyRecord>(*l.selectedenemy()) : std::nullopt;
+        const bool hadsel = l.selectedenemy() != nullptr;
+        const EnemyRecord sel = hadsel ? *l.selectedenemy() : EnemyRecord{};
         AreaSavePlan plan;
         LevelSaveContext context;
         context.map = &s_.map;
@@ -689,8 +690,12 @@ bool Document::save(QString *error, QString *saved)
         ok = savelevelmodes(s_.rom, s_.level, s_.props, error, context, &plan);
         if (ok)
             moved(plan);
-        if (ok && sel) {
-            const auto it = std::find(l.enemies.begin(), l.enemies.end(), *sel);
+        for (const StreamSave *m : plan.moves())
+            movednote += QStringLiteral(", its %1 moved from 0x%2")
+                             .arg(m->kind == StreamKind::Objects ? QStringLiteral("objects") : QStringLiteral("enemies"),
+                                  hexstr(m->oldstart - (s_.hdrofs ? 0 : 0x10)));
+        if (ok && hadsel) {
+            const auto it = std::find(l.enemies.begin(), l.enemies.end(), sel);
             if (it != l.enemies.end())
                 l.selenemy = uint8_t(it - l.enemies.begin());
         }
@@ -700,7 +705,7 @@ bool Document::save(QString *error, QString *saved)
     stack_.setClean();
     unsaved_ = false;
     if (saved)
-        *saved = QStringLiteral("Saved %1 to %2").arg(name(), QFileInfo(s_.rom.path()).fileName());
+        *saved = QStringLiteral("Saved %1 to %2").arg(name(), QFileInfo(s_.rom.path()).fileName()) + movednote;
     emit changed(ChangedDocument | ChangedView);
     return true;
 }

@@ -200,12 +200,15 @@ private slots:
         QCOMPARE(ownplace(s), int32_t(m.start));
 
         answer = true;
-        QVERIFY2(doc.save(&error), qPrintable(error));
+        QString saved;
+        QVERIFY2(doc.save(&error, &saved), qPrintable(error));
         QCOMPARE(asked.size(), 2);
         const auto hex = [](int64_t v) { return QString::number(v, 16).toUpper(); };
+        const QString kind = enemies ? QStringLiteral("enemies") : QStringLiteral("objects");
+        QVERIFY2(saved.endsWith(QStringLiteral(", its %1 moved from 0x%2").arg(kind, hex(m.start))), qPrintable(saved));
         QCOMPARE(asked.back(), QStringLiteral("The %1 of this area need %2 bytes and have room for %3 at 0x%4. Move "
                                               "them to 0x%5 and update the %6 pointers that lead there?")
-                                   .arg(enemies ? QStringLiteral("enemies") : QStringLiteral("objects"))
+                                   .arg(kind)
                                    .arg(now.size())
                                    .arg(m.room())
                                    .arg(hex(m.start), hex(to))
@@ -221,7 +224,7 @@ private slots:
                 expected.replace(l.header + (enemies ? 2 : 0), 2, wordbytes);
             } else {
                 const int64_t base = rom::mapptrpos_of(l.world);
-                const int n = ptrcountof(uint8_t(pristine[base]));
+                const int n = ptrcountof(uint8_t(pristine[qsizetype(base)]));
                 expected.replace(enemies ? ptrenmpos_at(base, n, l.index) : ptrobjpos_at(base, n, l.index), 2, wordbytes);
             }
         }
