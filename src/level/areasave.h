@@ -18,8 +18,9 @@
 //   new start - 0x10; low byte first.
 //   area header at h: bytes h+0..1 the object word (same adder, the set is
 //   the header's byte 6 low nibble), h+2..3 the enemy word.
-// Bytes another known stream uses are never written, freed or claimed, and
-// nothing outside the image is. A stream is refused, and the whole save with
+// A stream written in place stays within its room and a moved one within a
+// free run, so bytes another known stream uses are never claimed or freed;
+// nothing outside the image is written. A stream is refused, and the whole save with
 // it, when it doesn't fit and may not move: the fixed enemy stream of object
 // set 7, a stream that starts outside its window, one the map doesn't know
 // (nothing leads to it), or one no free run holds.

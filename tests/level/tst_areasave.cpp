@@ -34,15 +34,20 @@ class TestAreaSave : public QObject {
         runstartup(s, Settings(), nullptr);
         QVERIFY(doc.enterarea(int32_t(p.ref.objpos), int32_t(p.ref.enmpos), p.objset));
     }
-    // The first demo area whose stream of that kind passes `ok`.
-    const demo::DemoAreaPlace *pick(bool enemies, const std::function<bool(const MapStream &, int)> &ok) const
+    static const MapStream *streamof(const RomMap &map, const demo::DemoAreaPlace &p, bool enemies, int64_t at = -1)
     {
-        static std::vector<demo::DemoAreaPlace> places = demo::demoareaplaces();
+        return enemies ? findenemystream(map, at < 0 ? p.ref.enmpos : at)
+                       : findobjstream(map, at < 0 ? p.ref.objpos : at, p.objset);
+    }
+    // The first demo area whose stream of that kind passes `ok`.
+    const demo::DemoAreaPlace *pick(bool enemies, const std::function<bool(const MapStream &)> &ok) const
+    {
+        static const std::vector<demo::DemoAreaPlace> places = demo::demoareaplaces();
         for (const demo::DemoAreaPlace &p : places) {
             if (p.objset == 0 || (enemies && p.objset == 7))
                 continue;
-            const MapStream *m = enemies ? findenemystream(map, p.ref.enmpos) : findobjstream(map, p.ref.objpos, p.objset);
-            if (m && ok(*m, p.objset))
+            const MapStream *m = streamof(map, p, enemies);
+            if (m && ok(*m))
                 return &p;
         }
         return nullptr;
@@ -95,7 +100,10 @@ class TestAreaSave : public QObject {
         qsizetype k = 0;
         while (k < now.size() && k < expected.size() && now[k] == expected[k])
             ++k;
-        QVERIFY2(now == expected, qPrintable(QStringLiteral("differ at 0x%1: %2 for %3").arg(k, 0, 16).arg(QString::fromLatin1(now.mid(k, 8).toHex(' ')), QString::fromLatin1(expected.mid(k, 8).toHex(' ')))));
+        QVERIFY2(now == expected, qPrintable(QStringLiteral("differ at 0x%1: %2 for %3")
+                                                 .arg(k, 0, 16)
+                                                 .arg(QLatin1String(now.mid(k, 8).toHex(' ')),
+                                                      QLatin1String(expected.mid(k, 8).toHex(' ')))));
     }
     static void fill(QByteArray &image, int64_t from, int64_t to) { image.replace(from, to - from, QByteArray(to - from, '\xFF')); }
 
@@ -127,11 +135,11 @@ private slots:
     {
         QFETCH(bool, enemies);
         QFETCH(int, delta);
-        const demo::DemoAreaPlace *p = pick(enemies, [&](const MapStream &m, int) {
+        const demo::DemoAreaPlace *p = pick(enemies, [&](const MapStream &m) {
             return m.used() >= (enemies ? 8 : hdrsize + 7) && m.room() >= m.used() + 4 * delta;
         });
         QVERIFY(p);
-        const MapStream &m = *(enemies ? findenemystream(map, p->ref.enmpos) : findobjstream(map, p->ref.objpos, p->objset));
+        const MapStream &m = *streamof(map, *p, enemies);
         EditorState s;
         Document doc(s);
         open(s, doc, *p);
@@ -164,12 +172,12 @@ private slots:
     void move()
     {
         QFETCH(bool, enemies);
-        const demo::DemoAreaPlace *p = pick(enemies, [&](const MapStream &m, int) {
+        const demo::DemoAreaPlace *p = pick(enemies, [&](const MapStream &m) {
             return m.window >= 0 && m.from.size() >= 2 && m.from.front().kind == StreamLink::MapPointer
                    && m.from.back().kind == StreamLink::AreaHeader;
         });
         QVERIFY(p);
-        const MapStream &m = *(enemies ? findenemystream(map, p->ref.enmpos) : findobjstream(map, p->ref.objpos, p->objset));
+        const MapStream &m = *streamof(map, *p, enemies);
         // The place a pointer of the loaded world holds, and whether it
         // reads this kind of stream.
         const auto place = [&](const MapPtr &ptr) { return enemies ? ptr.enmpos : ptr.objpos; };
@@ -242,8 +250,8 @@ private slots:
         QVERIFY(std::none_of(s.map.pointers.begin(), s.map.pointers.end(),
                              [&](const MapPtr &ptr) { return place(ptr) == m.start && reads(ptr); }));
         const RomMap after = buildrommap(s.rom.image(), s.props);
-        QVERIFY(!(enemies ? findenemystream(after, m.start) : findobjstream(after, m.start, p->objset)));
-        QCOMPARE((enemies ? findenemystream(after, to) : findobjstream(after, to, p->objset))->from.size(), m.from.size());
+        QVERIFY(!streamof(after, *p, enemies, m.start));
+        QCOMPARE(streamof(after, *p, enemies, to)->from.size(), m.from.size());
 
         doc.undo();
         QVERIFY(s.level.objects == before.objects && s.level.enemies == before.enemies);
