@@ -17,6 +17,7 @@
 #include "level/offsetentry.h"
 #include "level/loadlevel.h"
 #include "level/rommap.h"
+#include "level/savelevel.h"
 #include "level/drawobj.h"
 #include "editor/mapstate.h"
 #include "worldmap/drawmap.h"
@@ -395,6 +396,32 @@ int main(int argc, char **argv)
         report("ROM map of the demo ROM (target 100 x)", median_us(201, [&] {
                    sink = uint32_t(quib::buildrommap(image, props).streams.size());
                }), base);
+    }
+
+    // Save of an area grown past its room: the plan (ROM map, free run,
+    // pointers) and its one write, into a ROM in memory.
+    {
+        quib::EditorState a;
+        a.rom = quib::Rom(opened.image());
+        quib::runstartup(a, quib::Settings{}, nullptr);
+        const quib::demo::DemoAreaPlace p = quib::demo::demoareaplaces().front();
+        a.editmode = quib::ModeObjectEditing;
+        a.level.lvlobjpos = int32_t(p.ref.objpos);
+        a.level.lvlenmpos = int32_t(p.ref.enmpos);
+        a.level.lvlobjset = p.objset;
+        quib::loadlevel(a);
+        const quib::RomMap map = quib::buildrommap(a.rom.image(), a.props);
+        const quib::MapStream *m = quib::findobjstream(map, p.ref.objpos, p.objset);
+        for (int64_t k = 0; m && k < m->room() - m->used() + 3; k += 3)
+            a.level.objects.push_back(a.level.objects.front());
+        const quib::Rom rom = a.rom;
+        const quib::Level grown = a.level;
+        const double us = median_us(201, [&] { a.rom = rom; a.level = grown; }, [&] {
+            sink = quib::savelevelmodes(a.rom, a.level, a.props, nullptr) ? uint32_t(a.level.lvlobjpos) : 0;
+        });
+        if (a.level.lvlobjpos == p.ref.objpos)
+            std::printf("AREA NOT MOVED\n");
+        report("save of an area moved to a free run", us, base);
     }
 
     report("demo ROM build", median_us(51, [&] { sink = quib::demo::builddemorom().at(0x185BA); }), base);

@@ -91,7 +91,7 @@ void visitarea(EditorState &s, DriverCounts &counts)
 
     const size_t size = size_t(s.rom.length());
     RomFile rom(s.rom, RomFile::Mode::Write);
-    savelevel(rom, s.level);
+    savelevel(rom, s.level, s.props);
     if (rom.close())
         ++counts.saves;
     mustkeepsize(s.rom, size);

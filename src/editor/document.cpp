@@ -9,6 +9,7 @@
 #include "level/lvlhdr.h"
 #include "level/loadlevel.h"
 #include "level/navigate.h"
+#include "level/areasave.h"
 #include "level/savelevel.h"
 #include "editor/mapstate.h"
 #include "worldmap/loadmap.h"
@@ -35,6 +36,15 @@ struct Document::Before {
 };
 
 namespace {
+
+// An area's steps edit its header and records, never its place: a save that
+// moved its streams leaves every step with the place it has now.
+LevelDocument inplace(LevelDocument d, const LevelDocument &now)
+{
+    d.lvlobjpos = now.lvlobjpos;
+    d.lvlenmpos = now.lvlenmpos;
+    return d;
+}
 
 // One undo step: the document, the view and the mode before and after. A
 // step restores the selection and the scroll it was made with, so the edited
@@ -102,7 +112,7 @@ void SnapshotCommand<LevelDocument, LevelView>::apply(const LevelDocument &doc, 
     // Only the records are edited here; the header is written by its own
     // dialog and stays as it is now.
     const LevelDocument now = s.level.document();
-    s.level.document() = doc;
+    s.level.document() = inplace(doc, now);
     s.level.lvlhdr = now.lvlhdr;
     s.level.view() = view;
     s.editmode = mode;
@@ -149,7 +159,7 @@ public:
             return false;
         }
         if (areas_ && !ismapmode(s.editmode)) {
-            s.level.document() = after ? after_ : before_;
+            s.level.document() = inplace(after ? after_ : before_, s.level.document());
             clampscroll(s.level, viewsizeof(s.lvl));
         }
         if (refresh_)
@@ -157,6 +167,15 @@ public:
         emit doc_.changed(ChangedDocument | ChangedView);
         return true;
     }
+    // True when a side of the step writes a byte of [from, to).
+    bool touches(int64_t from, int64_t to) const
+    {
+        for (const Stretch &st : stretches_)
+            if (st.offset < to && st.offset + int64_t(std::max(st.old.size(), st.now.size())) > from)
+                return true;
+        return false;
+    }
+
     // Document::undo and redo wrote already.
     void skipnext() { skip_ = true; }
 
@@ -202,7 +221,7 @@ private:
     void apply(const LevelDocument &d)
     {
         Level &l = doc_.state().level;
-        l.document() = d;
+        l.document() = inplace(d, l.document());
         l.selobj = 0;
         l.selenemy = 0;
         clampscroll(l, viewsizeof(doc_.state().lvl));
@@ -619,9 +638,33 @@ void Document::romreloaded()
 
 // ---- Saving -----------------------------------------------------------------
 
+// The steps of writing dialogs hold the bytes they wrote at the place they
+// wrote them. Once a stream moved, undoing one that wrote its old bytes, the
+// bytes it moved to or a pointer the move changed would write over bytes
+// that are free now, someone else's or the new pointers: such a history is
+// dropped (the edits on it are saved).
+void Document::moved(const AreaSavePlan &plan)
+{
+    if (plan.moves().empty())
+        return;
+    std::vector<std::pair<int64_t, int64_t>> spans; // begin, end
+    for (const StreamSave *m : plan.moves())
+        spans.emplace_back(m->oldstart, m->oldend);
+    for (const ByteWrite &w : plan.writes)
+        spans.emplace_back(w.offset, w.offset + int64_t(w.bytes.size()));
+    for (int i = 0; i < stack_.count(); ++i)
+        if (const auto *step = dynamic_cast<const RomWrite *>(stack_.command(i)))
+            for (const auto &[from, to] : spans)
+                if (step->touches(from, to)) {
+                    stack_.clear();
+                    return;
+                }
+}
+
 bool Document::save(QString *error, QString *saved)
 {
     bool ok;
+    QString movednote; // ", its objects moved from 0x1E133"
     if (ismapmode(s_.editmode)) {
         // Save puts the pointers and enemies in the game's order; the
         // selection stays on the item it was on.
@@ -636,11 +679,23 @@ bool Document::save(QString *error, QString *saved)
         }
     } else {
         Level &l = s_.level;
-        const std::optional<EnemyRecord> sel =
-            l.selectedenemy() ? std::optional<EnemyRecord>(*l.selectedenemy()) : std::nullopt;
-        ok = savelevelmodes(s_.rom, s_.level, error);
-        if (ok && sel) {
-            const auto it = std::find(l.enemies.begin(), l.enemies.end(), *sel);
+        const bool hadsel = l.selectedenemy() != nullptr;
+        const EnemyRecord sel = hadsel ? *l.selectedenemy() : EnemyRecord{};
+        AreaSavePlan plan;
+        LevelSaveContext context;
+        context.map = &s_.map;
+        context.world = s_.curworld;
+        context.fileoffsets = s_.hdrofs;
+        context.ask = moveprompt_;
+        ok = savelevelmodes(s_.rom, s_.level, s_.props, error, context, &plan);
+        if (ok)
+            moved(plan);
+        for (const StreamSave *m : plan.moves())
+            movednote += QStringLiteral(", its %1 moved from 0x%2")
+                             .arg(m->kind == StreamKind::Objects ? QStringLiteral("objects") : QStringLiteral("enemies"),
+                                  hexstr(m->oldstart - (s_.hdrofs ? 0 : 0x10)));
+        if (ok && hadsel) {
+            const auto it = std::find(l.enemies.begin(), l.enemies.end(), sel);
             if (it != l.enemies.end())
                 l.selenemy = uint8_t(it - l.enemies.begin());
         }
@@ -650,7 +705,7 @@ bool Document::save(QString *error, QString *saved)
     stack_.setClean();
     unsaved_ = false;
     if (saved)
-        *saved = QStringLiteral("Saved %1 to %2").arg(name(), QFileInfo(s_.rom.path()).fileName());
+        *saved = QStringLiteral("Saved %1 to %2").arg(name(), QFileInfo(s_.rom.path()).fileName()) + movednote;
     emit changed(ChangedDocument | ChangedView);
     return true;
 }

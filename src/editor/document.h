@@ -18,6 +18,7 @@
 
 namespace quib {
 
+struct AreaSavePlan;
 struct EditorState;
 struct LevelDocument;
 
@@ -62,6 +63,12 @@ public:
     // or may be dropped. Without a guard they are dropped. A save that fails
     // here is reported by savefailed and refuses the leave.
     bool mayleave();
+
+    // Asked before a save moves a stream of the area to another place in
+    // the ROM, with the question to show; false cancels the save. Without a
+    // prompt the stream is moved.
+    using MovePrompt = std::function<bool(const QString &question)>;
+    void setmoveprompt(MovePrompt prompt) { moveprompt_ = std::move(prompt); }
 
     // ---- Edits and view changes --------------------------------------------
     KeyOutcome key(Key key, KeyMods mods, bool autorepeat = false);
@@ -115,7 +122,8 @@ public:
     // Writes the loaded world (tiles, sprites, pointers) or area (objects,
     // enemies) into the ROM. On success the unsaved mark goes and `saved`
     // says what was written ("Saved world 3 to quibrom.nes"); on failure
-    // nothing changes and `error` says why.
+    // nothing changes and `error` says why (empty when the move prompt
+    // cancelled it).
     bool save(QString *error, QString *saved = nullptr);
 
 signals:
@@ -137,6 +145,7 @@ private:
     void finish(const Before &before, unsigned extra, const QString &label, uint64_t merge);
     void loaded();
     void revertmap();
+    void moved(const AreaSavePlan &plan);
     void reloadmap();
 
     bool changeworld(EditorState &s, int world) override;
@@ -146,6 +155,7 @@ private:
     EditorState &s_;
     QUndoStack stack_;
     Guard guard_;
+    MovePrompt moveprompt_;
     bool navigated_ = false; // another world or area was loaded during an operation
     bool discarded_ = false; // the last mayleave() dropped the edits
     bool unsaved_ = false;   // edits that are no longer on the undo stack

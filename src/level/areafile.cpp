@@ -207,30 +207,4 @@ LevelDocument arearecords(const LevelDocument &place, const AreaFile &file, cons
     return next;
 }
 
-QString arearoom(const Rom &rom, const LevelDocument &next, const ObjProps &props)
-{
-    Level now;
-    now.lvlobjpos = next.lvlobjpos;
-    now.lvlenmpos = next.lvlenmpos;
-    now.lvlobjset = next.lvlobjset;
-    {
-        RomFile file(rom);
-        readenemies(now, file);
-        readobjects(now, file, props);
-        file.close();
-    }
-    auto objbytes = [](const LevelDocument &d) {
-        int n = 0;
-        for (const ObjRecord &o : d.objects)
-            n += o.four ? 4 : 3;
-        return n;
-    };
-    if (objbytes(next) <= objbytes(now) && next.enemycount() <= now.enemycount())
-        return QString();
-    return QStringLiteral("The area file has %1 bytes of objects and %2 enemies, but this area holds only %3 bytes "
-                          "of objects and %4 enemies where it is stored. Areas can't be moved to a larger place "
-                          "yet, so nothing was imported.")
-        .arg(objbytes(next)).arg(next.enemycount()).arg(objbytes(now)).arg(now.enemycount());
-}
-
 } // namespace quib

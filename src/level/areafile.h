@@ -28,7 +28,6 @@
 
 namespace quib {
 
-class Rom;
 struct ObjProps;
 
 struct AreaFile {
@@ -49,8 +48,5 @@ bool saveareafile(const QString &path, const LevelDocument &doc, QString *error)
 // `place` with the file's header and records: each object gets a length
 // byte when the 4-byte table of place's object set says so.
 LevelDocument arearecords(const LevelDocument &place, const AreaFile &file, const ObjProps &props);
-// Save writes an area's streams where they are: an empty text when `next`
-// fits in the streams the ROM holds at its place now, else why not.
-QString arearoom(const Rom &rom, const LevelDocument &next, const ObjProps &props);
 
 } // namespace quib

@@ -301,6 +301,14 @@ int enemywindow(const RomMap &map)
     return windowat(map.windows, rom::enemydatarange.low);
 }
 
+int64_t measurestream(const std::vector<uint8_t> &image, const ObjProps &props, StreamKind kind, int64_t start,
+                  int objset)
+{
+    const ImageReader rom(image);
+    const int64_t end = kind == StreamKind::Objects ? objstreamend(rom, start, props, objset & 15) : enmstreamend(rom, start);
+    return std::min(end, rom.size());
+}
+
 const MapStream *findobjstream(const RomMap &map, int64_t start, int objset)
 {
     for (const MapStream &s : map.streams)

@@ -94,6 +94,11 @@ RomMap buildrommap(const std::vector<uint8_t> &image, const ObjProps &props);
 int objwindow(const RomMap &map, int objset);
 int enemywindow(const RomMap &map);
 
+// One past the last byte the loader reads of a stream at `start` (at most the
+// end of the image), as the map measures its streams.
+int64_t measurestream(const std::vector<uint8_t> &image, const ObjProps &props, StreamKind kind, int64_t start,
+                  int objset);
+
 const MapStream *findobjstream(const RomMap &map, int64_t start, int objset);
 const MapStream *findenemystream(const RomMap &map, int64_t start);
 

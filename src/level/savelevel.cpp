@@ -1,7 +1,10 @@
 #include "level/savelevel.h"
 
+#include "level/areasave.h"
 #include "level/level.h"
+#include "level/rommap.h"
 #include "rom/romfile.h"
+#include "worldmap/worldmap.h"
 
 #include <algorithm>
 
@@ -29,41 +32,63 @@ std::vector<uint8_t> savedbytes(const LevelDocument &doc)
     return out;
 }
 
-void savelevel(RomFile &rom, LevelDocument &l)
+namespace {
+
+AreaSavePlan plan(const std::vector<uint8_t> &image, LevelDocument &doc, const ObjProps &props)
 {
-    settlerecords(l);
-    for (int e = 0; e < l.enemycount(); ++e)
-        writeenemybytes(rom, enemyrecordpos(l.lvlenmpos, e), encodeenemy(l.enemies[size_t(e)]));
-    int64_t q = int64_t(l.lvlobjpos) + hdrsize;
-    for (const ObjRecord &o : l.objects) {
-        writeobjbytes(rom, q, o.raw);
-        q += o.raw.size;
-    }
-    // The header is the one read or imported. An end marker goes where the
-    // loader stopped reading (so an area as read gets the same byte back) or
-    // within the old stream when an import made it shorter; a stream of
-    // maxrecords has none.
-    writeheader(rom, l.lvlobjpos, l.lvlhdr);
-    if (l.objcount() < maxrecords)
-        rom.writebyte(q, streamend);
-    if (l.lvlobjset != 0 && l.enemycount() < maxrecords)
-        rom.writebyte(enemyrecordpos(l.lvlenmpos, l.enemycount()), streamend);
+    settlerecords(doc);
+    return planareasave(image, buildrommap(image, props), props, doc);
 }
 
-bool savelevelmodes(Rom &romimage, LevelDocument &doc, QString *error)
+void write(RomFile &rom, const AreaSavePlan &plan)
 {
+    for (const ByteWrite &w : plan.writes)
+        for (size_t i = 0; i < w.bytes.size(); ++i)
+            rom.writebyte(w.offset + int64_t(i), w.bytes[i]);
+}
+
+} // namespace
+
+bool savelevel(RomFile &rom, LevelDocument &doc, const ObjProps &props, AreaSavePlan *planned)
+{
+    const AreaSavePlan p = plan(rom.readblock(0, int(rom.length())), doc, props);
+    if (planned)
+        *planned = p;
+    if (p.refused())
+        return false;
+    write(rom, p);
+    WorldMap none;
+    followplan(p, doc, none, 0);
+    return true;
+}
+
+bool savelevelmodes(Rom &romimage, LevelDocument &doc, const ObjProps &props, QString *error,
+                    const LevelSaveContext &context, AreaSavePlan *planned)
+{
+    // On any failure the enemies keep the order they had, the objects the
+    // bytes they were read from, and the area and the world their places.
     const LevelDocument before = doc;
-    RomFile rom(romimage, RomFile::Mode::Write);
-    savelevel(rom, doc);
-    const bool ok = rom.close();
-    if (!ok) {
-        // Nothing was written: the enemies keep the order they had, the
-        // objects the bytes they were read from.
+    const auto fail = [&](const QString &why) {
         doc = before;
         if (error)
-            *error = rom.error();
-    }
-    return ok;
+            *error = why;
+        return false;
+    };
+    const AreaSavePlan p = plan(romimage.image(), doc, props);
+    if (planned)
+        *planned = p;
+    if (const StreamSave *refused = p.refusal())
+        return fail(refusaltext(*refused, context.fileoffsets));
+    for (const StreamSave *move : p.moves())
+        if (context.ask && !context.ask(movequestion(*move, context.fileoffsets)))
+            return fail(QString());
+    RomFile rom(romimage, RomFile::Mode::Write);
+    write(rom, p);
+    if (!rom.close())
+        return fail(rom.error());
+    WorldMap none;
+    followplan(p, doc, context.map ? *context.map : none, context.map ? context.world : 0);
+    return true;
 }
 
 } // namespace quib

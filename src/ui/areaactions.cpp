@@ -72,9 +72,6 @@ QString importareaflow(QWidget *parent, Document &doc, const FilePicker &pick)
                != QMessageBox::Yes)
         return {};
     const LevelDocument next = arearecords(s.level.document(), *area, s.props);
-    const QString room = arearoom(s.rom, next, s.props);
-    if (!room.isEmpty())
-        return refuse(room);
     doc.replacearea(next, QStringLiteral("Import area"));
     return QStringLiteral("Area imported from %1").arg(name);
 }

@@ -206,8 +206,19 @@ QuibWindow::QuibWindow(QWidget *parent)
     connect(transition_, &QTimer::timeout, this, &QuibWindow::transitionstep);
 
     doc_.setguard([this](Document &doc) { return askleave(doc); });
+    doc_.setmoveprompt([this](const QString &question) {
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Move area"), question, QMessageBox::NoButton, this);
+        QPushButton *move = box.addButton(QStringLiteral("Move"), QMessageBox::AcceptRole);
+        box.addButton(QMessageBox::Cancel);
+        box.setDefaultButton(move);
+        box.exec();
+        return box.clickedButton() == move;
+    });
     connect(&doc_, &Document::changed, this, &QuibWindow::changed);
-    connect(&doc_, &Document::savefailed, this, [this](const QString &error) { notsaved(this, error); });
+    connect(&doc_, &Document::savefailed, this, [this](const QString &error) {
+        if (!error.isEmpty()) // else the user cancelled the save
+            notsaved(this, error);
+    });
     connect(&doc_, &Document::writefailed, this, [this](const QString &error) {
         QMessageBox::warning(this, QStringLiteral("Not written"), error);
     });
@@ -760,7 +771,10 @@ bool QuibWindow::save()
     QString error, saved;
     keptnote_.clear();
     if (!doc_.save(&error, &saved)) {
-        notsaved(this, error);
+        if (error.isEmpty())
+            status(QStringLiteral("Not saved"));
+        else
+            notsaved(this, error);
         return false;
     }
     if (romwatch_ && romwatch_->kept())

@@ -331,7 +331,7 @@ private slots:
         loadlevel(*st);
         QVERIFY(edited.objects == st->level.objects);
         if (scrolling == 0) {
-            QVERIFY(savelevelmodes(st->rom, st->level, &error));
+            QVERIFY(savelevelmodes(st->rom, st->level, st->props, &error));
             // Saving sorts the enemies by column; every other byte stays.
             const QByteArray got = testutil::readfile(rompath);
             QByteArray want = withheader(qPrintable(name), h);

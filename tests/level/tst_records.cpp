@@ -61,7 +61,7 @@ private slots:
                 continue;
             std::tie(s.level.lvlobjpos, s.level.lvlenmpos, s.level.lvlobjset) = a;
             loadlevel(s);
-            QVERIFY(savelevelmodes(s.rom, s.level, nullptr));
+            QVERIFY(savelevelmodes(s.rom, s.level, s.props, nullptr));
             QVERIFY2(testutil::readfile(path) == pristine,
                      qPrintable(QStringLiteral("area %1/%2 of set %3").arg(std::get<0>(a), 0, 16).arg(std::get<1>(a), 0, 16).arg(std::get<2>(a))));
             const LinkedArea link = linkedarea(s.level);

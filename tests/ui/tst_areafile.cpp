@@ -86,7 +86,14 @@ private slots:
         int objbytes = 0;
         for (const ObjRecord &o : exported.objects)
             objbytes += o.four ? 4 : 3;
+        // The old streams' bytes the new ones don't use become 0xFF.
+        int oldobjbytes = 0;
+        for (const ObjRecord &o : before.objects)
+            oldobjbytes += o.four ? 4 : 3;
         QByteArray expected = pristine;
+        expected.replace(to.ref.objpos, hdrsize + oldobjbytes + 1, QByteArray(hdrsize + oldobjbytes + 1, '\xFF'));
+        expected.replace(to.ref.enmpos + 1, enemyrecordsize * before.enemycount() + 1,
+                         QByteArray(enemyrecordsize * before.enemycount() + 1, '\xFF'));
         expected.replace(to.ref.objpos, hdrsize + objbytes + 1, objstream(from, objbytes));
         const int enemybytes = enemyrecordsize * exported.enemycount() + 1;
         expected.replace(to.ref.enmpos + 1, enemybytes, pristine.mid(from.ref.enmpos + 1, enemybytes));
@@ -115,8 +122,8 @@ private slots:
                                     << QStringLiteral("objects[0].y: row 31 of bank 7 would end the stream");
         QTest::newRow("broken json") << QByteArray(R"({"format": "quibed-area", "objects": [)") << refused
                                      << QStringLiteral("Not a JSON document");
-        QTest::newRow("too large") << file(1, "[]", R"([)" + QByteArray(R"({"x": 1, "y": 2, "type": "10"},)").repeated(200) + R"({"x": 1, "y": 2, "type": "10"}])")
-                                   << refused << QStringLiteral("Areas can't be moved to a larger place yet");
+        QTest::newRow("too large") << file(1, "[]", R"([)" + QByteArray(R"({"x": 1, "y": 2, "type": "10"},)").repeated(255) + R"({"x": 1, "y": 2, "type": "10"}])")
+                                   << refused << QStringLiteral("enemies: 256 records, at most 255");
         QTest::newRow("other set") << file(2, "[]", "[]") << QStringLiteral("Import area")
                                    << QStringLiteral("holds an area of object set 2");
     }

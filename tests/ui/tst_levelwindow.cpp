@@ -1,4 +1,6 @@
 #include "demorom/demorom.h"
+#include "level/rommap.h"
+#include "level/savelevel.h"
 #include "widgets/lvlview.h"
 #include "ui/quib.h"
 
@@ -147,6 +149,36 @@ private slots:
         QCOMPARE(box.title, QStringLiteral("Can't go there!"));
         QCOMPARE(box.text, QStringLiteral("No room is pointed from that area."));
         QCOMPARE(box.icon, QMessageBox::Warning);
+    }
+
+    // Save of an area grown past its room asks before moving it; a box
+    // closed without "Move" writes nothing and keeps the edit.
+    void moveasked()
+    {
+        QuibWindow w;
+        open(w);
+        QTest::keyClick(&w, Qt::Key_P);
+        action(w, "enterlevelM")->trigger();
+        entered(w);
+        const EditorState &s = w.state();
+        const RomMap map = buildrommap(s.rom.image(), s.props);
+        const MapStream *m = findobjstream(map, s.level.lvlobjpos, s.level.lvlobjset);
+        QVERIFY(m && !s.level.objects.empty());
+        LevelDocument grown = s.level.document();
+        for (int64_t added = 0; added <= m->room() - m->used(); added += grown.objects.front().raw.size)
+            grown.objects.push_back(grown.objects.front());
+        w.document().replacearea(grown, QStringLiteral("Grow"));
+        const QByteArray before = testutil::readfile(rompath);
+        testutil::SeenBox box;
+        testutil::answermodals(box);
+        action(w, "MSave")->trigger();
+        QCOMPARE(box.title, QStringLiteral("Move area"));
+        QVERIFY2(box.text.startsWith(QStringLiteral("The objects of this area need %1 bytes and have room for %2 at 0x")
+                                         .arg(savedbytes(grown).size() - 3 * grown.enemycount() + hdrsize + 1)
+                                         .arg(m->room())),
+                 qPrintable(box.text));
+        QCOMPARE(testutil::readfile(rompath), before);
+        QVERIFY(w.document().modified());
     }
 };
 
