@@ -25,6 +25,7 @@ class QTimer;
 
 namespace quib {
 
+class ItemActions;
 class LvlView;
 class RomWatch;
 class Splash;
@@ -165,6 +166,7 @@ private:
     QPushButton *save_ = nullptr;
     QPointer<MapTool> maptool_;
     RomWatch *romwatch_ = nullptr;
+    ItemActions *itemactions_ = nullptr;
 
     QMenu *levels_ = nullptr;
     QAction *msave_ = nullptr;
