@@ -1,6 +1,7 @@
 #include "ui/itemactions.h"
 
 #include "editor/document.h"
+#include "dialogs/itempalette.h"
 #include "editor/editorstate.h"
 #include "level/itemclip.h"
 #include "widgets/lvlview.h"
@@ -146,6 +147,33 @@ void ItemActions::paste()
     }
     const Level &l = doc_.state().level;
     add(*group, pointerblock().value_or(Block{l.lvlscrollx, l.lvlscrolly}));
+}
+
+void ItemActions::showpalette(int zoom)
+{
+    if (!palette_) {
+        palette_ = new ItemPalette(parent_);
+        connect(palette_, &ItemPalette::chosen, this, [this](const ItemGroup &g) { add(g, paletteblock()); });
+    }
+    palette_->show();
+    palette_->raise();
+    refreshpalette(zoom);
+}
+
+ItemPalette *ItemActions::palette() const
+{
+    return palette_.data();
+}
+
+void ItemActions::refreshpalette(int zoom)
+{
+    if (!palette_ || !palette_->isVisible())
+        return;
+    const EditorState &s = doc_.state();
+    const bool level = !ismapmode(s.editmode);
+    palette_->setEnabled(level);
+    if (level)
+        palette_->refresh(s.level, s.props, s.objcells, s.gfx, s.names.enemynames, zoom);
 }
 
 QMimeData *itemsmimedata(const ItemGroup &group)

@@ -8,6 +8,7 @@
 #include <QKeySequence>
 #include <QObject>
 #include <QPoint>
+#include <QPointer>
 #include <QString>
 #include <optional>
 #include <vector>
@@ -20,6 +21,7 @@ class QWidget;
 namespace quib {
 
 class Document;
+class ItemPalette;
 class LvlView;
 
 // A row of the table: the menu item's text and object name, its keys and
@@ -56,6 +58,12 @@ public:
     void copy();
     void paste();
 
+    // The item palette: opened (or raised) by Levels > Item palette ...;
+    // while open it follows the area, its colours and the zoom.
+    void showpalette(int zoom);
+    void refreshpalette(int zoom);
+    ItemPalette *palette() const;
+
 private:
     void refused(const QString &why);
 
@@ -65,6 +73,7 @@ private:
     std::vector<QAction *> actions_;
     std::optional<QPoint> over_; // the pointer over the view, surface pixels
     std::optional<QPoint> last_; // where it was last seen over the view
+    QPointer<ItemPalette> palette_;
 };
 
 // The clipboard's contents for copied items, and the items of a clipboard's

@@ -250,6 +250,8 @@ void QuibWindow::buildmenus()
             status(done);
     });
     importarea_->setObjectName(QStringLiteral("importarea"));
+    levels_->addAction(QStringLiteral("Item palette ..."), this, [this] { itemactions_->showpalette(zoom_); })
+        ->setObjectName(QStringLiteral("itempalette"));
     levels_->addAction(QStringLiteral("&Play ROM"), QKeySequence(Qt::Key_F5), this, &QuibWindow::playrom)
         ->setObjectName(QStringLiteral("playrom"));
     levels_->addSeparator()->setObjectName(QStringLiteral("sep2"));
@@ -272,6 +274,7 @@ void QuibWindow::buildmenus()
     edit->addAction(undo_);
     edit->addAction(redo_);
     itemactions_ = new ItemActions(doc_, *lvl_, *edit, this);
+    connect(this, &QuibWindow::zoomchanged, itemactions_, &ItemActions::refreshpalette);
 
     QMenu *options = menuBar()->addMenu(QStringLiteral("&Options"));
     options->setObjectName(QStringLiteral("Options"));
@@ -445,6 +448,7 @@ void QuibWindow::showview()
     exportarea_->setEnabled(!ismapmode(state_.editmode));
     importarea_->setEnabled(!ismapmode(state_.editmode));
     itemactions_->setmode(state_.editmode);
+    itemactions_->refreshpalette(zoom_);
     usemapobjtb_->setEnabled(ismapmode(state_.editmode)); // the toolbox belongs to the map
     modelabel_->setText(modename(state_.editmode) + QStringLiteral(" mode"));
     tilelabel_->setText(QStringLiteral("Current tile: ") + hexpad(state_.curtile, 2) + QStringLiteral(" -- ")

@@ -1,5 +1,6 @@
 #include "demorom/demolevels.h"
 #include "demorom/demorom.h"
+#include "dialogs/itempalette.h"
 #include "level/itemedit.h"
 #include "level/leveledit.h"
 #include "level/objbox.h"
@@ -9,6 +10,7 @@
 #include "testutil.h"
 
 #include <QAction>
+#include <QListWidget>
 #include <QClipboard>
 #include <QMouseEvent>
 #include <QTemporaryDir>
@@ -259,6 +261,41 @@ private slots:
             hillexpect.push_back(r);
         }
         savedwith(w, base, stream(base, l, hillexpect), 0);
+    }
+
+    // The palette lists the area's set; Enter on an entry adds it at the
+    // view's centre block, or where the pointer was last over the view; it
+    // follows the zoom.
+    void palette()
+    {
+        QuibWindow w;
+        open(w);
+        const Level &l = w.state().level;
+        trigger(w, "itempalette");
+        auto *palette = w.findChild<ItemPalette *>();
+        QVERIFY(palette && palette->isVisible());
+        QListWidget *objects = palette->objects();
+        QVERIFY(objects->count() > 10);
+        QCOMPARE(palette->enemies()->count(), 256);
+        objects->setCurrentRow(objects->count() - 1);
+        const ItemGroup entry = palette->group(objects->currentItem());
+        QTest::keyClick(objects, Qt::Key_Return);
+        QCOMPARE(l.objects.back().type, entry.objects[0].type);
+        QCOMPARE(l.objects.back().four, w.state().props.four(l.lvlobjset, entry.objects[0].bank, entry.objects[0].type));
+        QCOMPARE(int(l.objects.back().x), l.lvlscrollx + 8);
+
+        move(w, at(w, QPoint(l.lvlscrollx + 2, l.lvlscrolly + 3)), Qt::NoButton);
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(w.lvl(), &leave);
+        QTest::keyClick(palette->enemies(), Qt::Key_Down);
+        QTest::keyClick(palette->enemies(), Qt::Key_Return);
+        QCOMPARE(int(w.state().editmode), int(ModeEnemyEditing));
+        QCOMPARE(std::pair(int(l.enemies.back().x), int(l.enemies.back().y)),
+                 std::pair(l.lvlscrollx + 2, l.lvlscrolly + 3));
+
+        const QSize icons = objects->iconSize();
+        w.setzoom(w.zoom() + 1);
+        QVERIFY(objects->iconSize().width() > icons.width());
     }
 
     // A Ctrl+drag from an empty block draws a rectangle that selects the
