@@ -5,6 +5,7 @@
 #include "demorom/demorom.h"
 #include "editor/document.h"
 #include "editor/editorstate.h"
+#include "editor/levelstate.h"
 #include "rom/patch.h"
 #include "rom/romfile.h"
 #include "editor/settings.h"
@@ -12,10 +13,12 @@
 #include "graphics/graphics.h"
 #include "tables/objprops.h"
 #include "level/drawlevel.h"
-#include "level/enterspec.h"
+#include "level/leveledit.h"
+#include "level/offsetentry.h"
 #include "level/loadlevel.h"
 #include "level/rommap.h"
-#include "objgfx/drawobj.h"
+#include "level/drawobj.h"
+#include "editor/mapstate.h"
 #include "worldmap/drawmap.h"
 #include "worldmap/mapedit.h"
 #include "worldmap/savemap.h"
@@ -160,7 +163,7 @@ int main(int argc, char **argv)
         const double drag = median_us(11, [&] {
             for (int i = 0; i < 1000; ++i) {
                 m.tooltile = uint8_t(0x42 + (i & 1));
-                quib::mapdrag(m, {(i * 7) % 256, (i * 3) % 144, quib::ButtonLeft, false, true});
+                quib::mapdrag(quib::mapediting(m), {(i * 7) % 256, (i * 3) % 144, quib::ButtonLeft, false, true});
                 quib::drawmap(m);
             }
             sink = m.lvl.px[5];
@@ -170,7 +173,7 @@ int main(int argc, char **argv)
         int toggle = 0;
         report("Save in a map mode, one tile changed", median_us(51, [&] {
                    m.map.maptiles[0][0] = uint8_t(0x42 + (toggle++ & 1));
-                   quib::savemapmodes(m, nullptr);
+                   quib::savemapmodes(m.rom, m.map, m.curworld, nullptr);
                    sink = m.map.ptrcount();
                }), base);
     }
@@ -266,6 +269,29 @@ int main(int argc, char **argv)
             report("drawlevel, 32 x 30 blocks, busiest, bg on", t, base);
             std::printf("  = %.2f busiest views (goal: within 4)\n", t / busy);
         }
+        // A maximised window: 1600 x 1000 pixels at 2 times, 50 x 31 blocks
+        // (the area's 27 rows of them), and the overview of the whole area.
+        {
+            quib::DrawOptions big = quib::leveloptions(l);
+            big.area = {std::min(bestx, 256 - 50), 0, 50, 31};
+            quib::Surface view = quib::surfacefor(big.area);
+            const double t = median_us(501, [&] {
+                quib::drawlevel(view, l.level, l.props, l.objcells, l.gfx, big);
+                sink = view.px[9];
+            });
+            report("drawlevel, maximised view 50 x 31, bg on", t, base);
+            std::printf("  = %.2f busiest views (goal: within 4)\n", t / busy);
+            quib::DrawOptions whole = quib::leveloptions(l);
+            whole.area = {0, 0, quib::levelmaxx(l.level) + 1, quib::levelmaxy(l.level, true) + 1};
+            whole.selection = quib::SelectionMark::none;
+            quib::Surface all = quib::surfacefor(whole.area);
+            const double o = median_us(101, [&] {
+                quib::drawlevel(all, l.level, l.props, l.objcells, l.gfx, whole);
+                sink = all.px[9];
+            });
+            report("overview: drawlevel, whole area, bg on", o, base);
+            std::printf("  = %.2f busiest views (goal: within 2)\n", o / busy);
+        }
         l.viewlvlbg = false;
         report("drawlevel, same view, background off", median_us(1001, [&] {
                    quib::drawlevel(l);
@@ -302,7 +328,7 @@ int main(int argc, char **argv)
         constexpr uint32_t unpainted = 0xFF123457;
         for (int i = 0; i < lv.objcount(); ++i) {
             std::fill(b.lvl.px.begin(), b.lvl.px.end(), unpainted);
-            quib::drawobj(b, i);
+            quib::drawobj(b.lvl, b.level.lvlscrollx, b.level.lvlscrolly, b.level, b.props, b.objcells, b.gfx, i);
             for (int ty = 0; ty < 30; ++ty)
                 for (int tx = 0; tx < 32; ++tx) {
                     bool painted = false;

@@ -1,6 +1,7 @@
 #include "romdriver.h"
 
 #include "editor/editorstate.h"
+#include "editor/levelstate.h"
 #include "rom/romfile.h"
 #include "rom/romlayout.h"
 #include "editor/startup.h"
@@ -9,6 +10,7 @@
 #include "level/navigate.h"
 #include "level/rommap.h"
 #include "level/savelevel.h"
+#include "editor/mapstate.h"
 #include "worldmap/drawmap.h"
 #include "worldmap/loadmap.h"
 #include "worldmap/savemap.h"
@@ -52,6 +54,20 @@ void startimage(EditorState &s)
     buildobjpal(s.props);
 }
 
+// A rectangle of blocks taken from the image's own bytes: it may start
+// before the area or map, run past its end, or be a single block, and every
+// overlay is asked for. The renderer must clip it and change nothing else.
+DrawOptions oddrect(const std::vector<uint8_t> &image, size_t at)
+{
+    const auto byte = [&](size_t i) { return image.empty() ? 0 : int(image[(at + i) % image.size()]); };
+    DrawOptions o;
+    o.area = BlockRect{byte(0) * 2 - 64, byte(1) / 4 - 16, 1 + byte(2) % 48, 1 + byte(3) % 40};
+    o.selection = SelectionMark(byte(4) % 6);
+    o.pointerboxes = o.mapsprites = o.spriteboxes = o.background = true;
+    o.sheets = (byte(5) & 1) != 0;
+    return o;
+}
+
 void mustkeepsize(const Rom &rom, size_t size)
 {
     if (size_t(rom.length()) != size)
@@ -68,11 +84,14 @@ void visitarea(EditorState &s, DriverCounts &counts)
     s.editmode = ModeEnemyEditing;
     s.level.selenemy = uint8_t(s.level.enemycount() > 0 ? s.level.enemycount() - 1 : 0);
     drawlevel(s);
+    const DrawOptions odd = oddrect(s.rom.image(), size_t(s.level.lvlobjpos));
+    Surface out = surfacefor(odd.area);
+    drawlevel(out, s.level, s.props, s.objcells, s.gfx, odd);
     ++counts.areas;
 
     const size_t size = size_t(s.rom.length());
     RomFile rom(s.rom, RomFile::Mode::Write);
-    savelevel(rom, s);
+    savelevel(rom, s.level);
     if (rom.close())
         ++counts.saves;
     mustkeepsize(s.rom, size);
@@ -124,11 +143,16 @@ DriverCounts runimage(const uint8_t *data, size_t size, const DriverLimits &limi
             s->map.mapscroll = s->map.mapmaxscroll;
             drawmap(*s);
         }
+        {
+            const DrawOptions odd = oddrect(s->rom.image(), size_t(w) * 4099);
+            Surface out = surfacefor(odd.area);
+            drawmap(out, s->map, w, s->gfx, odd);
+        }
         ++counts.worlds;
         {
             RomFile rom(s->rom, RomFile::Mode::Write);
-            savemap(rom, *s);
-            savemapptrs(rom, *s);
+            savemap(rom, s->map, s->curworld);
+            savemapptrs(rom, s->map, s->curworld);
             if (rom.close())
                 ++counts.saves;
             mustkeepsize(s->rom, size);

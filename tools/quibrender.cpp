@@ -2,6 +2,7 @@
 // editor draws it, using the core library alone (no window).
 #include "demorom/demorom.h"
 #include "editor/editorstate.h"
+#include "editor/levelstate.h"
 #include "level/areafile.h"
 #include "rom/romfile.h"
 #include "editor/startup.h"
@@ -170,7 +171,7 @@ int main(int argc, char **argv)
         if (!p.isSet(full)) {
             l.lvlscrollx = 0;
             l.lvlscrolly = int16_t(l.vertical() ? 0 : 12);
-            showobj(s);
+            showobj(l, s.props);
             opt.area = {l.lvlscrollx, l.lvlscrolly, cols, rows};
         } else {
             opt.area = {0, 0, cols, rows};
@@ -178,7 +179,7 @@ int main(int argc, char **argv)
         out = surfacefor(opt.area);
         drawlevel(out, l, s.props, s.objcells, s.gfx, opt);
         if (p.isSet(selection))
-            for (const QString &t : levellabels(s, SelectionMark::object))
+            for (const QString &t : levellabels(s.level, s.names, SelectionMark::object))
                 std::printf("%s\n", qPrintable(QString(t).replace(QLatin1Char('\r'), QString())));
         QImage img(reinterpret_cast<const uchar *>(out.px.data()), out.width, out.height, out.width * 4,
                    QImage::Format_RGB32);

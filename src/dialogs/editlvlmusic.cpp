@@ -1,7 +1,8 @@
 #include "dialogs/editlvlmusic.h"
 #include "widgets/valuebar.h"
 
-#include "editor/editorstate.h"
+#include "rom/rom.h"
+#include "tables/names.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -13,7 +14,8 @@
 
 namespace quib {
 
-EditLvlMusic::EditLvlMusic(EditorState &state, QWidget *parent) : QDialog(parent), state_(state)
+EditLvlMusic::EditLvlMusic(Rom &rom, const NameTables &names, QWidget *parent)
+    : QDialog(parent), rom_(rom), names_(names)
 {
     setObjectName(QStringLiteral("EditLvlMusic"));
     setWindowTitle(QStringLiteral("Edit level music set"));
@@ -48,8 +50,8 @@ EditLvlMusic::EditLvlMusic(EditorState &state, QWidget *parent) : QDialog(parent
     layout->addLayout(lists);
     layout->addWidget(buttons);
 
-    readmusicset(state_.rom, set_);
-    dolistboxes();
+    readmusicset(rom_, set_);
+    filllists();
     setvalues(1);
 
     connect(optionbar_, &QScrollBar::valueChanged, this, [this](int k) {
@@ -66,14 +68,14 @@ int EditLvlMusic::option() const
     return optionbar_->value();
 }
 
-void EditLvlMusic::dolistboxes()
+void EditLvlMusic::filllists()
 {
     musiclist_->clear();
-    for (const QString &name : state_.names.musicnames)
+    for (const QString &name : names_.musicnames)
         musiclist_->addItem(name);
     setlist_->clear();
     for (const uint8_t music : set_)
-        setlist_->addItem(state_.names.musicnames[music]);
+        setlist_->addItem(names_.musicnames[music]);
 }
 
 void EditLvlMusic::setvalues(int option)
@@ -100,13 +102,13 @@ void EditLvlMusic::musicpicked(int music)
         return;
     const size_t k = size_t(option() - 1);
     set_[k] = uint8_t(music);
-    setlist_->item(int(k))->setText(state_.names.musicnames[size_t(music)]);
+    setlist_->item(int(k))->setText(names_.musicnames[size_t(music)]);
 }
 
 void EditLvlMusic::writeandclose()
 {
     QString error;
-    if (!writemusicset(state_.rom, set_, &error)) {
+    if (!writemusicset(rom_, set_, &error)) {
         QMessageBox::warning(this, windowTitle(), QStringLiteral("The level music set was not saved.\n\n") + error);
         return;
     }

@@ -13,12 +13,14 @@ class QScrollBar;
 
 namespace quib {
 
-struct EditorState;
+struct NameTables;
+class Rom;
 
 class EditLvlMusic : public QDialog {
     Q_OBJECT
 public:
-    EditLvlMusic(EditorState &state, QWidget *parent = nullptr);
+    // The lists show the music names of `names`, which outlive the dialog.
+    EditLvlMusic(Rom &rom, const NameTables &names, QWidget *parent = nullptr);
 
     const MusicSet &musicset() const { return set_; }
     int option() const; // 1..16
@@ -27,12 +29,13 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void dolistboxes();
+    void filllists();
     void setvalues(int option);
     void musicpicked(int music);
     void writeandclose();
 
-    EditorState &state_;
+    Rom &rom_;
+    const NameTables &names_;
     MusicSet set_{};
     bool setting_ = false; // setvalues is filling the controls
 

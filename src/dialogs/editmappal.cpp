@@ -1,8 +1,10 @@
 #include "dialogs/editmappal.h"
 #include "widgets/valuebar.h"
 
-#include "editor/editorstate.h"
+#include "graphics/graphics.h"
 #include "graphics/paledit.h"
+#include "level/level.h"
+#include "rom/rom.h"
 #include "widgets/lvlview.h"
 
 #include <QDialogButtonBox>
@@ -39,8 +41,8 @@ LvlView *picture(const Surface &pic, const QString &name, QWidget *parent, int z
 
 } // namespace
 
-EditMapPal::EditMapPal(EditorState &state, QWidget *parent, int zoom)
-    : QDialog(parent), state_(state),
+EditMapPal::EditMapPal(Rom &rom, Graphics &gfx, int world, const Level *area, QWidget *parent, int zoom)
+    : QDialog(parent), rom_(rom), gfx_(gfx), world_(world), area_(area),
       lvlpic_(palcell * lvlgroupcols, palcell * lvlgrouprows),
       enmpic_(palcell * enmgroupcols, palcell * enmgrouprows),
       nespic_(palcell * nescolcols, palcell * nescolrows)
@@ -48,8 +50,8 @@ EditMapPal::EditMapPal(EditorState &state, QWidget *parent, int zoom)
     setObjectName(QStringLiteral("EditMapPal"));
     setWindowTitle(QStringLiteral("Edit color palettes"));
     setModal(true);
-    std::memcpy(lvlpalopened_, state_.gfx.lvlpal, sizeof lvlpalopened_);
-    std::memcpy(enmpalopened_, state_.gfx.enmpal, sizeof enmpalopened_);
+    std::memcpy(lvlpalopened_, gfx_.lvlpal, sizeof lvlpalopened_);
+    std::memcpy(enmpalopened_, gfx_.enmpal, sizeof enmpalopened_);
 
     objsetbar_ = valuebar(this);
     objsetbar_->setObjectName(QStringLiteral("objsetBar"));
@@ -85,13 +87,13 @@ EditMapPal::EditMapPal(EditorState &state, QWidget *parent, int zoom)
     layout->addWidget(buttons_);
 
     // 1.-2. The NES colours, colour 0 selected.
-    scs();
+    shownescolours();
 
     // 3.-4. In a level, the record and the two groups the level is coloured
     // with (see palrecord); on the world map, set 0 and the first groups.
     int objset = 0, lvlgroup = 0, enmgroup = 0;
-    if (!ismapmode(state_.editmode)) {
-        const Level &l = state_.level;
+    if (area_) {
+        const Level &l = *area_;
         areaset_ = l.lvlobjset & 15;
         objset = palrecord(areaset_);
         lvlgroup = hdrfield(l.lvlhdr, HdrField::LevelColours);
@@ -137,19 +139,19 @@ void EditMapPal::objsetchanged(int objset)
 
 void EditMapPal::redrawlevel()
 {
-    drawlvlgroup(lvlpic_, state_.gfx, objset(), levelgroup());
+    drawlvlgroup(lvlpic_, gfx_, objset(), levelgroup());
     levelview_->update();
 }
 
 void EditMapPal::redrawenemy()
 {
-    drawenmgroup(enmpic_, state_.gfx, objset(), enemygroup());
+    drawenmgroup(enmpic_, gfx_, objset(), enemygroup());
     enemyview_->update();
 }
 
-void EditMapPal::scs()
+void EditMapPal::shownescolours()
 {
-    drawnescolours(nespic_, state_.gfx, selected_);
+    drawnescolours(nespic_, gfx_, selected_);
     nesview_->update();
 }
 
@@ -159,7 +161,7 @@ void EditMapPal::nespressed(const ViewMouse &m)
     if (cell < 0)
         return;
     selected_ = cell;
-    scs();
+    shownescolours();
 }
 
 void EditMapPal::nesdragged(const ViewMouse &m)
@@ -167,7 +169,7 @@ void EditMapPal::nesdragged(const ViewMouse &m)
     if (m.buttons != 1)
         return;
     selected_ = nescolourat(m.x, m.y);
-    scs();
+    shownescolours();
 }
 
 void EditMapPal::levelpressed(const ViewMouse &m)
@@ -175,7 +177,7 @@ void EditMapPal::levelpressed(const ViewMouse &m)
     const int cell = cellat(m.x, m.y, lvlgroupcols, lvlgrouprows);
     if (cell < 0)
         return;
-    state_.gfx.lvlpal[objset()][levelgroup()][lvlgroupbyte(cell)] = uint8_t(selected_);
+    gfx_.lvlpal[objset()][levelgroup()][lvlgroupbyte(cell)] = uint8_t(selected_);
     redrawlevel();
 }
 
@@ -184,36 +186,35 @@ void EditMapPal::enemypressed(const ViewMouse &m)
     const int cell = cellat(m.x, m.y, enmgroupcols, enmgrouprows);
     if (cell < 0)
         return;
-    state_.gfx.enmpal[objset()][enemygroup()][enmgroupbyte(cell)] = uint8_t(selected_);
+    gfx_.enmpal[objset()][enemygroup()][enmgroupbyte(cell)] = uint8_t(selected_);
     redrawenemy();
 }
 
 void EditMapPal::writeandclose()
 {
     QString error;
-    if (!savepal(state_.gfx, state_.rom, &error)) {
+    if (!savepal(gfx_, rom_, &error)) {
         QMessageBox::warning(this, windowTitle(), QStringLiteral("The palettes were not saved.\n\n") + error);
         return;
     }
     // Read back what was written: the groups past 7 that the world map can
     // use overlap the enemy groups and the next set's level groups.
-    loadpal(state_.gfx, state_.rom);
+    loadpal(gfx_, rom_);
     QDialog::accept();
     // The map pictures are recoloured in a level too, so that leaving it
     // shows the new colours. The window redraws what the mode shows.
-    colormap(state_.gfx, state_.rom, state_.curworld);
-    if (!ismapmode(state_.editmode))
-        colorlvlgfx(state_.gfx, state_.level.lvlobjset, hdrfield(state_.level.lvlhdr, HdrField::LevelColours),
-                    state_.level.graphicset());
+    colormap(gfx_, rom_, world_);
+    if (area_)
+        colorlvlgfx(gfx_, area_->lvlobjset, hdrfield(area_->lvlhdr, HdrField::LevelColours), area_->graphicset());
 }
 
 void EditMapPal::reject()
 {
     // Every edit since the last OK is dropped: the palettes are read from
     // the ROM again, or put back as they were when the dialog opened.
-    if (!loadpal(state_.gfx, state_.rom)) {
-        std::memcpy(state_.gfx.lvlpal, lvlpalopened_, sizeof lvlpalopened_);
-        std::memcpy(state_.gfx.enmpal, enmpalopened_, sizeof enmpalopened_);
+    if (!loadpal(gfx_, rom_)) {
+        std::memcpy(gfx_.lvlpal, lvlpalopened_, sizeof lvlpalopened_);
+        std::memcpy(gfx_.enmpal, enmpalopened_, sizeof enmpalopened_);
     }
     QDialog::reject();
 }

@@ -15,16 +15,20 @@ class QScrollBar;
 
 namespace quib {
 
-struct EditorState;
+struct Graphics;
+struct Level;
+class Rom;
 struct ViewMouse;
 class LvlView;
 
 class EditMapPal : public QDialog {
     Q_OBJECT
 public:
-    // The pictures are shown `zoom` times enlarged; mouse positions are
-    // taken in picture pixels.
-    EditMapPal(EditorState &state, QWidget *parent = nullptr, int zoom = 2);
+    // Edits the palettes of `gfx` and writes them to `rom`; OK recolours the
+    // map pictures of world `world` and, when opened in an area (`area` not
+    // null), the area's pictures. The pictures are shown `zoom` times
+    // enlarged; mouse positions are taken in picture pixels.
+    EditMapPal(Rom &rom, Graphics &gfx, int world, const Level *area, QWidget *parent = nullptr, int zoom = 2);
 
     int objset() const;
     int levelgroup() const;
@@ -42,14 +46,17 @@ private:
     void objsetchanged(int objset);
     void redrawlevel();
     void redrawenemy();
-    void scs();
+    void shownescolours();
     void nespressed(const ViewMouse &m);
     void nesdragged(const ViewMouse &m);
     void levelpressed(const ViewMouse &m);
     void enemypressed(const ViewMouse &m);
     void writeandclose();
 
-    EditorState &state_;
+    Rom &rom_;
+    Graphics &gfx_;
+    int world_;
+    const Level *area_; // null on the world map
     int selected_ = 0; // NES colour 0..63
     int areaset_ = -1; // the object set of the area it was opened in, -1 on the map
     // The palettes as they were when the dialog opened, for a Cancel that

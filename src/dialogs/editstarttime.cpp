@@ -1,7 +1,7 @@
 #include "dialogs/editstarttime.h"
 #include "widgets/valuebar.h"
 
-#include "editor/editorstate.h"
+#include "rom/rom.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -12,14 +12,14 @@
 
 namespace quib {
 
-EditStartTime::EditStartTime(EditorState &state, QWidget *parent) : QDialog(parent), state_(state)
+EditStartTime::EditStartTime(Rom &rom, QWidget *parent) : QDialog(parent), rom_(rom)
 {
     setObjectName(QStringLiteral("EditStartTime"));
     setWindowTitle(QStringLiteral("Edit starting times"));
     setModal(true);
 
     StartTimes times{};
-    readstarttimes(state_.rom, times);
+    readstarttimes(rom_, times);
 
     static constexpr const char *captions[rom::starttimecount] = {"Value 1", "Value 2", "Value 3", "Infinite time"};
     auto *grid = new QGridLayout;
@@ -63,7 +63,7 @@ StartTimes EditStartTime::times() const
 void EditStartTime::writeandclose()
 {
     QString error;
-    if (!writestarttimes(state_.rom, times(), &error)) {
+    if (!writestarttimes(rom_, times(), &error)) {
         QMessageBox::warning(this, windowTitle(), QStringLiteral("The starting times were not saved.\n\n") + error);
         return;
     }

@@ -11,19 +11,19 @@ class QScrollBar;
 
 namespace quib {
 
-struct EditorState;
+class Rom;
 
 class EditStartTime : public QDialog {
     Q_OBJECT
 public:
-    EditStartTime(EditorState &state, QWidget *parent = nullptr);
+    EditStartTime(Rom &rom, QWidget *parent = nullptr);
 
     StartTimes times() const;
 
 private:
     void writeandclose();
 
-    EditorState &state_;
+    Rom &rom_;
     std::array<QScrollBar *, rom::starttimecount> bars_{};
     std::array<QLabel *, rom::starttimecount> values_{};
 };

@@ -1,7 +1,7 @@
 #include "dialogs/editstatus.h"
 #include "widgets/valuebar.h"
 
-#include "editor/editorstate.h"
+#include "rom/rom.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -14,14 +14,14 @@
 
 namespace quib {
 
-EditStatus::EditStatus(EditorState &state, QWidget *parent) : QDialog(parent), state_(state)
+EditStatus::EditStatus(Rom &rom, QWidget *parent) : QDialog(parent), rom_(rom)
 {
     setObjectName(QStringLiteral("EditStatus"));
     setWindowTitle(QStringLiteral("Edit starting status"));
     setModal(true);
 
     StartStatus stored;
-    readstartstatus(state_.rom, stored);
+    readstartstatus(rom_, stored);
     statusopened_ = stored.status;
 
     auto *layout = new QVBoxLayout(this);
@@ -75,7 +75,7 @@ StartStatus EditStatus::status() const
 void EditStatus::writeandclose()
 {
     QString error;
-    if (!writestartstatus(state_.rom, status(), &error)) {
+    if (!writestartstatus(rom_, status(), &error)) {
         QMessageBox::warning(this, windowTitle(), QStringLiteral("The starting status was not saved.\n\n") + error);
         return;
     }

@@ -12,12 +12,12 @@ class QScrollBar;
 
 namespace quib {
 
-struct EditorState;
+class Rom;
 
 class EditStatus : public QDialog {
     Q_OBJECT
 public:
-    EditStatus(EditorState &state, QWidget *parent = nullptr);
+    EditStatus(Rom &rom, QWidget *parent = nullptr);
 
     // The bytes OK writes.
     StartStatus status() const;
@@ -25,7 +25,7 @@ public:
 private:
     void writeandclose();
 
-    EditorState &state_;
+    Rom &rom_;
     uint8_t statusopened_ = 0; // the status byte as read, kept while no item is selected
     QScrollBar *livesbar_;
     QScrollBar *maxlivesbar_;

@@ -1,14 +1,16 @@
 #include "editor/document.h"
 
 #include "editor/editorstate.h"
+#include "editor/levelstate.h"
 #include "graphics/graphics.h"
 #include "rom/hex.h"
-#include "level/enterspec.h"
+#include "level/offsetentry.h"
 #include "level/leveledit.h"
 #include "level/lvlhdr.h"
 #include "level/loadlevel.h"
 #include "level/navigate.h"
 #include "level/savelevel.h"
+#include "editor/mapstate.h"
 #include "worldmap/loadmap.h"
 #include "worldmap/mapedit.h"
 #include "worldmap/savemap.h"
@@ -148,7 +150,7 @@ public:
         }
         if (areas_ && !ismapmode(s.editmode)) {
             s.level.document() = after ? after_ : before_;
-            clampscroll(s.level);
+            clampscroll(s.level, viewsizeof(s.lvl));
         }
         if (refresh_)
             refresh_();
@@ -203,7 +205,7 @@ private:
         l.document() = d;
         l.selobj = 0;
         l.selenemy = 0;
-        clampscroll(l);
+        clampscroll(l, viewsizeof(doc_.state().lvl));
         // The header chooses the pattern sheets and their colours.
         EditorState &s = doc_.state();
         for (int page = 0; page < 2; ++page)
@@ -346,7 +348,7 @@ bool Document::press(const PointerInput &in)
     const Before before = snapshot();
     bool handled = true;
     if (ismapmode(s_.editmode))
-        handled = mappress(s_, {in.px, in.py, in.buttons, in.shiftonly, in.toolbox});
+        handled = mappress(mapediting(s_), {in.px, in.py, in.buttons, in.shiftonly, in.toolbox});
     else
         itempress(in);
     if (handled)
@@ -358,7 +360,7 @@ void Document::drag(const PointerInput &in)
 {
     const Before before = snapshot();
     if (ismapmode(s_.editmode))
-        mapdrag(s_, {in.px, in.py, in.buttons, in.shiftonly, in.toolbox});
+        mapdrag(mapediting(s_), {in.px, in.py, in.buttons, in.shiftonly, in.toolbox});
     else
         itemdrag(in);
     finish(before, 0, mouseedit(s_, in), dragmerge_);
@@ -381,7 +383,7 @@ void Document::itempress(const PointerInput &in)
     Level &l = s_.level;
     l.band = {};
     const bool objmode = s_.editmode == ModeObjectEditing;
-    const PressHit hit = presshit(l, s_.props, objmode, in.px, in.py);
+    const PressHit hit = presshit(l, s_.props, objmode, in.px, in.py, viewsizeof(s_.lvl));
     if (in.ctrl && hit.index < 0) {
         bandbase_ = selecteditems(l, objmode);
         l.band = {true, hit.block.col, hit.block.row, hit.block.col, hit.block.row};
@@ -577,7 +579,7 @@ void Document::setmode(uint8_t mode)
     else if (mode == ModeEnemyEditing)
         showenemy(s_);
     else if (mode == ModeMapEditing)
-        clampcursor(s_.map);
+        clampcursor(s_.map, viewsizeof(s_.lvl));
     finish(before, 0, QString(), 0);
 }
 
@@ -789,7 +791,7 @@ void Document::headerwritten(const LevelDocument &before, const std::vector<uint
         unsaved_ = edits;
     }
     const LevelDocument after = now;
-    if (romwritten(QStringLiteral("Edit level header"), image, [this] { headergraphics(s_); }))
+    if (romwritten(QStringLiteral("Edit level header"), image, [this] { headergraphics(s_.level, s_.rom, s_.gfx); }))
         if (auto *step = dynamic_cast<RomWrite *>(const_cast<QUndoCommand *>(stack_.command(stack_.index() - 1))))
             step->setareas(before, after);
 }
@@ -815,7 +817,7 @@ bool Document::save(QString *error, QString *saved)
         WorldMap &map = s_.map;
         const std::optional<MapPtr> sel =
             map.selectedpointer() ? std::optional<MapPtr>(*map.selectedpointer()) : std::nullopt;
-        ok = savemapmodes(s_, error);
+        ok = savemapmodes(s_.rom, s_.map, s_.curworld, error);
         if (ok && sel && !(*map.selectedpointer() == *sel)) {
             const auto it = std::find(map.pointers.begin(), map.pointers.end(), *sel);
             if (it != map.pointers.end())
@@ -825,7 +827,7 @@ bool Document::save(QString *error, QString *saved)
         Level &l = s_.level;
         const std::optional<EnemyRecord> sel =
             l.selectedenemy() ? std::optional<EnemyRecord>(*l.selectedenemy()) : std::nullopt;
-        ok = savelevelmodes(s_, error);
+        ok = savelevelmodes(s_.rom, s_.level, error);
         if (ok && sel) {
             const auto it = std::find(l.enemies.begin(), l.enemies.end(), *sel);
             if (it != l.enemies.end())

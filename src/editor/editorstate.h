@@ -1,6 +1,7 @@
 #pragma once
 // The editor state: one instance for the whole run, owned by the main window
 // and handed by reference to the code that reads or changes it.
+#include "graphics/editmode.h"
 #include "graphics/graphics.h"
 #include "graphics/surface.h"
 #include "level/level.h"
@@ -15,16 +16,6 @@
 #include <cstdint>
 
 namespace quib {
-
-enum EditMode : uint8_t {
-    ModeMapEditing = 0,
-    ModeMapPointers = 1,
-    ModeObjectEditing = 2,
-    ModeEnemyEditing = 3,
-    ModeMapSprites = 4,
-};
-
-constexpr bool ismapmode(uint8_t mode) { return mode == ModeMapEditing || mode == ModeMapPointers || mode == ModeMapSprites; }
 
 struct EditorState {
     Rom rom;                  // opened at start-up from the path typed there; read once, written at once

@@ -1,9 +1,11 @@
 #include "editor/keys.h"
 
 #include "editor/editorstate.h"
+#include "editor/levelstate.h"
 #include "level/itemedit.h"
 #include "level/leveledit.h"
 #include "level/navigate.h"
+#include "editor/mapstate.h"
 #include "worldmap/loadmap.h"
 
 #include <algorithm>
@@ -43,9 +45,9 @@ int wrap(int v, int n)
 
 // ---- The map ----------------------------------------------------------------
 
-void scroll(WorldMap &map, int step)
+void scroll(WorldMap &map, int step, ViewSize view)
 {
-    map.mapscroll = uint8_t(std::clamp(map.mapscroll + step, 0, int(map.mapmaxscroll)));
+    map.mapscroll = uint8_t(std::clamp(map.mapscroll + step, 0, mapscrollmax(map, view)));
 }
 
 int scrollstep(const Ctx &c)
@@ -218,7 +220,7 @@ void moveitem(Ctx &c, int dx, int dy)
 void scrolllevel(Ctx &c, int dx, int dy)
 {
     Level &l = c.s.level;
-    const ScrollLimits lim = levelscrolllimits(l);
+    const ScrollLimits lim = levelscrolllimits(l, viewsizeof(c.s.lvl));
     if (dx < 0 && l.lvlscrollx > 0)
         --l.lvlscrollx;
     if (dx > 0 && l.lvlscrollx < lim.maxx)
@@ -243,9 +245,9 @@ const Row rows[] = {
     {M0 | M1, Key::H, ModReq::Any, "Show offsets as file offsets or 0x10 lower", nullptr,
      [](Ctx &c) { c.s.hdrofs = !c.s.hdrofs; }},
     {M0, Key::Left, ModReq::Any, "Scroll the map left (16 columns with Shift)", nullptr,
-     [](Ctx &c) { scroll(mapof(c), -scrollstep(c)); }},
+     [](Ctx &c) { scroll(mapof(c), -scrollstep(c), viewsizeof(c.s.lvl)); }},
     {M0, Key::Right, ModReq::Any, "Scroll the map right (16 columns with Shift)", nullptr,
-     [](Ctx &c) { scroll(mapof(c), scrollstep(c)); }},
+     [](Ctx &c) { scroll(mapof(c), scrollstep(c), viewsizeof(c.s.lvl)); }},
     {mapmodes, Key::PageUp, ModReq::Any, "Previous world", nullptr, [](Ctx &c) { gotoworld(c, -1); }},
     {mapmodes, Key::PageDown, ModReq::Any, "Next world", nullptr, [](Ctx &c) { gotoworld(c, 1); }},
     {M0, Key::Kp8, ModReq::Any, "Move the cursor up", nullptr,
@@ -281,8 +283,8 @@ const Row rows[] = {
     {M1, Key::Kp2, ModReq::Any, "Move the pointer down (wraps)", "Move pointer", [](Ctx &c) { moveptrrow(c, 1); }},
     {M1, Key::Up, ModReq::Any, "Select the previous pointer", nullptr, [](Ctx &c) { selectptr(c, -1); }},
     {M1, Key::Down, ModReq::Any, "Select the next pointer", nullptr, [](Ctx &c) { selectptr(c, 1); }},
-    {M1 | M4, Key::Left, ModReq::Any, "Scroll the map left", nullptr, [](Ctx &c) { scroll(mapof(c), -1); }},
-    {M1 | M4, Key::Right, ModReq::Any, "Scroll the map right", nullptr, [](Ctx &c) { scroll(mapof(c), 1); }},
+    {M1 | M4, Key::Left, ModReq::Any, "Scroll the map left", nullptr, [](Ctx &c) { scroll(mapof(c), -1, viewsizeof(c.s.lvl)); }},
+    {M1 | M4, Key::Right, ModReq::Any, "Scroll the map right", nullptr, [](Ctx &c) { scroll(mapof(c), 1, viewsizeof(c.s.lvl)); }},
     {M1, Key::Space, ModReq::Any, "Enter the pointer's level", nullptr,
      [](Ctx &c) {
          if (canenterlevel(c.s))
@@ -380,24 +382,26 @@ bool modsmatch(ModReq req, KeyMods mods)
 
 // Keeps a column in view by scrolling just enough, never past the world's
 // last screen.
-void follow(WorldMap &map, int col)
+void follow(WorldMap &map, int col, ViewSize view)
 {
-    if (col > map.mapscroll + 15)
-        map.mapscroll = uint8_t(std::min(col - 15, int(map.mapmaxscroll)));
+    const int cols = mapviewcols(map, view), max = mapscrollmax(map, view);
+    if (col > map.mapscroll + cols - 1)
+        map.mapscroll = uint8_t(std::min(col - (cols - 1), max));
     if (col < map.mapscroll)
-        map.mapscroll = uint8_t(std::clamp(col, 0, int(map.mapmaxscroll)));
+        map.mapscroll = uint8_t(std::clamp(col, 0, max));
 }
 
 void followup(EditorState &s, int mode, Key key)
 {
     WorldMap &map = s.map;
+    const ViewSize view = viewsizeof(s.lvl);
     switch (mode) {
     case ModeMapEditing:
         // After the cursor keys the view follows the cursor by one column at
         // most. (After Left and Right it does not: there the view moves and
         // the cursor is dragged along.)
         if (key == Key::Kp2 || key == Key::Kp4 || key == Key::Kp6 || key == Key::Kp8) {
-            if (map.mapcurcol > map.mapscroll + 15 && map.mapscroll < map.mapmaxscroll)
+            if (map.mapcurcol > map.mapscroll + mapviewcols(map, view) - 1 && map.mapscroll < mapscrollmax(map, view))
                 ++map.mapscroll;
             if (map.mapcurcol < map.mapscroll && map.mapscroll > 0)
                 --map.mapscroll;
@@ -405,7 +409,7 @@ void followup(EditorState &s, int mode, Key key)
         break;
     case ModeMapPointers:
         if (const MapPtr *p = map.selectedpointer()) {
-            follow(map, p->col);
+            follow(map, p->col, view);
             map.mapcurcol = p->col;
             map.mapcurrow = p->row;
         }
@@ -413,7 +417,7 @@ void followup(EditorState &s, int mode, Key key)
     case ModeMapSprites: {
         const MapSprite &sprite = map.selectedsprite();
         const int sc = sprite.x / 16;
-        follow(map, sc);
+        follow(map, sc, view);
         map.mapcurcol = uint8_t(std::clamp(sc, 0, 255));
         map.mapcurrow = uint8_t(std::max(sprite.y / 16 - 2, 0));
         break;
@@ -422,7 +426,7 @@ void followup(EditorState &s, int mode, Key key)
         break;
     }
     if (s.editmode == ModeMapEditing)
-        clampcursor(map);
+        clampcursor(map, view);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "editor/pointerinfo.h"
 
 #include "editor/editorstate.h"
+#include "editor/levelstate.h"
 #include "level/leveledit.h"
 #include "level/objbox.h"
 #include "rom/hex.h"

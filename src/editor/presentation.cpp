@@ -1,6 +1,7 @@
 #include "editor/presentation.h"
 
 #include "editor/editorstate.h"
+#include "editor/levelstate.h"
 #include "level/drawlevel.h"
 #include "level/loadlevel.h"
 #include "worldmap/drawmap.h"
@@ -10,7 +11,7 @@ namespace quib {
 
 InfoLabels infolabels(const EditorState &s)
 {
-    return ismapmode(s.editmode) ? maplabels(s) : levellabels(s);
+    return ismapmode(s.editmode) ? maplabels(s.map, s.names, s.curworld, s.editmode, s.hdrofs) : levellabels(s);
 }
 
 QString windowtitle(const EditorState &s)

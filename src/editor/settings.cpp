@@ -6,7 +6,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <initializer_list>
 #include <limits>
+#include <utility>
 
 namespace quib {
 
@@ -138,6 +140,61 @@ bool writegrid(const QString &file, bool grid, QString *error)
     IniFile ini = IniFile::load(file);
     ini.setvalue(QStringLiteral("Options"), QStringLiteral("Grid"), signform(grid ? -1 : 0));
     return ini.save(file, error);
+}
+
+WindowPlace readwindowplace(const QString &file)
+{
+    auto number = [&](const char *key) {
+        return leadingnumber(readini(file, QStringLiteral("Options"), QLatin1String(key)));
+    };
+    // A size no screen has is no size: the default then.
+    auto size = [](int32_t n) { return n >= 100 && n <= 100000 ? int(n) : 0; };
+    WindowPlace p;
+    p.width = size(number("WindowWidth"));
+    p.height = size(number("WindowHeight"));
+    if (p.width == 0 || p.height == 0)
+        p.width = p.height = 0;
+    p.maximized = number("WindowMaximized") != 0;
+    return p;
+}
+
+namespace {
+
+// Sets the keys that differ from their defaults or are there already.
+bool setoptional(const QString &file, const std::initializer_list<std::pair<const char *, int>> &keys,
+                 const std::initializer_list<int> &defaults, QString *error)
+{
+    IniFile ini = IniFile::load(file);
+    bool any = false;
+    auto def = defaults.begin();
+    for (const auto &[key, value] : keys) {
+        const QString name = QLatin1String(key);
+        if (value != *def++ || ini.value(QStringLiteral("Options"), name)) {
+            ini.setvalue(QStringLiteral("Options"), name, signform(value));
+            any = true;
+        }
+    }
+    return !any || ini.save(file, error);
+}
+
+} // namespace
+
+bool writewindowplace(const QString &file, const WindowPlace &place, QString *error)
+{
+    return setoptional(file,
+                       {{"WindowWidth", place.width}, {"WindowHeight", place.height},
+                        {"WindowMaximized", place.maximized ? -1 : 0}},
+                       {0, 0, 0}, error);
+}
+
+bool readoverview(const QString &file)
+{
+    return leadingnumber(readini(file, QStringLiteral("Options"), QStringLiteral("Overview"))) != 0;
+}
+
+bool writeoverview(const QString &file, bool on, QString *error)
+{
+    return setoptional(file, {{"Overview", on ? -1 : 0}}, {0}, error);
 }
 
 QString reademulator(const QString &file)

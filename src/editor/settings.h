@@ -58,6 +58,24 @@ bool writezoom(const QString &file, int zoom, QString *error = nullptr);
 bool readgrid(const QString &file);
 bool writegrid(const QString &file, bool grid, QString *error = nullptr);
 
+// The main window between runs: "Options"/"WindowWidth" and "WindowHeight"
+// (its size when not maximised; 0 for the size that shows 16 x 15 blocks at
+// the zoom) and "WindowMaximized" (-1 on, 0 off). Like "Overview" below,
+// these keys are written only when they say something other than the
+// default or are in the file already: a file without them stays as it was.
+struct WindowPlace {
+    int width = 0;
+    int height = 0;
+    bool maximized = false;
+    bool operator==(const WindowPlace &) const = default;
+};
+WindowPlace readwindowplace(const QString &file);
+bool writewindowplace(const QString &file, const WindowPlace &place, QString *error = nullptr);
+
+// View > Overview: "Options"/"Overview", -1 on, 0 off; missing is off.
+bool readoverview(const QString &file);
+bool writeoverview(const QString &file, bool on, QString *error = nullptr);
+
 // The emulator's command line for Levels > Play ROM: "Options"/"EmulatorCommand",
 // kept as typed and read whole (not cut at the profile buffer's length, a
 // command line may be long). Missing gives empty: no emulator set.

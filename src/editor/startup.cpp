@@ -6,6 +6,7 @@
 #include "graphics/graphics.h"
 #include "tables/names.h"
 #include "tables/objprops.h"
+#include "editor/mapstate.h"
 #include "worldmap/loadmap.h"
 
 #include <QFileInfo>

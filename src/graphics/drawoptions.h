@@ -21,6 +21,21 @@ struct BlockRect {
     bool containsrow(int r) const { return r >= row && r < row + height; }
 };
 
+// How many whole blocks the window's view shows across and down: today's
+// 16 x 15 at the least, more in a larger window. The map and the level show
+// no more of it than the world or the area holds (the rest stays empty).
+struct ViewSize {
+    int cols = 16;
+    int rows = 15;
+    bool operator==(const ViewSize &) const = default;
+};
+
+// The view size of a surface of whole blocks.
+inline ViewSize viewsizeof(const Surface &s)
+{
+    return {s.width / 16, s.height / 16};
+}
+
 // The surface a rectangle of blocks is drawn into.
 inline Surface surfacefor(const BlockRect &r, uint32_t fill = rgb(0, 0, 0))
 {

@@ -2,12 +2,14 @@
 // change, back to front.
 #include "level/drawlevel.h"
 
-#include "editor/editorstate.h"
+#include "level/level.h"
 #include "rom/hex.h"
 #include "graphics/blit.h"
-#include "level/itemedit.h"
 #include "level/objbox.h"
-#include "objgfx/drawobj.h"
+#include "graphics/graphics.h"
+#include "level/drawobj.h"
+#include "objgfx/objcells.h"
+#include "tables/names.h"
 
 #include <algorithm>
 #include <cstring>
@@ -28,10 +30,10 @@ QString position(int x, int y)
     return QStringLiteral("X: ") + hexpad(x, 2) + QStringLiteral("   Y: ") + hexpad(y, 2);
 }
 
-QString objsetline(const EditorState &s)
+QString objsetline(const Level &lv, const NameTables &names)
 {
-    const int set = s.level.lvlobjset & 15;
-    return QStringLiteral("Obj. set: ") + hexstr(set) + QStringLiteral(" -- ") + s.names.objsetnames[size_t(set)];
+    const int set = lv.lvlobjset & 15;
+    return QStringLiteral("Obj. set: ") + hexstr(set) + QStringLiteral(" -- ") + names.objsetnames[size_t(set)];
 }
 
 bool hasobject(const Level &lv, int bank, int type)
@@ -212,40 +214,8 @@ void drawlevel(Surface &dst, const Level &lv, const ObjProps &props, const ObjCe
     band(s);
 }
 
-DrawOptions leveloptions(const EditorState &s)
+InfoLabels levellabels(const Level &lv, const NameTables &names, SelectionMark which)
 {
-    DrawOptions o;
-    o.area = {s.level.lvlscrollx, s.level.lvlscrolly, s.lvl.width / 16, s.lvl.height / 16};
-    o.selection = s.editmode == ModeObjectEditing ? SelectionMark::object
-        : s.editmode == ModeEnemyEditing          ? SelectionMark::enemy
-                                                  : SelectionMark::none;
-    o.background = s.viewlvlbg;
-    o.sheets = s.showsheets;
-    if (o.selection != SelectionMark::none) {
-        const bool objects = o.selection == SelectionMark::object;
-        o.marked = selecteditems(s.level, objects);
-        if (o.marked.size() <= 1)
-            o.marked.clear();
-    }
-    if (const LevelView::Band &b = s.level.band; b.on)
-        o.band = {std::min(b.col0, b.col1), std::min(b.row0, b.row1), std::abs(b.col1 - b.col0) + 1,
-                  std::abs(b.row1 - b.row0) + 1};
-    return o;
-}
-
-void drawlevel(EditorState &s)
-{
-    drawlevel(s.lvl, s.level, s.props, s.objcells, s.gfx, leveloptions(s));
-}
-
-InfoLabels levellabels(const EditorState &s)
-{
-    return levellabels(s, leveloptions(s).selection);
-}
-
-InfoLabels levellabels(const EditorState &s, SelectionMark which)
-{
-    const Level &lv = s.level;
     InfoLabels t;
     if (which == SelectionMark::object && lv.selectedobject()) {
         const int i = lv.selobj;
@@ -255,7 +225,7 @@ InfoLabels levellabels(const EditorState &s, SelectionMark which)
         t[0] = QStringLiteral("Object #") + threedigits(i + 1) + QLatin1Char('/') + threedigits(lv.objcount())
             + (four ? QStringLiteral(" (4 bytes)") : QStringLiteral(" (3 bytes)"));
         t[1] = position(o.x, o.y);
-        t[2] = objsetline(s);
+        t[2] = objsetline(lv, names);
         t[3] = QStringLiteral("Object bank: ") + QString::number(b) + linebreak + QStringLiteral("Object type: ")
             + hexpad(type, 2);
         if (four)
@@ -266,8 +236,8 @@ InfoLabels levellabels(const EditorState &s, SelectionMark which)
         const int type = e.type;
         t[0] = QStringLiteral("Enemy #") + threedigits(i + 1) + QLatin1Char('/') + threedigits(lv.enemycount());
         t[1] = position(e.x, e.y);
-        t[2] = objsetline(s);
-        t[3] = QStringLiteral("Enemy type: ") + hexpad(type, 2) + linebreak + s.names.enemynames[size_t(type)];
+        t[2] = objsetline(lv, names);
+        t[3] = QStringLiteral("Enemy type: ") + hexpad(type, 2) + linebreak + names.enemynames[size_t(type)];
     }
     return t;
 }

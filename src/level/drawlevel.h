@@ -6,9 +6,9 @@
 
 namespace quib {
 
-struct EditorState;
 struct Graphics;
 struct Level;
+struct NameTables;
 struct ObjCells;
 struct ObjProps;
 
@@ -29,18 +29,8 @@ constexpr uint32_t enemysel = rgb(255, 200, 200); // outline and hatching of the
 void drawlevel(Surface &dst, const Level &lv, const ObjProps &props, const ObjCells &objcells, const Graphics &gfx,
                const DrawOptions &opt);
 
-// What the window's level view shows: its 16 x 15 blocks at the scroll, the
-// mark of the mode's selection, and the view options.
-DrawOptions leveloptions(const EditorState &s);
-
-// Redraws the window's view s.lvl with leveloptions(s).
-void drawlevel(EditorState &s);
-
-// The four info labels of the level modes: the selected object (object mode)
-// or enemy (enemy mode); empty when the area has none.
-InfoLabels levellabels(const EditorState &s);
-
-// The labels describing the selected object or enemy, whatever the mode.
-InfoLabels levellabels(const EditorState &s, SelectionMark which);
+// The four info labels describing the selected object or enemy (`which`);
+// empty when the area has none or `which` is none.
+InfoLabels levellabels(const Level &lv, const NameTables &names, SelectionMark which);
 
 } // namespace quib

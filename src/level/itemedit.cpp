@@ -318,9 +318,9 @@ Block viewblock(const Level &l, int px, int py)
     return {px / 16 + l.lvlscrollx, py / 16 + l.lvlscrolly};
 }
 
-PressHit presshit(const Level &l, const ObjProps &props, bool objectmode, int px, int py)
+PressHit presshit(const Level &l, const ObjProps &props, bool objectmode, int px, int py, ViewSize view)
 {
-    py = std::clamp(py, 0, 240);
+    py = std::clamp(py, 0, 16 * view.rows);
     if (px / 16 < -l.lvlscrollx)
         px = -l.lvlscrollx * 16;
     PressHit out;

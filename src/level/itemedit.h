@@ -3,6 +3,7 @@
 // pasting objects and enemies, and the draw order of objects. Each operation
 // changes the level only, or, when it is refused, changes nothing and says
 // why; the caller redraws.
+#include "graphics/drawoptions.h"
 #include "level/level.h"
 
 #include <QString>
@@ -81,14 +82,15 @@ struct Block {
 };
 Block viewblock(const Level &lvl, int px, int py);
 
-// What a press at pixel (px, py) hits, as the plain press picks it (the
-// pixel kept on the view, the mode's kind winning a shared block): the
-// block pressed and the item, of which kind; index -1 for none.
+// What a press at pixel (px, py) of a view of `view` blocks hits, as the
+// plain press picks it (the pixel kept on the view, the mode's kind winning
+// a shared block): the block pressed and the item, of which kind; index -1
+// for none.
 struct PressHit {
     Block block;
     bool object = true;
     int index = -1;
 };
-PressHit presshit(const Level &lvl, const ObjProps &props, bool objectmode, int px, int py);
+PressHit presshit(const Level &lvl, const ObjProps &props, bool objectmode, int px, int py, ViewSize view = {});
 
 } // namespace quib

@@ -3,7 +3,7 @@
 #include "graphics/graphics.h"
 #include "level/level.h"
 #include "level/objbox.h"
-#include "objgfx/drawobj.h"
+#include "level/drawobj.h"
 #include "tables/objprops.h"
 
 #include <algorithm>

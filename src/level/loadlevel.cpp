@@ -1,9 +1,13 @@
 #include "level/loadlevel.h"
 
-#include "editor/editorstate.h"
+#include "graphics/graphics.h"
+#include "level/level.h"
+#include "objgfx/objcells.h"
+#include "tables/objprops.h"
 #include "rom/romfile.h"
 #include "rom/romlayout.h"
 #include "worldmap/loadmap.h"
+#include "worldmap/worldmap.h"
 
 namespace quib {
 
@@ -47,16 +51,15 @@ QString leveltitle(const WorldMap &map, int world)
     return title;
 }
 
-void loadlevel(EditorState &s)
+void loadlevel(Level &lvl, const LevelContext &c)
 {
-    Level &lvl = s.level;
     lvl.lvlobjset &= 15;
     if (lvl.lvlobjset == 7)
         lvl.lvlenmpos = int32_t(rom::objset7enemies);
     {
-        RomFile rom(s.rom);
+        RomFile rom(c.rom);
         readenemies(lvl, rom);
-        readobjects(lvl, rom, s.props);
+        readobjects(lvl, rom, c.props);
         rom.close();
     }
 
@@ -69,15 +72,15 @@ void loadlevel(EditorState &s)
     // The CHR data never changes, so a sheet decoded once stays valid.
     for (int page = 0; page < 2; ++page) {
         const int sheet = gfxsetsheet[page][lvl.graphicset()];
-        if (s.gfx.sheetdone[size_t(sheet)] == 0)
-            decodechr(s.gfx, s.rom, sheet);
+        if (c.gfx.sheetdone[size_t(sheet)] == 0)
+            decodechr(c.gfx, c.rom, sheet);
     }
-    if (lvl.lvlobjset != s.defset) {
-        loadobjdefs(s.objcells, lvl.lvlobjset);
-        s.defset = lvl.lvlobjset;
+    if (lvl.lvlobjset != c.defset) {
+        loadobjdefs(c.objcells, lvl.lvlobjset);
+        c.defset = lvl.lvlobjset;
     }
-    buildobjpal(s.props);
-    colorlvlgfx(s.gfx, lvl.lvlobjset, hdrfield(lvl.lvlhdr, HdrField::LevelColours), lvl.graphicset());
+    buildobjpal(c.props);
+    colorlvlgfx(c.gfx, lvl.lvlobjset, hdrfield(lvl.lvlhdr, HdrField::LevelColours), lvl.graphicset());
     lvl.loaded = true;
 }
 

@@ -8,19 +8,32 @@
 
 namespace quib {
 
-struct EditorState;
+struct Graphics;
 struct Level;
+struct ObjCells;
 struct ObjProps;
 struct WorldMap;
+class Rom;
 class RomFile;
 
+// What loading an area reads and prepares besides the area itself: the ROM,
+// the object tables, the pattern sheets and the object pictures of the
+// area's object set. `defset` is the object set whose pictures objcells holds.
+struct LevelContext {
+    const Rom &rom;
+    ObjProps &props;
+    Graphics &gfx;
+    ObjCells &objcells;
+    int &defset;
+};
+
 // ---- Loading ----------------------------------------------------------------
-// Reads the area at s.level.lvlobjpos / lvlenmpos of object set lvlobjset
-// (masked to 0..15) into s.level, sets the window title, resets the
-// selection, prepares the level's pattern sheets, object pictures and object
-// palettes, and marks the level loaded. Object set 7 always takes its
-// enemies from objset7enemies, which is stored as lvlenmpos.
-void loadlevel(EditorState &s);
+// Reads the area at lvl.lvlobjpos / lvlenmpos of object set lvlobjset
+// (masked to 0..15) into lvl, resets the selection, prepares the level's
+// pattern sheets, object pictures and object palettes, and marks the level
+// loaded. Object set 7 always takes its enemies from objset7enemies, which
+// is stored as lvlenmpos.
+void loadlevel(Level &lvl, const LevelContext &c);
 
 // The reading steps of loadlevel, for the renderer and the tests. Both reset
 // their part of `lvl` first and stop at the end marker or after 255 records.

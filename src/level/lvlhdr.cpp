@@ -1,12 +1,14 @@
 #include "level/lvlhdr.h"
 
-#include "editor/editorstate.h"
+#include "graphics/graphics.h"
+#include "level/level.h"
+#include "tables/names.h"
 #include "rom/hex.h"
 #include "rom/romfile.h"
 #include "rom/romlayout.h"
 #include "level/leveledit.h"
 #include "level/loadlevel.h"
-#include "worldmap/mappntr.h"
+#include "rom/areaoffsets.h"
 
 #include <QStringList>
 
@@ -253,15 +255,14 @@ void reorient(Level &l, bool wasvertical)
 
 } // namespace
 
-bool applylevelheader(EditorState &s, const LevelHeader &hdr, QString *error)
+bool applylevelheader(Level &l, Rom &romimage, Graphics &gfx, const LevelHeader &hdr, QString *error)
 {
-    Level &l = s.level;
     if (!l.loaded) {
         if (error)
             *error = QStringLiteral("No level area is loaded.");
         return false;
     }
-    RomFile rom(s.rom, RomFile::Mode::Write);
+    RomFile rom(romimage, RomFile::Mode::Write);
     writeheader(rom, l.lvlobjpos, hdr);
     if (!rom.close()) {
         if (error)
@@ -276,16 +277,15 @@ bool applylevelheader(EditorState &s, const LevelHeader &hdr, QString *error)
         // The view keeps to the bounds of the new scrolling type.
         clampscroll(l);
     }
-    headergraphics(s);
+    headergraphics(l, romimage, gfx);
     return true;
 }
 
-void headergraphics(EditorState &s)
+void headergraphics(const Level &l, const Rom &rom, Graphics &gfx)
 {
-    const Level &l = s.level;
     for (int page = 0; page < 2; ++page)
-        decodechr(s.gfx, s.rom, gfxsetsheet[page][l.graphicset()]);
-    colorlvlgfx(s.gfx, l.lvlobjset, hdrfield(l.lvlhdr, HdrField::LevelColours), l.graphicset());
+        decodechr(gfx, rom, gfxsetsheet[page][l.graphicset()]);
+    colorlvlgfx(gfx, l.lvlobjset, hdrfield(l.lvlhdr, HdrField::LevelColours), l.graphicset());
 }
 
 } // namespace quib

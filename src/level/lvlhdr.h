@@ -13,7 +13,8 @@ namespace quib {
 
 class Rom;
 
-struct EditorState;
+struct Graphics;
+struct Level;
 struct NameTables;
 
 // ---- Texts of the dialog -------------------------------------------------------
@@ -110,8 +111,8 @@ private:
 };
 
 // ---- OK -----------------------------------------------------------------------
-// Writes the nine bytes at the current area's header (s.level.lvlobjpos) in
-// one write operation, then puts them into s.level.lvlhdr, decodes both
+// Writes the nine bytes at the current area's header (lvl.lvlobjpos) in
+// one write operation, then puts them into lvl.lvlhdr, decodes both
 // pattern sheets of the graphic set and recolours the level sheets. When the
 // scrolling type changes between horizontal and vertical, the objects in
 // memory take the form of the new type, as loading the area again would give
@@ -119,9 +120,9 @@ private:
 // a later save then writes each record as the game will read it. The caller
 // redraws. On failure (no area loaded, the file can't be written) nothing
 // changes and *error says why.
-bool applylevelheader(EditorState &s, const LevelHeader &hdr, QString *error);
+bool applylevelheader(Level &lvl, Rom &rom, Graphics &gfx, const LevelHeader &hdr, QString *error);
 // The level pictures of the loaded area's header (graphic set, colours),
 // decoded and coloured again from the ROM.
-void headergraphics(EditorState &s);
+void headergraphics(const Level &lvl, const Rom &rom, Graphics &gfx);
 
 } // namespace quib

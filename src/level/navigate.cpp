@@ -1,10 +1,11 @@
 #include "level/navigate.h"
 
-#include "editor/editorstate.h"
 #include "graphics/blit.h"
+#include "level/level.h"
 #include "level/leveledit.h"
 #include "level/loadlevel.h"
 #include "level/objbox.h"
+#include "worldmap/worldmap.h"
 
 #include <algorithm>
 
@@ -20,80 +21,73 @@ void drawtransition(Surface &lvl, int e)
     fillrect(lvl, 256 - h, 0, 256, 143, black);
 }
 
-bool canenterlevel(const EditorState &s)
+bool canenterlevel(const WorldMap &map)
 {
-    const MapPtr *p = s.map.selectedpointer();
+    const MapPtr *p = map.selectedpointer();
     if (!p)
         return false;
     return p->objset != 0 && p->objset != 15;
 }
 
-void enterlevel(EditorState &s)
+bool enterlevel(Level &l, const WorldMap &map, const LevelContext &c, ViewSize view)
 {
-    if (!canenterlevel(s))
-        return;
-    Level &l = s.level;
-    const MapPtr &p = *s.map.selectedpointer();
+    if (!canenterlevel(map))
+        return false;
+    const MapPtr &p = *map.selectedpointer();
     l.lvlobjpos = p.objpos;
     l.lvlenmpos = p.enmpos;
     l.lvlobjset = p.objset;
-    loadlevel(s);
-    s.editmode = ModeObjectEditing;
+    loadlevel(l, c);
     l.lvlscrollx = 0;
     l.lvlscrolly = 12;
-    showobj(s);
+    showobj(l, c.props, view);
+    return true;
 }
 
-void exitlevel(EditorState &s)
+bool nextarea(Level &l, const LevelContext &c, ViewSize view)
 {
-    s.editmode = ModeMapPointers;
-}
-
-bool nextarea(EditorState &s)
-{
-    const LinkedArea link = linkedarea(s.level);
+    const LinkedArea link = linkedarea(l);
     if (!link.haslink)
         return false;
-    s.level.lvlobjpos = link.objpos;
-    s.level.lvlenmpos = link.enmpos;
-    s.level.lvlobjset = link.objset;
-    loadlevel(s);
-    showobj(s);
+    l.lvlobjpos = link.objpos;
+    l.lvlenmpos = link.enmpos;
+    l.lvlobjset = link.objset;
+    loadlevel(l, c);
+    showobj(l, c.props, view);
     return true;
 }
 
 namespace {
 
-// Brings the item's blocks into the view: its middle column to view column
-// 8 and its middle row to view row 7 when it reaches outside.
-void showitem(Level &l, const ObjBox &box)
+// Brings the item's blocks into the view: its middle column to the view's
+// middle column (8 of 16) and its middle row to the middle row (7 of 15)
+// when it reaches outside.
+void showitem(Level &l, const ObjBox &box, ViewSize view)
 {
+    const ViewSize v = levelview(l, view);
     const int x = box.x, y = box.y, w = box.width, h = box.height;
     const int left = box.firstcol(), top = box.firstrow();
-    if (x + w >= l.lvlscrollx + 17 || left < l.lvlscrollx)
-        l.lvlscrollx = int16_t((x + left + w) / 2 - 8);
-    if (y + h >= l.lvlscrolly + 16 || top < l.lvlscrolly)
-        l.lvlscrolly = int16_t((y + top + h) / 2 - 7);
-    clampscroll(l);
+    if (x + w >= l.lvlscrollx + v.cols + 1 || left < l.lvlscrollx)
+        l.lvlscrollx = int16_t((x + left + w) / 2 - v.cols / 2);
+    if (y + h >= l.lvlscrolly + v.rows + 1 || top < l.lvlscrolly)
+        l.lvlscrolly = int16_t((y + top + h) / 2 - v.rows / 2);
+    clampscroll(l, view);
 }
 
 } // namespace
 
-void showobj(EditorState &s)
+void showobj(Level &l, const ObjProps &props, ViewSize view)
 {
-    Level &l = s.level;
     if (!l.selectedobject())
         return; // nothing selected to show
-    const ObjBox box = objbox(l, s.props, l.selobj);
-    showitem(l, box);
+    showitem(l, objbox(l, props, l.selobj), view);
 }
 
-void showenemy(EditorState &s)
+void showenemy(Level &l, const ObjProps &props, ViewSize view)
 {
-    Level &l = s.level;
     if (!l.selectedenemy())
         return;
-    showitem(l, enemybox(l, s.props, l.selenemy));
+    showitem(l, enemybox(l, props, l.selenemy), view);
 }
 
 } // namespace quib

@@ -1,10 +1,9 @@
 #include "level/savelevel.h"
 
-#include "editor/editorstate.h"
+#include "level/level.h"
 #include "rom/romfile.h"
 
 #include <algorithm>
-
 
 namespace quib {
 
@@ -30,9 +29,8 @@ std::vector<uint8_t> savedbytes(const LevelDocument &doc)
     return out;
 }
 
-void savelevel(RomFile &rom, EditorState &s)
+void savelevel(RomFile &rom, LevelDocument &l)
 {
-    Level &l = s.level;
     settlerecords(l);
     for (int e = 0; e < l.enemycount(); ++e)
         writeenemybytes(rom, enemyrecordpos(l.lvlenmpos, e), encodeenemy(l.enemies[size_t(e)]));
@@ -52,16 +50,16 @@ void savelevel(RomFile &rom, EditorState &s)
         rom.writebyte(enemyrecordpos(l.lvlenmpos, l.enemycount()), streamend);
 }
 
-bool savelevelmodes(EditorState &s, QString *error)
+bool savelevelmodes(Rom &romimage, LevelDocument &doc, QString *error)
 {
-    const Level before = s.level;
-    RomFile rom(s.rom, RomFile::Mode::Write);
-    savelevel(rom, s);
+    const LevelDocument before = doc;
+    RomFile rom(romimage, RomFile::Mode::Write);
+    savelevel(rom, doc);
     const bool ok = rom.close();
     if (!ok) {
         // Nothing was written: the enemies keep the order they had, the
         // objects the bytes they were read from.
-        s.level = before;
+        doc = before;
         if (error)
             *error = rom.error();
     }

@@ -6,8 +6,8 @@
 
 namespace quib {
 
-struct EditorState;
 struct LevelDocument;
+class Rom;
 class RomFile;
 
 // Puts an area's records in the form Save writes them: the enemies sorted by
@@ -23,10 +23,11 @@ std::vector<uint8_t> savedbytes(const LevelDocument &doc);
 // not written; an import makes streams shorter only). Enemies are first sorted by column, keeping the
 // order of equal columns; the sorted order stays in memory. An object not
 // edited since it was read goes back with the bytes it was read from.
-void savelevel(RomFile &rom, EditorState &state);
+void savelevel(RomFile &rom, LevelDocument &doc);
 
-// Save in a level mode: one write operation, then the level is redrawn.
-// False with the reason (naming the file) when the ROM could not be written.
-bool savelevelmodes(EditorState &state, QString *error);
+// Save in a level mode: one write operation (the caller redraws). False
+// with the reason (naming the file) when the ROM could not be written, the
+// document then as it was.
+bool savelevelmodes(Rom &rom, LevelDocument &doc, QString *error);
 
 } // namespace quib

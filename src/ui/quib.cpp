@@ -12,13 +12,14 @@
 #include "editor/settings.h"
 #include "editor/playtest.h"
 #include "editor/startup.h"
-#include "editor/widgets/splash.h"
+#include "ui/splash.h"
 #include "rom/hex.h"
+#include "editor/levelstate.h"
 #include "editor/presentation.h"
 #include "editor/pointerinfo.h"
 #include "level/drawlevel.h"
-#include "level/widgets/editlvlhdr.h"
-#include "level/widgets/enterlevelspc.h"
+#include "dialogs/levelheader.h"
+#include "dialogs/enterbyoffsets.h"
 #include "level/navigate.h"
 #include "level/rommap.h"
 #include "ui/areaactions.h"
@@ -26,19 +27,24 @@
 #include "ui/keyreference.h"
 #include "ui/keys.h"
 #include "ui/romwatch.h"
+#include "level/leveledit.h"
 #include "widgets/lvlview.h"
+#include "widgets/overview.h"
 #include "widgets/zoom.h"
+#include "editor/mapstate.h"
 #include "worldmap/drawmap.h"
-#include "worldmap/widgets/editmappntr.h"
-#include "worldmap/widgets/editmappr.h"
-#include "worldmap/widgets/maptool.h"
-#include "worldmap/widgets/movestartpnt.h"
+#include "dialogs/mappointer.h"
+#include "dialogs/mapproperties.h"
+#include "dialogs/maptoolbox.h"
+#include "dialogs/startposition.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDateTime>
+#include <QCursor>
 #include <QDir>
+#include <QGridLayout>
 #include <QKeyEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -122,17 +128,29 @@ QuibWindow::QuibWindow(QWidget *parent)
     setObjectName(QStringLiteral("quib"));
     setWindowTitle(QStringLiteral("Quib editor"));
 
-    // The view and its labels sit together in the middle of the window; the
-    // space a larger window adds goes around them.
+    // The view takes the window's middle, the labels stand beside it, the
+    // overview (when shown) below it or, for an upright area, between them.
     auto *central = new QWidget(this);
-    auto *outer = new QVBoxLayout(central);
-    auto *row = new QHBoxLayout;
+    centre_ = new QGridLayout(central);
     lvl_ = new LvlView(state_.lvl, central, zoom_);
-    row->addStretch(1);
-    auto *area = new ViewArea(lvl_, central);
-    connect(area, &ViewArea::zoomwheel, this, [this](int steps) { setzoom(zoom_ + steps); });
-    connect(area, &ViewArea::scrollwheel, this, &QuibWindow::wheelscroll);
-    row->addWidget(area);
+    area_ = new ViewArea(lvl_, central);
+    connect(area_, &ViewArea::zoomwheel, this, [this](int steps, const QPoint &at) { zoomat(zoom_ + steps, at); });
+    connect(area_, &ViewArea::scrollwheel, this, &QuibWindow::wheelscroll);
+    connect(area_, &ViewArea::resized, this, [this] {
+        if (fitview() && state_.rom.isopen())
+            redraw(); // nothing to draw before a ROM is open
+    });
+    centre_->addWidget(area_, 0, 0);
+    overview_ = new Overview(central);
+    overview_->hide();
+    connect(overview_, &Overview::scrollto, this, &QuibWindow::overviewscroll);
+    overviewtimer_ = new QTimer(this);
+    overviewtimer_->setSingleShot(true);
+    overviewtimer_->setInterval(50);
+    connect(overviewtimer_, &QTimer::timeout, this, [this] {
+        if (overviewaction_->isChecked() && overviewdirty_ && !intransition())
+            refreshoverview();
+    });
 
     auto *side = new QWidget(central);
     side->setFixedWidth(240);
@@ -153,11 +171,9 @@ QuibWindow::QuibWindow(QWidget *parent)
     save_->setFocusPolicy(Qt::NoFocus); // keys belong to the editor, not the button
     connect(save_, &QPushButton::clicked, this, &QuibWindow::save);
     column->addWidget(save_, 0, Qt::AlignLeft);
-    row->addWidget(side);
-    row->addStretch(1);
-    outer->addStretch(1);
-    outer->addLayout(row);
-    outer->addStretch(1);
+    centre_->addWidget(side, 0, 2);
+    centre_->setColumnStretch(0, 1);
+    centre_->setRowStretch(0, 1);
     setCentralWidget(central);
     installEventFilter(new KeypadKeys(this));
 
@@ -347,20 +363,170 @@ void QuibWindow::buildviewmenu()
     grid_ = view->addAction(QStringLiteral("&Grid"), QKeySequence(Qt::CTRL | Qt::Key_G), this, &QuibWindow::showgrid);
     grid_->setObjectName(QStringLiteral("grid"));
     grid_->setCheckable(true);
+    overviewaction_ = view->addAction(QStringLiteral("&Overview"), this, &QuibWindow::showoverview);
+    overviewaction_->setObjectName(QStringLiteral("overview"));
+    overviewaction_->setCheckable(true);
 }
 
 void QuibWindow::setzoom(int zoom)
+{
+    // The block under the mouse pointer, else the one in the middle.
+    QWidget *port = area_->viewport();
+    QPoint at = port->mapFromGlobal(QCursor::pos());
+    if (!port->rect().contains(at))
+        at = port->rect().center();
+    zoomat(zoom, at);
+}
+
+namespace {
+
+// Whole pixels of the surface under `at`, kept on the surface.
+QPoint surfacepixel(const LvlView *lvl, const QWidget *port, const QPoint &at, const Surface &s)
+{
+    const QPoint p = lvl->mapFrom(port, at);
+    const int z = lvl->zoom();
+    auto floordiv = [](int a, int b) { return a >= 0 ? a / b : -((-a + b - 1) / b); };
+    return {std::clamp(floordiv(p.x(), z), 0, s.width - 1), std::clamp(floordiv(p.y(), z), 0, s.height - 1)};
+}
+
+} // namespace
+
+void QuibWindow::zoomat(int zoom, const QPoint &at)
 {
     zoom = clampzoom(zoom);
     zoomin_->setEnabled(zoom < maxzoom);
     zoomout_->setEnabled(zoom > minzoom);
     if (zoom == zoom_)
         return;
+    const bool keepsize = !fitted() && isVisible();
+    const QPoint before = surfacepixel(lvl_, area_->viewport(), at, state_.lvl);
     zoom_ = zoom;
     lvl_->setzoom(zoom);
+    area_->sethint(QSize(256, 240) * zoom);
     emit zoomchanged(zoom);
-    fitwindow(this);
+    if (!keepsize) {
+        // The window at its first size follows the zoom, showing 16 x 15 blocks.
+        fitwindow(this);
+        fitsize_ = size();
+    }
+    fitview();
+    if (keepsize && !intransition()) {
+        // The block that was under `at` goes back under it.
+        const QPoint after = surfacepixel(lvl_, area_->viewport(), at, state_.lvl);
+        const int dx = before.x() / 16 - after.x() / 16, dy = before.y() / 16 - after.y() / 16;
+        const ViewSize view = viewsizeof(state_.lvl);
+        if (ismapmode(state_.editmode)) {
+            WorldMap &map = state_.map;
+            map.mapscroll = uint8_t(std::clamp(map.mapscroll + dx, 0, mapscrollmax(map, view)));
+            if (state_.editmode == ModeMapEditing)
+                clampcursor(map, view);
+        } else if (dx != 0 || dy != 0) {
+            Level &l = state_.level;
+            l.lvlscrollx = int16_t(l.lvlscrollx + dx);
+            l.lvlscrolly = int16_t(l.lvlscrolly + dy);
+            clampscroll(l, view);
+        }
+    }
+    redraw();
     placetoolbox();
+}
+
+bool QuibWindow::fitted() const
+{
+    return !isMaximized() && !isFullScreen() && size() == fitsize_;
+}
+
+bool QuibWindow::fitview()
+{
+    const int block = 16 * zoom_;
+    const QSize room = area_->maximumViewportSize();
+    const ViewSize want{std::max(16, room.width() / block), std::max(15, room.height() / block)};
+    if (want == viewsizeof(state_.lvl))
+        return false;
+    state_.lvl = Surface(16 * want.cols, 16 * want.rows, mapbackground);
+    lvl_->setzoom(zoom_); // takes the surface's new size
+    keepinview();
+    return true;
+}
+
+// A view that grew shows no more than the world or the area: the scroll
+// comes back so that their last column and row are at its edge.
+void QuibWindow::keepinview()
+{
+    const ViewSize view = viewsizeof(state_.lvl);
+    WorldMap &map = state_.map;
+    map.mapscroll = uint8_t(std::min<int>(map.mapscroll, std::max(mapscrollmax(map, view), 0)));
+    if (state_.editmode == ModeMapEditing)
+        clampcursor(map, view);
+    Level &l = state_.level;
+    const ScrollLimits lim = levelscrolllimits(l, view);
+    l.lvlscrollx = int16_t(std::min<int>(l.lvlscrollx, lim.maxx));
+    l.lvlscrolly = int16_t(std::min<int>(l.lvlscrolly, lim.maxy));
+}
+
+void QuibWindow::showoverview()
+{
+    const bool on = overviewaction_->isChecked();
+    overviewof_.clear(); // drawn again at once
+    overview_->setVisible(on);
+    if (on)
+        redraw();
+}
+
+// The whole world or area, drawn by the view's own renderer with the view's
+// options but no selection mark, below the view (beside it when upright).
+void QuibWindow::refreshoverview()
+{
+    overviewdirty_ = false;
+    const bool map = ismapmode(state_.editmode);
+    Surface whole;
+    QSize blocks;
+    if (map) {
+        DrawOptions o = mapoptions(state_);
+        o.area = {0, 0, state_.map.width(), maprows};
+        o.selection = SelectionMark::none;
+        whole = surfacefor(o.area);
+        drawmap(whole, state_.map, state_.curworld, state_.gfx, o);
+        blocks = QSize(o.area.width, o.area.height);
+    } else {
+        const Level &l = state_.level;
+        DrawOptions o = leveloptions(state_);
+        o.area = {0, 0, levelmaxx(l) + 1, levelmaxy(l, true) + 1};
+        o.selection = SelectionMark::none;
+        o.sheets = false;
+        whole = surfacefor(o.area);
+        drawlevel(whole, l, state_.props, state_.objcells, state_.gfx, o);
+        blocks = QSize(o.area.width, o.area.height);
+    }
+    const bool wasupright = overview_->upright();
+    overview_->setpicture(whole, blocks);
+    if (wasupright != overview_->upright() || centre_->indexOf(overview_) == -1) {
+        centre_->removeWidget(overview_);
+        if (overview_->upright())
+            centre_->addWidget(overview_, 0, 1);
+        else
+            centre_->addWidget(overview_, 1, 0, 1, 3);
+    }
+}
+
+void QuibWindow::overviewscroll(int col, int row)
+{
+    if (intransition())
+        return;
+    const ViewSize view = viewsizeof(state_.lvl);
+    if (ismapmode(state_.editmode)) {
+        WorldMap &map = state_.map;
+        map.mapscroll = uint8_t(std::clamp(col - mapviewcols(map, view) / 2, 0, mapscrollmax(map, view)));
+        if (state_.editmode == ModeMapEditing)
+            clampcursor(map, view);
+    } else {
+        Level &l = state_.level;
+        const ViewSize shown = levelview(l, view);
+        l.lvlscrollx = int16_t(col - shown.cols / 2);
+        l.lvlscrolly = int16_t(row - shown.rows / 2);
+        clampscroll(l, view);
+    }
+    redraw();
 }
 
 QString QuibWindow::settingsfile() const
@@ -416,7 +582,21 @@ bool QuibWindow::startup(const QString &rompath)
     grid_->setChecked(readgrid(settingsfile()));
     emulator_ = reademulator(settingsfile());
     keeporiginal_->setChecked(readkeeporiginal(settingsfile()));
+    overviewaction_->setChecked(readoverview(settingsfile()));
+    overview_->setVisible(overviewaction_->isChecked());
+    area_->sethint(QSize(256, 240) * zoom_);
     fitwindow(this);
+    fitsize_ = size();
+    // The size and state the window had when it was last closed.
+    const WindowPlace place = readwindowplace(settingsfile());
+    if (place.width > 0) {
+        QSize size(place.width, place.height);
+        if (QScreen *screen = this->screen())
+            size = size.boundedTo(screen->availableGeometry().size());
+        resize(size);
+    }
+    if (place.maximized)
+        setWindowState(windowState() | Qt::WindowMaximized);
     lastmode_ = state_.editmode;
     redraw();
     romwatch_ = new RomWatch(state_.rom, this);
@@ -463,14 +643,61 @@ void QuibWindow::showpointer()
     pointerlabel_->setText(pointer_ && !intransition() ? pointerinfo(state_, pointer_->x(), pointer_->y()) : QString());
 }
 
+namespace {
+
+// What the view shows of the world or the area: the rest of a larger view
+// stays the map's grey.
+QRect shownblocks(const EditorState &s)
+{
+    const ViewSize view = viewsizeof(s.lvl);
+    if (ismapmode(s.editmode))
+        return QRect(s.map.mapscroll, 0, mapviewcols(s.map, view), maprows);
+    const ViewSize v = levelview(s.level, view);
+    return QRect(s.level.lvlscrollx, s.level.lvlscrolly, v.cols, v.rows);
+}
+
+void greyoutside(Surface &lvl, int width, int height)
+{
+    for (int y = 0; y < lvl.height; ++y) {
+        uint32_t *row = lvl.row(y);
+        std::fill(row + (y < height ? std::min(width, lvl.width) : 0), row + lvl.width, mapbackground);
+    }
+}
+
+} // namespace
+
 void QuibWindow::redraw()
 {
     if (intransition())
         return;
-    if (ismapmode(state_.editmode))
+    // Whatever moved the view kept it within a view of 16 x 15; a larger
+    // one may reach past the area's end.
+    if (viewsizeof(state_.lvl) != ViewSize{})
+        keepinview();
+    if (ismapmode(state_.editmode)) {
         drawmap(state_);
-    else
+    } else {
         drawlevel(state_);
+        const QRect shown = shownblocks(state_);
+        greyoutside(state_.lvl, 16 * shown.width(), 16 * shown.height());
+    }
+    if (overviewaction_->isChecked()) {
+        // Drawn again only when the world or the area may have changed.
+        const QString of = QStringLiteral("%1 %2 %3 %4 %5")
+                               .arg(ismapmode(state_.editmode))
+                               .arg(state_.curworld)
+                               .arg(state_.level.lvlobjpos)
+                               .arg(state_.viewmapsprites)
+                               .arg(state_.viewlvlbg);
+        // Another world or area at once; edits of the same one (each move of
+        // a drag) at most every few frames.
+        if (of != overviewof_)
+            refreshoverview();
+        else if (overviewdirty_ && !overviewtimer_->isActive())
+            overviewtimer_->start();
+        overviewof_ = of;
+        overview_->setshown(shownblocks(state_));
+    }
     showview();
 }
 
@@ -483,6 +710,8 @@ void QuibWindow::changed(unsigned what)
     }
     if (what & ChangedLoaded && maptool_)
         maptool_->refresh();
+    if (what & (ChangedDocument | ChangedLoaded | ChangedMode))
+        overviewdirty_ = true;
     redraw();
 }
 
@@ -594,7 +823,7 @@ void QuibWindow::movestart()
         editlevelheader();
         return;
     }
-    MoveStartPnt dialog(state_, this);
+    MoveStartPnt dialog(state_.rom, state_.gfx, state_.map, state_.curworld, this);
     writing(dialog, QStringLiteral("start point"));
 }
 
@@ -614,7 +843,7 @@ void QuibWindow::editlevelheader()
         return;
     const LevelDocument before = state_.level.document();
     const std::vector<uint8_t> image = state_.rom.image();
-    EditLvlHdr dialog(state_, this);
+    EditLvlHdr dialog(state_.level, state_.rom, state_.gfx, state_.names, state_.hdrofs, this);
     if (dialog.exec() == QDialog::Accepted)
         doc_.headerwritten(before, image);
 }
@@ -623,7 +852,7 @@ void QuibWindow::enterlevelspec()
 {
     if (intransition())
         return;
-    Enterlevelspc dialog(state_, this);
+    Enterlevelspc dialog(state_.hdrofs, state_.names.objsetnames, initiallevelspec(state_.map, state_.level), this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     keeptoolbox_ = true;
@@ -633,7 +862,7 @@ void QuibWindow::enterlevelspec()
 
 void QuibWindow::editmapproperties()
 {
-    EditMapPr dialog(state_, this);
+    EditMapPr dialog(state_.rom, state_.gfx, state_.curworld, state_.names, this);
     writing(dialog, QStringLiteral("world map properties"), [this] {
         colormap(state_.gfx, state_.rom, state_.curworld);
         if (maptool_)
@@ -643,7 +872,8 @@ void QuibWindow::editmapproperties()
 
 void QuibWindow::editmappalettes()
 {
-    EditMapPal dialog(state_, this, lvl_->zoom());
+    EditMapPal dialog(state_.rom, state_.gfx, state_.curworld, ismapmode(state_.editmode) ? nullptr : &state_.level,
+                      this, lvl_->zoom());
     writing(dialog, QStringLiteral("palettes"), [this] {
         // As the dialog's OK: read back, then recolour the map and the level.
         loadpal(state_.gfx, state_.rom);
@@ -658,19 +888,19 @@ void QuibWindow::editmappalettes()
 
 void QuibWindow::editstartingtime()
 {
-    EditStartTime dialog(state_, this);
+    EditStartTime dialog(state_.rom, this);
     writing(dialog, QStringLiteral("starting times"));
 }
 
 void QuibWindow::editstartingstatus()
 {
-    EditStatus dialog(state_, this);
+    EditStatus dialog(state_.rom, this);
     writing(dialog, QStringLiteral("starting status"));
 }
 
 void QuibWindow::editlvlmusicset()
 {
-    EditLvlMusic dialog(state_, this);
+    EditLvlMusic dialog(state_.rom, state_.names, this);
     writing(dialog, QStringLiteral("music set"));
 }
 
@@ -689,7 +919,7 @@ void QuibWindow::showtoolbox(bool show)
 {
     if (show) {
         if (!maptool_) {
-            maptool_ = new MapTool(state_, this, zoom_);
+            maptool_ = new MapTool(state_.gfx, state_.tooltile, state_.toolaction, this, zoom_);
             connect(this, &QuibWindow::zoomchanged, maptool_, &MapTool::setzoom);
             connect(maptool_, &MapTool::closed, this, [this] { usemapobjtb_->setChecked(false); });
         }
@@ -717,7 +947,7 @@ void QuibWindow::editpointer()
 {
     if (state_.map.ptrcount() == 0)
         return;
-    EditMapPntr dialog(state_, this);
+    EditMapPntr dialog(state_.map.pointers[state_.map.selptr], state_.hdrofs, state_.names.objsetnames, this);
     if (dialog.exec() == QDialog::Accepted)
         doc_.setpointer(dialog.objset(), dialog.objpos(), dialog.enmpos());
 }
@@ -897,10 +1127,11 @@ void QuibWindow::showromspace()
     }
 }
 
-// The grid lies over the map's rows or over the whole level view.
+// The grid lies over the blocks of the map or the area the view shows.
 void QuibWindow::showgrid()
 {
-    const QRect picture(0, 0, state_.lvl.width, ismapmode(state_.editmode) ? 16 * maprows : state_.lvl.height);
+    const QRect shown = shownblocks(state_);
+    const QRect picture(0, 0, 16 * shown.width(), 16 * shown.height());
     lvl_->setgrid(grid_->isChecked() ? picture : QRect());
 }
 
@@ -930,8 +1161,19 @@ void QuibWindow::closeEvent(QCloseEvent *event)
     }
     if (!quitting_) {
         QString error;
+        // A window at its first size keeps no size of its own.
+        const bool maximized = isMaximized() || isFullScreen();
+        const QSize normal = maximized ? normalGeometry().size() : size();
+        WindowPlace place;
+        if (normal.isValid() && !normal.isEmpty() && normal != fitsize_) {
+            place.width = normal.width();
+            place.height = normal.height();
+        }
+        place.maximized = maximized;
         if (!writesettings(settingsfile(), state_, &error) || !writezoom(settingsfile(), zoom_, &error)
-            || !writegrid(settingsfile(), grid_->isChecked(), &error))
+            || !writegrid(settingsfile(), grid_->isChecked(), &error)
+            || !writewindowplace(settingsfile(), place, &error)
+            || !writeoverview(settingsfile(), overviewaction_->isChecked(), &error))
             settingnotsaved(error);
     }
     event->accept();

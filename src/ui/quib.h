@@ -6,7 +6,7 @@
 #include "editor/editorstate.h"
 #include "ui/patchactions.h"
 #include "widgets/zoom.h"
-#include "worldmap/widgets/maptool.h"
+#include "dialogs/maptoolbox.h"
 
 #include <QMainWindow>
 #include <QPoint>
@@ -18,6 +18,7 @@
 
 class QAction;
 class QDialog;
+class QGridLayout;
 class QLabel;
 class QMenu;
 class QPushButton;
@@ -27,7 +28,9 @@ namespace quib {
 
 class ItemActions;
 class LvlView;
+class Overview;
 class RomWatch;
+class ViewArea;
 class Splash;
 struct ViewMouse;
 
@@ -53,6 +56,10 @@ public:
     // settings file. Windows opened later follow zoomchanged.
     int zoom() const { return zoom_; }
     void setzoom(int zoom);
+    // The same, keeping the block at `at` (pixels of the view area's
+    // viewport) where it is when the window keeps its size. A window at the
+    // size that shows 16 x 15 blocks takes the size of the new zoom instead.
+    void zoomat(int zoom, const QPoint &at);
 
     // What to do with unsaved edits before they would be dropped, asked with
     // "Save changes to …?". Replaceable so tests can answer it.
@@ -69,6 +76,7 @@ public:
     Splash *splash() const { return splash_; }
     QLabel *t(int i) const { return t_[size_t(i)]; }
     LvlView *lvl() const { return lvl_; }
+    Overview *overview() const { return overview_; }
     MapTool *maptool() const { return maptool_; }
     QPushButton *savebutton() const { return save_; }
 
@@ -141,6 +149,14 @@ private:
     void showromspace();
     void showgrid();
     void wheelscroll(int dx, int dy);
+    // As many whole blocks as the view area holds at the zoom, 16 x 15 at
+    // the least; true when the view's size changed.
+    bool fitview();
+    void keepinview();
+    bool fitted() const;
+    void showoverview();
+    void refreshoverview();
+    void overviewscroll(int col, int row);
     void transitionstep();
     // An editing key pressed, `repeat` when it is held down.
     void editkey(Key key, KeyMods mods, bool repeat);
@@ -162,6 +178,14 @@ private:
     QString keptnote_;             // "Original kept as …" until a save's message shows it
     Splash *splash_ = nullptr;
     LvlView *lvl_ = nullptr;
+    ViewArea *area_ = nullptr;
+    Overview *overview_ = nullptr;
+    QGridLayout *centre_ = nullptr;
+    QAction *overviewaction_ = nullptr;
+    bool overviewdirty_ = true;
+    QTimer *overviewtimer_ = nullptr;
+    QString overviewof_; // what the overview's picture shows
+    QSize fitsize_;      // the window's size that shows 16 x 15 blocks at the zoom
     std::array<QLabel *, 4> t_{};
     QPushButton *save_ = nullptr;
     QPointer<MapTool> maptool_;

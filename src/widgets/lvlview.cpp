@@ -139,15 +139,29 @@ ViewArea::ViewArea(QWidget *view, QWidget *parent) : QScrollArea(parent)
     setFocusPolicy(Qt::NoFocus);
     horizontalScrollBar()->setFocusPolicy(Qt::NoFocus);
     verticalScrollBar()->setFocusPolicy(Qt::NoFocus);
-    // Never larger than the view: the space around it goes to the window.
-    setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Maximum);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setWidget(view);
+    hint_ = view->size();
 }
 
 QSize ViewArea::sizeHint() const
 {
     const int f = 2 * frameWidth();
-    return widget() ? widget()->size() + QSize(f, f) : QScrollArea::sizeHint();
+    return hint_ + QSize(f, f);
+}
+
+void ViewArea::sethint(const QSize &size)
+{
+    if (size == hint_)
+        return;
+    hint_ = size;
+    updateGeometry();
+}
+
+void ViewArea::resizeEvent(QResizeEvent *event)
+{
+    QScrollArea::resizeEvent(event);
+    emit resized();
 }
 
 bool ViewArea::eventFilter(QObject *watched, QEvent *event)
@@ -188,7 +202,7 @@ void ViewArea::wheelEvent(QWheelEvent *event)
     event->accept();
     if (mods & Qt::ControlModifier) {
         if (down != 0)
-            emit zoomwheel(down); // away from the user: larger
+            emit zoomwheel(down, event->position().toPoint()); // away from the user: larger
         return;
     }
     // Turning the wheel away from the user goes up (or left).

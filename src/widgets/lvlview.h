@@ -56,9 +56,10 @@ private:
     QRect grid_;
 };
 
-// Holds a view centred, at its full size when there is room, with scroll
-// bars when the window is made smaller. It never takes the keyboard: keys
-// belong to the editor.
+// Holds a view centred, with scroll bars when the window is made smaller
+// than the view. It takes the room the window gives it and says when that
+// changes, so the view can show as many blocks as fit; it asks for the size
+// set by sethint. It never takes the keyboard: keys belong to the editor.
 //
 // The wheel: with Ctrl it asks for zoom steps; plain it scrolls down or up,
 // with Shift (or tilted) across. It moves this area's scroll bar while that
@@ -69,16 +70,20 @@ class ViewArea : public QScrollArea {
 public:
     explicit ViewArea(QWidget *view, QWidget *parent = nullptr);
     QSize sizeHint() const override;
+    void sethint(const QSize &size);
 
 signals:
-    void zoomwheel(int steps);           // > 0 zoom in
+    void zoomwheel(int steps, const QPoint &at); // > 0 zoom in; at: viewport pixels
+    void resized();                              // the room for the view changed
     void scrollwheel(int dx, int dy);    // blocks, > 0 right or down
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
+    QSize hint_;
     QPoint turned_; // eighths of a degree not yet a whole notch
 };
 

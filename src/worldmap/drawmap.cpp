@@ -1,8 +1,10 @@
 #include "worldmap/drawmap.h"
 
-#include "editor/editorstate.h"
-#include "rom/hex.h"
 #include "graphics/blit.h"
+#include "graphics/graphics.h"
+#include "rom/hex.h"
+#include "tables/names.h"
+#include "worldmap/worldmap.h"
 
 #include <algorithm>
 
@@ -46,9 +48,8 @@ void pointerselection(Surface &lvl, const WorldMap &map, const BlockRect &area)
         box(lvl, 16 * (sel->col - area.col), 16 * (sel->row - area.row), rgb(255, 255, 92), rgb(255, 255, 160));
 }
 
-InfoLabels pointerlabels(const EditorState &s)
+InfoLabels pointerlabels(const WorldMap &map, const NameTables &names, int world, bool hdrofs)
 {
-    const WorldMap &map = s.map;
     // Nothing to select: say so rather than describe a pointer that isn't there.
     const MapPtr *sel = map.selectedpointer();
     if (!sel)
@@ -56,12 +57,12 @@ InfoLabels pointerlabels(const EditorState &s)
     InfoLabels t;
     t[0] = QStringLiteral("Pointer #") + twodigits(map.selptr + 1);
     t[1] = position(sel->col, 2, sel->row);
-    if (iswarpworld(s.curworld)) {
+    if (iswarpworld(world)) {
         t[2] = QStringLiteral("Goes to world ") + QString::number(sel->objset + 1);
     } else {
-        const int d = s.hdrofs ? 0 : 0x10;
+        const int d = hdrofs ? 0 : 0x10;
         t[2] = QStringLiteral("Obj. set: ") + hexstr(sel->objset) + QStringLiteral(" -- ")
-            + s.names.objsetnames[sel->objset & 15];
+            + names.objsetnames[sel->objset & 15];
         t[3] = QStringLiteral("Object data: ") + hexstr(sel->objpos - d) + QChar(10) + QChar(13)
             + QStringLiteral("Enemy data: ") + hexstr(sel->enmpos - d);
     }
@@ -75,12 +76,11 @@ void mapcursor(Surface &lvl, const WorldMap &map, const BlockRect &area)
         rgb(255, 160, 0), rgb(255, 240, 0));
 }
 
-InfoLabels editinglabels(const EditorState &s)
+InfoLabels editinglabels(const WorldMap &map, const NameTables &names)
 {
-    const WorldMap &map = s.map;
     const uint8_t tile = map.maptiles[std::min<int>(map.mapcurrow, maprows - 1)][map.mapcurcol & (mapcols - 1)];
     return {QString(), position(map.mapcurcol, 2, map.mapcurrow), QStringLiteral("Object type: ") + hexpad(tile, 2),
-            s.names.maptilenames[tile]};
+            names.maptilenames[tile]};
 }
 
 // A sprite's y is 32 pixels below the map row it stands on.
@@ -104,17 +104,16 @@ void spriteselection(Surface &lvl, const WorldMap &map, const BlockRect &area)
     box(lvl, sel.x - 16 * area.col, sel.y - 32 - 16 * area.row, rgb(200, 170, 170), rgb(250, 190, 190));
 }
 
-InfoLabels spritelabels(const EditorState &s)
+InfoLabels spritelabels(const WorldMap &map, const NameTables &names)
 {
-    const WorldMap &map = s.map;
     const MapSprite &sel = map.selectedsprite();
     const uint8_t type = sel.type;
     const uint8_t item = sel.item;
     return {QStringLiteral("Map sprite #") + QString::number(map.selsprite % mapspritecount + 1),
             position(sel.x, 3, sel.y),
             QStringLiteral("Object type: ") + hexpad(type, 2),
-            s.names.mapspritenames[type] + QChar(13) + QChar(13) + QStringLiteral("Item given: ") + hexpad(item, 2)
-                + QChar(13) + s.names.itemnames[item]};
+            names.mapspritenames[type] + QChar(13) + QChar(13) + QStringLiteral("Item given: ") + hexpad(item, 2)
+                + QChar(13) + names.itemnames[item]};
 }
 
 } // namespace
@@ -137,33 +136,28 @@ void drawmap(Surface &dst, const WorldMap &map, int world, const Graphics &gfx, 
         spriteselection(dst, map, opt.area);
 }
 
-DrawOptions mapoptions(const EditorState &s)
+DrawOptions mapoptions(int mapscroll, uint8_t mode, bool viewsprites, const Surface &view)
 {
     DrawOptions o;
-    o.area = {s.map.mapscroll, 0, s.lvl.width / 16, s.lvl.height / 16};
-    o.selection = s.editmode == ModeMapPointers ? SelectionMark::pointer
-        : s.editmode == ModeMapEditing          ? SelectionMark::mapcursor
-        : s.editmode == ModeMapSprites          ? SelectionMark::sprite
-                                                : SelectionMark::none;
-    o.pointerboxes = s.editmode == ModeMapPointers;
-    o.mapsprites = s.editmode == ModeMapSprites || s.viewmapsprites;
-    o.spriteboxes = s.editmode == ModeMapSprites;
+    o.area = {mapscroll, 0, view.width / 16, view.height / 16};
+    o.selection = mode == ModeMapPointers ? SelectionMark::pointer
+        : mode == ModeMapEditing          ? SelectionMark::mapcursor
+        : mode == ModeMapSprites          ? SelectionMark::sprite
+                                          : SelectionMark::none;
+    o.pointerboxes = mode == ModeMapPointers;
+    o.mapsprites = mode == ModeMapSprites || viewsprites;
+    o.spriteboxes = mode == ModeMapSprites;
     return o;
 }
 
-void drawmap(EditorState &s)
+InfoLabels maplabels(const WorldMap &map, const NameTables &names, int world, uint8_t mode, bool hdrofs)
 {
-    drawmap(s.lvl, s.map, s.curworld, s.gfx, mapoptions(s));
-}
-
-InfoLabels maplabels(const EditorState &s)
-{
-    switch (s.editmode) {
-    case ModeMapPointers: return pointerlabels(s);
-    case ModeMapEditing: return editinglabels(s);
+    switch (mode) {
+    case ModeMapPointers: return pointerlabels(map, names, world, hdrofs);
+    case ModeMapEditing: return editinglabels(map, names);
     case ModeMapSprites:
         // The warp world has no sprites to describe.
-        return !iswarpworld(s.curworld) ? spritelabels(s) : InfoLabels{};
+        return !iswarpworld(world) ? spritelabels(map, names) : InfoLabels{};
     default: return {};
     }
 }

@@ -1,12 +1,13 @@
 #pragma once
 #include "graphics/drawoptions.h"
+#include "graphics/editmode.h"
 #include "graphics/surface.h"
 #include "graphics/infolabels.h"
 
 namespace quib {
 
-struct EditorState;
 struct Graphics;
+struct NameTables;
 struct WorldMap;
 
 // The view's colours.
@@ -17,15 +18,14 @@ constexpr uint32_t mapbackground = rgb(224, 224, 224);
 // the options ask for. The warp world shows no sprites. Changes nothing but dst.
 void drawmap(Surface &dst, const WorldMap &map, int world, const Graphics &gfx, const DrawOptions &opt);
 
-// What the window's map view shows: the view at the scroll and the boxes and
-// mark of the mode.
-DrawOptions mapoptions(const EditorState &state);
-
-// Redraws the window's view state.lvl with mapoptions(state).
-void drawmap(EditorState &state);
+// What a map view of `view`'s size shows in mode `mode`: the blocks from
+// column `mapscroll` and the boxes and mark of the mode; the sprites in the
+// sprites mode, and in the others when `viewsprites` is set.
+DrawOptions mapoptions(int mapscroll, uint8_t mode, bool viewsprites, const Surface &view);
 
 // The four info labels of the map modes, describing the cursor's tile, the
-// selected pointer or the selected sprite.
-InfoLabels maplabels(const EditorState &state);
+// selected pointer or the selected sprite. Offsets are shown 0x10 lower
+// unless `hdrofs`.
+InfoLabels maplabels(const WorldMap &map, const NameTables &names, int world, uint8_t mode, bool hdrofs);
 
 } // namespace quib

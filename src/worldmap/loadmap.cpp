@@ -1,9 +1,11 @@
 #include "worldmap/loadmap.h"
 
-#include "editor/editorstate.h"
+#include "graphics/graphics.h"
+#include "rom/rom.h"
 #include "rom/romfile.h"
 #include "rom/romlayout.h"
 #include "worldmap/maprecords.h"
+#include "worldmap/worldmap.h"
 
 #include <algorithm>
 
@@ -36,36 +38,27 @@ QString maptitle(int world)
     return QStringLiteral("Quib editor -- World ") + QString::number(world);
 }
 
-void loadmap(EditorState &state)
+void loadmap(const Rom &source, int world, WorldMap &map, Graphics &gfx, ViewSize view)
 {
-    WorldMap &map = state.map;
     map.selptr = 0;
     map.selsprite = 0;
     int n = 0;
     {
-        RomFile rom(state.rom);
-        n = readmaptiles(map, rom, state.curworld);
-        readmapsprites(map, rom, state.curworld);
+        RomFile rom(source);
+        n = readmaptiles(map, rom, world);
+        readmapsprites(map, rom, world);
         rom.close();
     }
     // A world has at least one screen, even when its data starts with the end marker.
     map.mapmaxscroll = uint8_t(n / screenbytes >= 1 ? 16 * (n / screenbytes) - 16 : 0);
-    if (map.mapscroll > map.mapmaxscroll)
-        map.mapscroll = map.mapmaxscroll;
-    colormap(state.gfx, state.rom, state.curworld);
+    map.mapscroll = uint8_t(std::min<int>(map.mapscroll, mapscrollmax(map, view)));
+    colormap(gfx, source, world);
     {
-        RomFile rom(state.rom);
-        readmapptrs(map, rom, state.curworld);
+        RomFile rom(source);
+        readmapptrs(map, rom, world);
         rom.close();
     }
-    clampcursor(map);
-}
-
-void changeworld(EditorState &state, int world)
-{
-    state.curworld = uint8_t(std::clamp(world, 1, 9));
-    state.map.mapscroll = 0;
-    loadmap(state);
+    clampcursor(map, view);
 }
 
 } // namespace quib

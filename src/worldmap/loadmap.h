@@ -1,18 +1,19 @@
 #pragma once
+#include "graphics/drawoptions.h"
+
 #include <QString>
 
 namespace quib {
 
-struct EditorState;
+struct Graphics;
 struct WorldMap;
+class Rom;
 class RomFile;
 
-// Loads world `curworld` whole (tiles, sprites, pointers) and recolours the
-// map pictures. Nothing is drawn.
-void loadmap(EditorState &state);
-
-// Page Up / Page Down: world 1..9 from its first column.
-void changeworld(EditorState &state, int world);
+// Loads world `world` whole (tiles, sprites, pointers) into `map` and
+// recolours the map pictures of `gfx`; the scroll and the cursor stay in the
+// world for a view of `view` blocks. Nothing is drawn.
+void loadmap(const Rom &rom, int world, WorldMap &map, Graphics &gfx, ViewSize view = {});
 
 // The pieces of loadmap that read the ROM, for the renderer and the tests.
 // Returns the number of bytes read, the end marker included.

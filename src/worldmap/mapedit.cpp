@@ -1,17 +1,28 @@
 #include "worldmap/mapedit.h"
 
-#include "editor/editorstate.h"
+#include "worldmap/worldmap.h"
 
 #include <algorithm>
 
 namespace quib {
 
-void clampcursor(WorldMap &map)
+int mapviewcols(const MapDocument &map, ViewSize view)
 {
+    return std::min(view.cols, map.width());
+}
+
+int mapscrollmax(const MapDocument &map, ViewSize view)
+{
+    return map.width() - mapviewcols(map, view);
+}
+
+void clampcursor(WorldMap &map, ViewSize view)
+{
+    const int last = map.mapscroll + mapviewcols(map, view) - 1;
     if (map.mapcurcol < map.mapscroll)
         map.mapcurcol = map.mapscroll;
-    if (map.mapcurcol > map.mapscroll + 15)
-        map.mapcurcol = uint8_t(map.mapscroll + 15);
+    if (map.mapcurcol > last)
+        map.mapcurcol = uint8_t(last);
     if (map.mapcurrow >= maprows)
         map.mapcurrow = maprows - 1;
 }
@@ -30,7 +41,7 @@ Square squareat(const WorldMap &map, int px, int py)
     return {std::max(px / 16 + map.mapscroll, 0), std::clamp(py / 16, 0, maprows - 1)};
 }
 
-void paintmode0(EditorState &s, const MapMouse &m, int py)
+void paintmode0(const MapEditing &s, const MapMouse &m, int py)
 {
     WorldMap &map = s.map;
     const Square sq = squareat(map, m.px, py);
@@ -87,17 +98,17 @@ int spriteat(const WorldMap &map, int wx, int py)
     return -1;
 }
 
-bool mappress(EditorState &s, const MapMouse &m)
+bool mappress(const MapEditing &s, const MapMouse &m)
 {
     if (m.py > 143)
         return false;
     const int py = std::max(m.py, 0);
     WorldMap &map = s.map;
     const Square sq = squareat(map, m.px, py);
-    switch (s.editmode) {
+    switch (s.mode) {
     case ModeMapEditing:
         paintmode0(s, m, py);
-        clampcursor(map);
+        clampcursor(map, s.view);
         break;
     case ModeMapPointers:
         if (const int i = pointerat(map, sq.col, sq.row); i >= 0)
@@ -123,14 +134,14 @@ bool mappress(EditorState &s, const MapMouse &m)
     return true;
 }
 
-void mapdrag(EditorState &s, const MapMouse &m)
+void mapdrag(const MapEditing &s, const MapMouse &m)
 {
     WorldMap &map = s.map;
     const int py = std::clamp(m.py, 0, 143);
-    switch (s.editmode) {
+    switch (s.mode) {
     case ModeMapEditing:
         paintmode0(s, m, py);
-        clampcursor(map);
+        clampcursor(map, s.view);
         break;
     case ModeMapPointers: {
         MapPtr *p = map.selectedpointer();

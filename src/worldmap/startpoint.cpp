@@ -1,9 +1,10 @@
 #include "worldmap/startpoint.h"
 
-#include "editor/editorstate.h"
 #include "rom/romfile.h"
 #include "rom/romlayout.h"
 #include "graphics/blit.h"
+#include "graphics/graphics.h"
+#include "worldmap/worldmap.h"
 
 namespace quib {
 
@@ -51,12 +52,8 @@ bool writestartpoint(Rom &rom, int world, uint8_t value, QString *error)
     return false;
 }
 
-void refmapb(const EditorState &state, uint8_t value, Surface &preview)
+void refmapb(const Graphics &g, const WorldMap &map, int world, uint8_t value, Surface &preview)
 {
-    const Graphics &g = state.gfx;
-    const WorldMap &map = state.map;
-    const int world = state.curworld;
-
     preview.fill(rgb(224, 224, 224));
     blit(preview, 0, 0, g.mapb, 0, 0, mapscreenwidth, mapscreenheight);
 

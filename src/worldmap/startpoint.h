@@ -9,8 +9,9 @@ namespace quib {
 
 class Rom;
 
-struct EditorState;
+struct Graphics;
 struct Surface;
+struct WorldMap;
 
 // The map screen preview is this size; the dialog's view shows it whole.
 constexpr int mapscreenwidth = 256;
@@ -26,10 +27,10 @@ uint8_t readstartpoint(const Rom &rom, int world);
 // file) in *error when the file could not be written.
 bool writestartpoint(Rom &rom, int world, uint8_t value, QString *error = nullptr);
 
-// Draws the map screen of `state.curworld` into `preview` (256 x 224) with the
+// Draws the map screen of world `world` (its tiles and sprites in `map`) into `preview` (256 x 224) with the
 // start marker at `value`: the frame, the first screen's columns 1..14, the
 // ground strip, the map sprites (worlds 1..8), the marker and the world digit.
 // Uses the colour surfaces as they are: colormapb must have run for the world.
-void refmapb(const EditorState &state, uint8_t value, Surface &preview);
+void refmapb(const Graphics &g, const WorldMap &map, int world, uint8_t value, Surface &preview);
 
 } // namespace quib

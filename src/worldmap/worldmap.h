@@ -1,6 +1,7 @@
 #pragma once
 // The world map of the current world: its tiles, pointers and sprites. The
 // ROM formats of all three are described in worldmap/maprecords.h.
+#include "graphics/drawoptions.h"
 #include "worldmap/maprecords.h"
 
 #include <array>
@@ -48,8 +49,14 @@ struct WorldMap : MapDocument, MapView {
     const MapView &view() const { return *this; }
 };
 
+// The columns a view of `view` blocks shows of the map (no more than the
+// world has), and the last first column it may scroll to: the world's last
+// columns at the view's right edge (mapmaxscroll for a view of 16).
+int mapviewcols(const MapDocument &map, ViewSize view);
+int mapscrollmax(const MapDocument &map, ViewSize view);
+
 // In map editing mode the cursor stays inside the shown window of the map:
 // scrolling drags it along.
-void clampcursor(WorldMap &map);
+void clampcursor(WorldMap &map, ViewSize view = {});
 
 } // namespace quib

@@ -1,11 +1,13 @@
 #include "demorom/demorom.h"
 #include "editor/editorstate.h"
+#include "editor/levelstate.h"
 #include "rom/romlayout.h"
 #include "editor/startup.h"
 #include "level/drawlevel.h"
 #include "level/loadlevel.h"
 #include "level/navigate.h"
 #include "ui/keys.h"
+#include "editor/mapstate.h"
 #include "worldmap/drawmap.h"
 #include "worldmap/loadmap.h"
 #include "worldmap/mapedit.h"
@@ -43,9 +45,9 @@ class TestOddRoms : public QObject {
                 for (Key k : {Key::Right, Key::Kp6, Key::Kp2, Key::Down, Key::Up, Key::Kp4, Key::Kp8, Key::KpPlus,
                               Key::KpMultiply, Key::Enter, Key::Left})
                     handlekey(s, k, none);
-                mappress(s, {200, 100, ButtonLeft, false, true});
-                mapdrag(s, {255, 143, ButtonLeft, false, false});
-                mapdrag(s, {-5, -5, ButtonRight, false, false});
+                mappress(mapediting(s), {200, 100, ButtonLeft, false, true});
+                mapdrag(mapediting(s), {255, 143, ButtonLeft, false, false});
+                mapdrag(mapediting(s), {-5, -5, ButtonRight, false, false});
             }
             s.editmode = ModeMapPointers;
             for (int p = 0; p < s.map.ptrcount(); p += 7) {

@@ -1,13 +1,16 @@
-// The folders of src/ are layers, and every include points down or sideways
-// within its layer, never up:
+// Each folder of src/ is a layer of its own, and every include points down
+// or within its folder, never up:
 //
-//   rom                       the ROM file layer, fixed locations, hex text
-//   tables, graphics          names and property tables; colours and pictures
-//   objgfx, worldmap,         the model: the editor state, loading, drawing,
-//   level, editor             editing, the document (they share the state)
-//   widgets                   widgets shared by every view and dialog
-//   */widgets, dialogs        the dialogs of each subsystem
-//   ui                        the main window
+//   rom        the ROM file, fixed locations, hex text
+//   tables     names and property tables
+//   graphics   colours, pattern tiles, pictures, draw options
+//   objgfx     the object cell definitions
+//   worldmap   the world maps: records, loading, drawing, editing, saving
+//   level      the level areas: records, loading, drawing, editing, saving
+//   editor     the editor state, the document and its undo stack, settings
+//   widgets    widgets shared by every view and dialog
+//   dialogs    every dialog and tool window
+//   ui         the main window
 //
 // The demo ROM builder may use the core; no source file includes it.
 #include <QDirIterator>
@@ -24,11 +27,9 @@ int layerof(const QString &path)
     if (parts.size() < 2)
         return -1;
     const QString top = parts[0];
-    if (parts.size() > 2 && parts[1] == QLatin1String("widgets"))
-        return 5; // a subsystem's dialogs
     static const QHash<QString, int> layers = {
-        {"rom", 0},   {"tables", 1},  {"graphics", 1}, {"objgfx", 2}, {"worldmap", 2}, {"level", 2},
-        {"editor", 2}, {"widgets", 4}, {"dialogs", 5},  {"ui", 6},     {"demorom", 3},
+        {"rom", 0},    {"tables", 1},  {"graphics", 2}, {"objgfx", 3}, {"worldmap", 4}, {"level", 5},
+        {"editor", 6}, {"widgets", 8}, {"dialogs", 9},  {"ui", 10},    {"demorom", 7},
     };
     return layers.value(top, -1);
 }
@@ -64,7 +65,7 @@ private slots:
                 const int to = layerof(target);
                 // Includes of the file's own folder, and the demo ROM
                 // builder, which nothing but the tools and tests may use.
-                const bool demo = target.startsWith(QLatin1String("demorom/")) && from != 3;
+                const bool demo = target.startsWith(QLatin1String("demorom/")) && from != 7;
                 if (to > from || demo)
                     up << QStringLiteral("%1:%2 includes %3").arg(path).arg(line).arg(target);
             }

@@ -1,6 +1,7 @@
 // The level redraw: background, strips, selection marks, enemy boxes, the
 // sheet overlay and the info labels.
 #include "editor/editorstate.h"
+#include "editor/levelstate.h"
 #include "level/drawlevel.h"
 
 #include <QRect>

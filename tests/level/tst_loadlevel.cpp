@@ -1,6 +1,7 @@
 #include "demorom/romimage.h"
 #include "editor/presentation.h"
 #include "editor/editorstate.h"
+#include "editor/levelstate.h"
 #include "rom/romlayout.h"
 #include "level/loadlevel.h"
 

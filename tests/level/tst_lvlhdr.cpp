@@ -3,13 +3,14 @@
 #include "demorom/demolevels.h"
 #include "demorom/demorom.h"
 #include "editor/editorstate.h"
+#include "editor/levelstate.h"
 #include "rom/romlayout.h"
 #include "editor/startup.h"
-#include "level/enterspec.h"
+#include "level/offsetentry.h"
 #include "level/loadlevel.h"
 #include "level/lvlhdr.h"
 #include "level/savelevel.h"
-#include "level/widgets/editlvlhdr.h"
+#include "dialogs/levelheader.h"
 
 #include "testutil.h"
 
@@ -175,7 +176,7 @@ private slots:
         QFETCH(bool, hdrofs);
         auto st = open(qPrintable(name), hdrofs);
         const LevelHeader h = st->level.lvlhdr;
-        EditLvlHdr d(*st, nullptr);
+        EditLvlHdr d(st->level, st->rom, st->gfx, st->names, st->hdrofs, nullptr);
         const int a = hdrofs ? 0x10 : 0;
         const int set = h[6] & 15;
         QCOMPARE(get<QLineEdit>(d, "objptrEdit")->text(), QString::number((h[0] | h[1] << 8) + rom::objsetbase[size_t(set)] + a, 16).toUpper());
@@ -195,7 +196,7 @@ private slots:
         auto st = open("plain-1");
         const LevelHeader before = st->level.lvlhdr;
         QCOMPARE(before[6] & 15, 14);
-        EditLvlHdr d(*st, nullptr);
+        EditLvlHdr d(st->level, st->rom, st->gfx, st->names, st->hdrofs, nullptr);
         d.show();
         QCOMPARE(get<QListWidget>(d, "musicList")->item(12)->text(), st->names.musicnames[0x33]);
         const QStringList times = {"300", "200", "000", "25500 (unlimited)"};
@@ -246,7 +247,7 @@ private slots:
     void refusals()
     {
         auto st = open("plain-1");
-        EditLvlHdr d(*st, nullptr);
+        EditLvlHdr d(st->level, st->rom, st->gfx, st->names, st->hdrofs, nullptr);
         d.show();
         testutil::SeenBox seen;
         testutil::answermodals(seen);
@@ -276,7 +277,7 @@ private slots:
     {
         auto st = open("plain-1");
         const LevelHeader before = st->level.lvlhdr;
-        EditLvlHdr d(*st, nullptr);
+        EditLvlHdr d(st->level, st->rom, st->gfx, st->names, st->hdrofs, nullptr);
         d.show();
         get<QScrollBar>(d, "lengthBar")->setValue(2);
         get<QListWidget>(d, "objsetlist")->setCurrentRow(5);
@@ -290,7 +291,7 @@ private slots:
     {
         auto st = open("plain-1");
         const LevelHeader before = st->level.lvlhdr;
-        EditLvlHdr d(*st, nullptr);
+        EditLvlHdr d(st->level, st->rom, st->gfx, st->names, st->hdrofs, nullptr);
         d.show();
         get<QScrollBar>(d, "lengthBar")->setValue(2);
         QFile::setPermissions(rompath, QFile::ReadOwner);
@@ -324,13 +325,13 @@ private slots:
         LevelHeader h = st->level.lvlhdr;
         sethdrfield(h, HdrField::Scrolling, scrolling);
         QString error;
-        QVERIFY(applylevelheader(*st, h, &error));
+        QVERIFY(applylevelheader(st->level, st->rom, st->gfx, h, &error));
         QVERIFY(st->level.lvlscrollx <= (scrolling ? 0 : 240) && st->level.lvlscrolly <= (scrolling ? 225 : 12));
         const Level edited = st->level;
         loadlevel(*st);
         QVERIFY(edited.objects == st->level.objects);
         if (scrolling == 0) {
-            QVERIFY(savelevelmodes(*st, &error));
+            QVERIFY(savelevelmodes(st->rom, st->level, &error));
             // Saving sorts the enemies by column; every other byte stays.
             const QByteArray got = testutil::readfile(rompath);
             QByteArray want = withheader(qPrintable(name), h);

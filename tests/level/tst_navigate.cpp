@@ -2,6 +2,7 @@
 #include "editor/presentation.h"
 #include "demorom/romimage.h"
 #include "editor/editorstate.h"
+#include "editor/levelstate.h"
 #include "rom/romfile.h"
 #include "rom/romlayout.h"
 #include "editor/startup.h"
@@ -212,7 +213,7 @@ private slots:
         start(s, true);
         enterlevel(s);
         const QByteArray before = testutil::readfile(rompath);
-        QVERIFY(savelevelmodes(s, nullptr));
+        QVERIFY(savelevelmodes(s.rom, s.level, nullptr));
         QByteArray expected = before;
         // enemies 5,3,3,1 -> 1,3,3,5 (the two column-3 ones keep their order)
         const Bytes sorted = {0x13, 0x01, 0x18, 0x11, 0x03, 0x18, 0x12, 0x03, 0x19, 0x10, 0x05, 0x18};
@@ -228,18 +229,18 @@ private slots:
         // until it is moved.
         QVERIFY(nextarea(s));
         const QByteArray before2 = testutil::readfile(rompath);
-        QVERIFY(savelevelmodes(s, nullptr));
+        QVERIFY(savelevelmodes(s.rom, s.level, nullptr));
         QCOMPARE(testutil::readfile(rompath), before2);
         QCOMPARE(int(s.level.objects[0].x), 5);
         QCOMPARE(int(s.level.objects[0].y), 47);
         QCOMPARE(int(s.level.objects[1].y), 32);
         s.level.objects[0].y = 48;
-        QVERIFY(savelevelmodes(s, nullptr));
+        QVERIFY(savelevelmodes(s.rom, s.level, nullptr));
         QByteArray expected2 = before2;
         expected2[int(area2 + 9)] = 3;
         QCOMPARE(testutil::readfile(rompath), expected2);
         s.level.objects[1].y = 33;
-        QVERIFY(savelevelmodes(s, nullptr));
+        QVERIFY(savelevelmodes(s.rom, s.level, nullptr));
         expected2[int(area2 + 12)] = 0x03;
         expected2[int(area2 + 13)] = 0x22;
         QCOMPARE(testutil::readfile(rompath), expected2);
@@ -253,7 +254,7 @@ private slots:
         enterlevel(s);
         QFile::setPermissions(rompath, QFile::ReadOwner);
         QString error;
-        QVERIFY(!savelevelmodes(s, &error));
+        QVERIFY(!savelevelmodes(s.rom, s.level, &error));
         QVERIFY(error.contains(rompath));
         QCOMPARE(int(s.level.enemies[0].x), 5);
         QFile::setPermissions(rompath, QFile::ReadOwner | QFile::WriteOwner);

@@ -1,11 +1,13 @@
 #include "demorom/demolevels.h"
 #include "demorom/demorom.h"
 #include "editor/editorstate.h"
+#include "editor/levelstate.h"
 #include "editor/startup.h"
 #include "level/loadlevel.h"
 #include "level/objbox.h"
 #include "level/records.h"
 #include "level/savelevel.h"
+#include "editor/mapstate.h"
 #include "worldmap/loadmap.h"
 #include "worldmap/savemap.h"
 
@@ -45,7 +47,7 @@ private slots:
             s.curworld = uint8_t(w);
             s.editmode = ModeMapPointers;
             loadmap(s);
-            QVERIFY(savemapmodes(s, nullptr));
+            QVERIFY(savemapmodes(s.rom, s.map, s.curworld, nullptr));
             QVERIFY2(testutil::readfile(path) == pristine, qPrintable(QStringLiteral("world %1").arg(w)));
             for (int i = 0; i < s.map.ptrcount(); ++i)
                 todo.emplace_back(s.map.pointers[size_t(i)].objpos, s.map.pointers[size_t(i)].enmpos, s.map.pointers[size_t(i)].objset);
@@ -59,7 +61,7 @@ private slots:
                 continue;
             std::tie(s.level.lvlobjpos, s.level.lvlenmpos, s.level.lvlobjset) = a;
             loadlevel(s);
-            QVERIFY(savelevelmodes(s, nullptr));
+            QVERIFY(savelevelmodes(s.rom, s.level, nullptr));
             QVERIFY2(testutil::readfile(path) == pristine,
                      qPrintable(QStringLiteral("area %1/%2 of set %3").arg(std::get<0>(a), 0, 16).arg(std::get<1>(a), 0, 16).arg(std::get<2>(a))));
             const LinkedArea link = linkedarea(s.level);

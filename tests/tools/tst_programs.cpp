@@ -1,6 +1,7 @@
 #include "demorom/demolevels.h"
 #include "demorom/demorom.h"
 #include "editor/editorstate.h"
+#include "editor/levelstate.h"
 #include "editor/startup.h"
 #include "level/areafile.h"
 #include "level/loadlevel.h"

@@ -6,7 +6,7 @@
 #include "widgets/lvlview.h"
 #include "ui/quib.h"
 #include "widgets/appstyle.h"
-#include "worldmap/widgets/maptool.h"
+#include "dialogs/maptoolbox.h"
 
 #include "testutil.h"
 

@@ -3,8 +3,8 @@
 #include "rom/romlayout.h"
 #include "widgets/lvlview.h"
 #include "ui/quib.h"
-#include "worldmap/widgets/editmappntr.h"
-#include "worldmap/widgets/maptool.h"
+#include "dialogs/mappointer.h"
+#include "dialogs/maptoolbox.h"
 
 #include "testutil.h"
 
@@ -188,7 +188,7 @@ private slots:
             QVERIFY(d);
             seen = true;
             d->objsetlist()->setCurrentRow(3);
-            d->ad(1)->setText(QStringLiteral("1C1B5"));
+            d->enemyOffsetEdit()->setText(QStringLiteral("1C1B5"));
             d->accept();
         });
         QTest::keyClick(&w, Qt::Key_Return);
@@ -222,7 +222,7 @@ private slots:
         QTimer::singleShot(0, [&] {
             auto *d = qobject_cast<EditMapPntr *>(QApplication::activeModalWidget());
             QVERIFY(d);
-            d->ad(0)->setText(QStringLiteral("12XZ"));
+            d->objectOffsetEdit()->setText(QStringLiteral("12XZ"));
             testutil::answermodals(box);
             d->accept();
             stayed = d->isVisible();

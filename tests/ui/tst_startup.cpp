@@ -1,5 +1,5 @@
 #include "demorom/demorom.h"
-#include "editor/widgets/splash.h"
+#include "ui/splash.h"
 #include "ui/quib.h"
 
 #include "testutil.h"

@@ -3,10 +3,11 @@
 #include "rom/romfile.h"
 #include "rom/romlayout.h"
 #include "editor/startup.h"
+#include "editor/mapstate.h"
 #include "worldmap/drawmap.h"
 #include "worldmap/loadmap.h"
 #include "worldmap/mapedit.h"
-#include "worldmap/mappntr.h"
+#include "rom/areaoffsets.h"
 #include "worldmap/savemap.h"
 
 #include "testutil.h"
@@ -43,28 +44,28 @@ private slots:
         start(s, 1);
         const uint8_t before = s.map.maptiles[2][3];
         // A left press with no toolbox and no Shift only moves the cursor.
-        QVERIFY(mappress(s, at(3 * 16 + 5, 2 * 16 + 5, ButtonLeft)));
+        QVERIFY(mappress(mapediting(s), at(3 * 16 + 5, 2 * 16 + 5, ButtonLeft)));
         QCOMPARE(int(s.map.mapcurcol), 3);
         QCOMPARE(int(s.map.mapcurrow), 2);
         QCOMPARE(s.map.maptiles[2][3], before);
         // A right press picks the tile; nothing on the map changes.
-        mappress(s, at(0, 0, ButtonRight));
+        mappress(mapediting(s), at(0, 0, ButtonRight));
         QCOMPARE(s.curtile, s.map.maptiles[0][0]);
         QCOMPARE(int(s.map.mapcurcol), 3);
         // Shift + left paints curtile; with the toolbox in Draw mode the
         // toolbox tile wins.
         s.curtile = 0x8D;
-        mappress(s, at(5 * 16, 16, ButtonLeft, true));
+        mappress(mapediting(s), at(5 * 16, 16, ButtonLeft, true));
         QCOMPARE(int(s.map.maptiles[1][5]), 0x8D);
         s.tooltile = 0x52;
-        mappress(s, at(6 * 16, 16, ButtonLeft, true, true));
+        mappress(mapediting(s), at(6 * 16, 16, ButtonLeft, true, true));
         QCOMPARE(int(s.map.maptiles[1][6]), 0x52);
         // Below the map rows a press is ignored.
         s.map.mapcurcol = 0;
-        QVERIFY(!mappress(s, at(0, 150, ButtonLeft)));
+        QVERIFY(!mappress(mapediting(s), at(0, 150, ButtonLeft)));
         QCOMPARE(int(s.map.mapcurcol), 0);
         // A drag with the left button keeps painting with Shift.
-        mapdrag(s, at(7 * 16, 16, ButtonLeft, true));
+        mapdrag(mapediting(s), at(7 * 16, 16, ButtonLeft, true));
         QCOMPARE(int(s.map.maptiles[1][7]), 0x8D);
     }
 
@@ -90,7 +91,7 @@ private slots:
                     break;
                 }
         QVERIFY(pc >= 0);
-        mappress(s, at(16 * pc, 16 * pr, ButtonLeft, false, true));
+        mappress(mapediting(s), at(16 * pc, 16 * pr, ButtonLeft, false, true));
         for (int r = 0; r < 9; ++r)
             for (int c = 0; c < 64; ++c)
                 QVERIFY(s.map.maptiles[r][c] != 0x45);
@@ -104,17 +105,17 @@ private slots:
         s.editmode = ModeMapPointers;
         s.map.pointers[3].row = s.map.pointers[1].row;
         s.map.pointers[3].col = s.map.pointers[1].col;
-        mappress(s, at(16 * s.map.pointers[1].col, 16 * s.map.pointers[1].row, ButtonLeft));
+        mappress(mapediting(s), at(16 * s.map.pointers[1].col, 16 * s.map.pointers[1].row, ButtonLeft));
         QCOMPARE(int(s.map.selptr), 3);
         // Dragging moves it square by square; far right it stays in the world.
-        mapdrag(s, at(16 * 2 + 3, 16 * 7 + 3, ButtonLeft));
+        mapdrag(mapediting(s), at(16 * 2 + 3, 16 * 7 + 3, ButtonLeft));
         QCOMPARE(int(s.map.pointers[3].col), 2);
         QCOMPARE(int(s.map.pointers[3].row), 7);
-        mapdrag(s, at(5000, 500, ButtonLeft));
+        mapdrag(mapediting(s), at(5000, 500, ButtonLeft));
         QCOMPARE(int(s.map.pointers[3].col), 15);
         QCOMPARE(int(s.map.pointers[3].row), 8);
         // A press on an empty square keeps the selection.
-        mappress(s, at(0, 0, ButtonLeft));
+        mappress(mapediting(s), at(0, 0, ButtonLeft));
         QCOMPARE(int(s.map.selptr), 3);
     }
 
@@ -126,39 +127,39 @@ private slots:
         s.map.sprites[4].x = 0x40;
         s.map.sprites[4].y = 0x50; // drawn from y = 0x30
         // Press 3 pixels right of its left edge and 5 below its top.
-        mappress(s, at(0x43, 0x35, ButtonLeft));
+        mappress(mapediting(s), at(0x43, 0x35, ButtonLeft));
         QCOMPARE(int(s.map.selsprite), 4);
         QCOMPARE(int(s.grabx), -3);
         QCOMPARE(int(s.graby), 0x50 - 0x35);
         // A right drag keeps that relation.
-        mapdrag(s, at(0x80, 0x60, ButtonRight));
+        mapdrag(mapediting(s), at(0x80, 0x60, ButtonRight));
         QCOMPARE(int(s.map.sprites[4].x), 0x7D);
         QCOMPARE(int(s.map.sprites[4].y), 0x60 + 0x50 - 0x35);
         // A left drag snaps to the square under the pointer.
-        mapdrag(s, at(0x87, 0x65, ButtonLeft));
+        mapdrag(mapediting(s), at(0x87, 0x65, ButtonLeft));
         QCOMPARE(int(s.map.sprites[4].x), 0x80);
         QCOMPARE(int(s.map.sprites[4].y), ((0x65 + 32) / 16) * 16);
         // A press on empty map, then a right drag: x is the world pixel and
         // y the pointer's y + 32.
-        mappress(s, at(250, 140, ButtonLeft));
+        mappress(mapediting(s), at(250, 140, ButtonLeft));
         QCOMPARE(int(s.map.selsprite), 4);
-        mapdrag(s, at(0x20, 0x10, ButtonRight));
+        mapdrag(mapediting(s), at(0x20, 0x10, ButtonRight));
         QCOMPARE(int(s.map.sprites[4].x), 0x20);
         QCOMPARE(int(s.map.sprites[4].y), 0x30);
         // A grab far below keeps y within its byte.
         s.graby = 200;
-        mapdrag(s, at(0, 143, ButtonRight));
+        mapdrag(mapediting(s), at(0, 143, ButtonRight));
         QCOMPARE(int(s.map.sprites[4].y), 255);
         // Dragged left of the view, the sprite follows the world pixel under
         // the pointer into the columns scrolled out of sight, and stops at
         // the world's left edge.
         s.map.mapscroll = 4;
         s.grabx = 0;
-        mapdrag(s, at(-20, 0x40, ButtonRight));
+        mapdrag(mapediting(s), at(-20, 0x40, ButtonRight));
         QCOMPARE(int(s.map.sprites[4].x), 4 * 16 - 20);
-        mapdrag(s, at(-200, 0x40, ButtonRight));
+        mapdrag(mapediting(s), at(-200, 0x40, ButtonRight));
         QCOMPARE(int(s.map.sprites[4].x), 0);
-        mapdrag(s, at(-20, 0x40, ButtonLeft)); // snapped: the square under the pointer
+        mapdrag(mapediting(s), at(-20, 0x40, ButtonLeft)); // snapped: the square under the pointer
         QCOMPARE(int(s.map.sprites[4].x), 16 * ((4 * 16 - 20) / 16));
     }
 
@@ -172,15 +173,15 @@ private slots:
         s.map.mapscroll = 0;
         s.curtile = 0x77;
         s.tooltile = 0x66;
-        mappress(s, at(15 * 16, 16, ButtonLeft, true, true));
+        mappress(mapediting(s), at(15 * 16, 16, ButtonLeft, true, true));
         QCOMPARE(int(s.map.maptiles[1][15]), 0x66);
         // A drag on to the right of the world's last column paints nothing more.
         const MapDocument painted = s.map.document();
-        mapdrag(s, at(16 * 16 + 3, 16, ButtonLeft, true, true));
-        mapdrag(s, at(40 * 16, 32, ButtonLeft, true, true));
+        mapdrag(mapediting(s), at(16 * 16 + 3, 16, ButtonLeft, true, true));
+        mapdrag(mapediting(s), at(40 * 16, 32, ButtonLeft, true, true));
         QVERIFY(s.map.document() == painted);
         QCOMPARE(int(s.map.mapcurcol), 15);
-        mappress(s, at(20 * 16, 0, ButtonRight));
+        mappress(mapediting(s), at(20 * 16, 0, ButtonRight));
         QCOMPARE(int(s.curtile), 0x77);
     }
 
@@ -196,7 +197,7 @@ private slots:
         s.map.sprites[1].type = 0x0C;
         s.map.sprites[1].x = 0x1F0;
         QString error;
-        QVERIFY(savemapmodes(s, &error));
+        QVERIFY(savemapmodes(s.rom, s.map, s.curworld, &error));
         const QByteArray after = testutil::readfile(rompath);
         QCOMPARE(after.size(), before.size());
         QByteArray expected = before;
@@ -230,7 +231,7 @@ private slots:
             s.map.pointers[size_t(i)].enmpos = 0xC1A5 + i;
         }
         s.map.pointers[0].row = 8; // row 8, object set 15 -> 0xAF
-        QVERIFY(savemapmodes(s, nullptr));
+        QVERIFY(savemapmodes(s.rom, s.map, s.curworld, nullptr));
         QCOMPARE(int(s.map.pointers[0].col), 0x03);
         QCOMPARE(int(s.map.pointers[1].col), 0x09);
         QCOMPARE(int(s.map.pointers[2].col), 0x12);
@@ -261,7 +262,7 @@ private slots:
             s.map.pointers[size_t(i)].objset = 1;
             s.map.pointers[size_t(i)].enmpos = 0xC110 + i; // tells them apart
         }
-        QVERIFY(savemapmodes(s, nullptr));
+        QVERIFY(savemapmodes(s.rom, s.map, s.curworld, nullptr));
         const Rom romimage = testutil::openrom(rompath);
         RomFile rom(romimage);
         const int64_t base = rom::mapptrpos[2];
@@ -270,7 +271,7 @@ private slots:
             QCOMPARE(rom.readword(base + 1 + 2 * 4 + 2 * i), order[i]);
         rom.close();
         const QByteArray saved = testutil::readfile(rompath);
-        QVERIFY(savemapmodes(s, nullptr));
+        QVERIFY(savemapmodes(s.rom, s.map, s.curworld, nullptr));
         QCOMPARE(testutil::readfile(rompath), saved);
     }
 
@@ -297,10 +298,10 @@ private slots:
         runstartup(s, settings, nullptr);
         QCOMPARE(s.map.ptrcount(), 41);
         const QByteArray before = testutil::readfile(rompath);
-        QVERIFY(savemapmodes(s, nullptr));
+        QVERIFY(savemapmodes(s.rom, s.map, s.curworld, nullptr));
         QCOMPARE(testutil::readfile(rompath), before);
         s.map.pointers[40].enmpos = 0xC210;
-        QVERIFY(savemapmodes(s, nullptr));
+        QVERIFY(savemapmodes(s.rom, s.map, s.curworld, nullptr));
         QByteArray expected = before;
         expected[int(base + 1 + 2 * n + 2 * 40)] = char(0x00);
         expected[int(base + 1 + 2 * n + 2 * 40 + 1)] = char(0xC2);
@@ -320,12 +321,12 @@ private slots:
         runstartup(s, Settings{}, nullptr);
         QCOMPARE(int(s.map.pointers[0].row), 0);
         s.map.maptiles[0][0] = 0x43; // some other edit
-        QVERIFY(savemapmodes(s, nullptr));
+        QVERIFY(savemapmodes(s.rom, s.map, s.curworld, nullptr));
         QCOMPARE(uint8_t(testutil::readfile(rompath)[int(base + 1)]), uint8_t(0x11));
         s.editmode = ModeMapPointers;
         s.map.selptr = 0;
-        mapdrag(s, at(16 * s.map.pointers[0].col, 0, ButtonLeft)); // placed on row 0 by hand
-        QVERIFY(savemapmodes(s, nullptr));
+        mapdrag(mapediting(s), at(16 * s.map.pointers[0].col, 0, ButtonLeft)); // placed on row 0 by hand
+        QVERIFY(savemapmodes(s.rom, s.map, s.curworld, nullptr));
         QCOMPARE(uint8_t(testutil::readfile(rompath)[int(base + 1)]), uint8_t(0x21));
     }
 
@@ -346,7 +347,7 @@ private slots:
             for (int c = 0; c < 128; ++c)
                 s.map.maptiles[r][c] = 0x43;
         const QByteArray before = testutil::readfile(rompath);
-        QVERIFY(savemapmodes(s, nullptr));
+        QVERIFY(savemapmodes(s.rom, s.map, s.curworld, nullptr));
         const QByteArray after = testutil::readfile(rompath);
         const int start = rom::mapdatapos[8];
         for (int k = 0; k < 144 * 8; ++k)
@@ -364,7 +365,7 @@ private slots:
         QFile::setPermissions(rompath, QFile::ReadOwner);
         s.map.maptiles[0][0] = 0x11;
         QString error;
-        QVERIFY(!savemapmodes(s, &error));
+        QVERIFY(!savemapmodes(s.rom, s.map, s.curworld, &error));
         QVERIFY(error.contains(rompath));
         QCOMPARE(int(s.map.maptiles[0][0]), 0x11); // the edit stays
         QFile::setPermissions(rompath, QFile::ReadOwner | QFile::WriteOwner);

@@ -5,9 +5,10 @@
 #include "editor/editorstate.h"
 #include "rom/romlayout.h"
 #include "editor/startup.h"
+#include "editor/mapstate.h"
 #include "worldmap/drawmap.h"
 #include "worldmap/mapprops.h"
-#include "worldmap/widgets/editmappr.h"
+#include "dialogs/mapproperties.h"
 
 #include "testutil.h"
 
@@ -51,9 +52,9 @@ class TestMapProps : public QObject {
         return b;
     }
     template <class T> static T *get(EditMapPr &d, const QString &name) { return d.findChild<T *>(name); }
-    static QScrollBar *bar(EditMapPr &d, int i) { return get<QScrollBar>(d, QStringLiteral("HScroll1_%1").arg(i)); }
-    static QLineEdit *s(EditMapPr &d, int k) { return get<QLineEdit>(d, QStringLiteral("s%1").arg(k)); }
-    static QListWidget *list(EditMapPr &d, int i) { return get<QListWidget>(d, QStringLiteral("List%1").arg(i)); }
+    static QScrollBar *bar(EditMapPr &d, int i) { return get<QScrollBar>(d, i == 0 ? QStringLiteral("entryBar") : QStringLiteral("paletteBar")); }
+    static QLineEdit *s(EditMapPr &d, int k) { return get<QLineEdit>(d, QStringLiteral("frameTimeEdit%1").arg(k)); }
+    static QListWidget *list(EditMapPr &d, int i) { return get<QListWidget>(d, QStringLiteral("musicList%1").arg(i)); }
     static QString text(EditMapPr &d, const char *name) { return get<QLabel>(d, QString::fromLatin1(name))->text(); }
     static void press(EditMapPr &d, const char *name) { get<QPushButton>(d, QString::fromLatin1(name))->click(); }
 
@@ -157,18 +158,18 @@ private slots:
     void opening()
     {
         auto st = open(2);
-        EditMapPr d(*st, nullptr);
+        EditMapPr d(st->rom, st->gfx, st->curworld, st->names, nullptr);
         QCOMPARE(d.windowTitle(), QStringLiteral("Edit world map properties"));
-        QCOMPARE(text(d, "t0"), QStringLiteral("World  1"));
+        QCOMPARE(text(d, "entryLabel"), QStringLiteral("World  1"));
         QCOMPARE(bar(d, 0)->value(), 1);
         QCOMPARE(bar(d, 1)->value(), 0x1C);
-        QCOMPARE(text(d, "t2"), QStringLiteral("Palette to use: #1C"));
-        QCOMPARE(text(d, "t1"), QStringLiteral("Animation speed: (time for each frame)"));
+        QCOMPARE(text(d, "paletteLabel"), QStringLiteral("Palette to use: #1C"));
+        QCOMPARE(text(d, "speedCaption"), QStringLiteral("Animation speed: (time for each frame)"));
         QCOMPARE(QStringList({s(d, 0)->text(), s(d, 1)->text(), s(d, 2)->text(), s(d, 3)->text()}),
                  QStringList({"3", "200", "12", "0"}));
-        QCOMPARE(get<QGroupBox>(d, QStringLiteral("Frame1"))->title(), QStringLiteral("Music"));
-        QCOMPARE(text(d, "Label0"), QStringLiteral("When entering world:"));
-        QCOMPARE(text(d, "Label1"), QStringLiteral("After going in an area:"));
+        QCOMPARE(get<QGroupBox>(d, QStringLiteral("musicGroup"))->title(), QStringLiteral("Music"));
+        QCOMPARE(text(d, "musicCaption0"), QStringLiteral("When entering world:"));
+        QCOMPARE(text(d, "musicCaption1"), QStringLiteral("After going in an area:"));
         QCOMPARE(list(d, 0)->count(), 256);
         QCOMPARE(list(d, 1)->item(0x1F)->text(), st->names.musicnames[0x1F]);
         QCOMPARE(list(d, 0)->currentRow(), 0x2A);
@@ -181,14 +182,14 @@ private slots:
     void okwritesedits()
     {
         auto st = open(2);
-        EditMapPr d(*st, nullptr);
+        EditMapPr d(st->rom, st->gfx, st->curworld, st->names, nullptr);
         d.show();
         bar(d, 1)->setValue(0x07);
-        QCOMPARE(text(d, "t2"), QStringLiteral("Palette to use: #7"));
+        QCOMPARE(text(d, "paletteLabel"), QStringLiteral("Palette to use: #7"));
         s(d, 2)->clear();
         QTest::keyClicks(s(d, 2), QStringLiteral("300"));
         bar(d, 0)->setValue(4);
-        QCOMPARE(text(d, "t0"), QStringLiteral("World  4"));
+        QCOMPARE(text(d, "entryLabel"), QStringLiteral("World  4"));
         list(d, 0)->setCurrentRow(0x33);
         list(d, 1)->setCurrentRow(0x10);
         s(d, 0)->setText(QStringLiteral("abc"));
@@ -207,7 +208,7 @@ private slots:
     {
         auto st = open(1);
         {
-            EditMapPr d(*st, nullptr);
+            EditMapPr d(st->rom, st->gfx, st->curworld, st->names, nullptr);
             d.show();
             bar(d, 1)->setValue(0x05);
             s(d, 0)->setText(QStringLiteral("99"));
@@ -216,7 +217,7 @@ private slots:
             QCOMPARE(d.result(), int(QDialog::Rejected));
         }
         QVERIFY(testutil::readfile(rompath) == rombytes);
-        EditMapPr again(*st, nullptr);
+        EditMapPr again(st->rom, st->gfx, st->curworld, st->names, nullptr);
         QCOMPARE(bar(again, 1)->value(), 0x1C);
         QCOMPARE(s(again, 0)->text(), QStringLiteral("3"));
     }
@@ -227,7 +228,7 @@ private slots:
     {
         auto st = open(4);
         const Surface before = st->lvl;
-        EditMapPr d(*st, nullptr);
+        EditMapPr d(st->rom, st->gfx, st->curworld, st->names, nullptr);
         bar(d, 0)->setValue(4);
         bar(d, 1)->setValue(0x05);
         press(d, "OK");
@@ -242,7 +243,7 @@ private slots:
     void okfailurekeepsdialog()
     {
         auto st = open(1);
-        EditMapPr d(*st, nullptr);
+        EditMapPr d(st->rom, st->gfx, st->curworld, st->names, nullptr);
         d.show();
         s(d, 1)->setText(QStringLiteral("9"));
         QFile::setPermissions(rompath, QFile::ReadOwner);
@@ -272,7 +273,7 @@ private slots:
         QFETCH(int, ms);
         QFETCH(int, frame);
         auto st = open(1);
-        EditMapPr d(*st, nullptr);
+        EditMapPr d(st->rom, st->gfx, st->curworld, st->names, nullptr);
         for (int k = 0; k < 4; ++k)
             s(d, k)->setText(QStringLiteral("7"));
         d.previewstep(ms);

@@ -5,7 +5,7 @@
 #include "editor/editorstate.h"
 #include "editor/startup.h"
 #include "worldmap/startpoint.h"
-#include "worldmap/widgets/movestartpnt.h"
+#include "dialogs/startposition.h"
 
 #include "testutil.h"
 
@@ -55,7 +55,7 @@ class TestStartPoint : public QObject {
         b[0x3C39A + world - 1] = char(value);
         return b;
     }
-    static QScrollBar *bar(MoveStartPnt &d) { return d.findChild<QScrollBar *>(QStringLiteral("HScroll1")); }
+    static QScrollBar *bar(MoveStartPnt &d) { return d.findChild<QScrollBar *>(QStringLiteral("positionBar")); }
     static QString label(MoveStartPnt &d, const char *name) { return d.findChild<QLabel *>(name)->text(); }
     static void press(MoveStartPnt &d, const char *name) { d.findChild<QPushButton *>(name)->click(); }
 
@@ -87,10 +87,10 @@ private slots:
         QFETCH(int, world);
         QFETCH(int, value);
         auto s = open(world);
-        MoveStartPnt d(*s, nullptr);
+        MoveStartPnt d(s->rom, s->gfx, s->map, s->curworld, nullptr);
         QCOMPARE(d.windowTitle(), QStringLiteral("Move map start position"));
-        QCOMPARE(label(d, "Label1"), QStringLiteral("Y start point (pixels) : (hex)"));
-        QCOMPARE(label(d, "Label2"), QString::number(value, 16));
+        QCOMPARE(label(d, "positionCaption"), QStringLiteral("Y start point (pixels) : (hex)"));
+        QCOMPARE(label(d, "valueLabel"), QString::number(value, 16));
         QCOMPARE(bar(d)->value(), value);
         QCOMPARE(bar(d)->maximum(), 255);
         // The frame and font were recoloured with the world's group.
@@ -104,7 +104,7 @@ private slots:
     void markerheight()
     {
         auto s = open(1);
-        MoveStartPnt d(*s, nullptr);
+        MoveStartPnt d(s->rom, s->gfx, s->map, s->curworld, nullptr);
         const Surface at40 = d.preview();
         bar(d)->setValue(offscreen);
         const Surface &away = d.preview(), &grey = s->gfx.mapsgrey;
@@ -133,9 +133,9 @@ private slots:
         QFETCH(int, action);
         QFETCH(QString, shown);
         auto s = open(1);
-        MoveStartPnt d(*s, nullptr);
+        MoveStartPnt d(s->rom, s->gfx, s->map, s->curworld, nullptr);
         bar(d)->triggerAction(QAbstractSlider::SliderAction(action));
-        QCOMPARE(label(d, "Label2"), shown);
+        QCOMPARE(label(d, "valueLabel"), shown);
         QCOMPARE(int(d.value()), shown.toInt(nullptr, 16));
     }
 
@@ -153,7 +153,7 @@ private slots:
         QFETCH(int, world);
         QFETCH(bool, ok);
         auto s = open(world);
-        MoveStartPnt d(*s, nullptr);
+        MoveStartPnt d(s->rom, s->gfx, s->map, s->curworld, nullptr);
         d.show();
         const uint8_t before = d.value();
         bar(d)->triggerAction(QAbstractSlider::SliderPageStepAdd);
@@ -167,7 +167,7 @@ private slots:
     void okfailurekeepsdialog()
     {
         auto s = open(2);
-        MoveStartPnt d(*s, nullptr);
+        MoveStartPnt d(s->rom, s->gfx, s->map, s->curworld, nullptr);
         d.show();
         bar(d)->triggerAction(QAbstractSlider::SliderPageStepAdd);
         QFile::setPermissions(rompath, QFile::ReadOwner);
@@ -204,7 +204,7 @@ private slots:
         std::fill(&s->gfx.lvlpal[0][0][0], &s->gfx.lvlpal[0][15][15] + 1, uint8_t(0x0F));
         s->gfx.lvlpal[0][group][index] = 0x2A;
         Surface preview(256, 224);
-        refmapb(*s, offscreen, preview);
+        refmapb(s->gfx, s->map, s->curworld, offscreen, preview);
         for (const auto &p : {QPoint(16, 169), QPoint(239, 176), QPoint(128, 172)})
             QCOMPARE(preview.at(p.x(), p.y()), s->gfx.nescol[0x2A]);
     }
@@ -223,10 +223,10 @@ private slots:
         s->viewmapsprites = false;
         s->map.sprites = {};
         Surface none(256, 224), one(256, 224);
-        refmapb(*s, offscreen, none);
+        refmapb(s->gfx, s->map, s->curworld, offscreen, none);
         s->map.sprites[0] = {96, 80, 3, 0};
         s->map.sprites[1] = {96, 128, 17, 0}; // a type that is none
-        refmapb(*s, offscreen, one);
+        refmapb(s->gfx, s->map, s->curworld, offscreen, one);
         int changed = 0;
         for (int y = 0; y < 224; ++y)
             for (int x = 0; x < 256; ++x)
@@ -249,7 +249,7 @@ private slots:
                 s->map.maptiles[r][c] = uint8_t(16 * r + c);
         colormapb(s->gfx, s->rom, 4);
         Surface preview(256, 224);
-        refmapb(*s, offscreen, preview);
+        refmapb(s->gfx, s->map, s->curworld, offscreen, preview);
         for (int r = 0; r < 9; ++r)
             for (int j = 0; j < 14; ++j)
                 QVERIFY(samecell(preview, 16 + 16 * j, 25 + 16 * r, s->gfx.map, 16 * (j + 1), 16 * r, 16, 16));

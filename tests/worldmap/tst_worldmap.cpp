@@ -4,6 +4,7 @@
 #include "rom/romfile.h"
 #include "rom/romlayout.h"
 #include "editor/startup.h"
+#include "editor/mapstate.h"
 #include "worldmap/drawmap.h"
 #include "worldmap/loadmap.h"
 

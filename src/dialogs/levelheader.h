@@ -14,12 +14,18 @@ class QScrollBar;
 
 namespace quib {
 
-struct EditorState;
+struct Graphics;
+struct Level;
+struct NameTables;
+class Rom;
 
 class EditLvlHdr : public QDialog {
     Q_OBJECT
 public:
-    EditLvlHdr(EditorState &state, QWidget *parent = nullptr);
+    // The header of `level`'s area, written to `rom`; `gfx` gets the level
+    // pictures of the new header. Offsets are shown 0x10 lower unless hdrofs.
+    EditLvlHdr(Level &level, Rom &rom, Graphics &gfx, const NameTables &names, bool hdrofs,
+               QWidget *parent = nullptr);
 
     // OK: refuses a pointer that is not hex or outside its range, and keeps
     // the dialog open when the ROM can't be written; else writes and closes.
@@ -32,7 +38,9 @@ private:
     void changed();
     void chooseset();
 
-    EditorState &state_;
+    Level &level_;
+    Rom &rom_;
+    Graphics &gfx_;
     LvlHdrEdit edit_;
     QListWidget *objsetlist_;
     QLineEdit *objptr_, *enmptr_;

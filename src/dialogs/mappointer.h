@@ -2,18 +2,21 @@
 // The map pointer dialog: the object set and the two data offsets of the
 // selected map pointer. OK gives the pointer's new target, which the window
 // hands to the document as an edit; Save writes it.
-#include "widgets/offsetsdialog.h"
+#include "dialogs/offsetsdialog.h"
 
 namespace quib {
 
-struct EditorState;
+struct MapPtr;
 
-// objsetlist() and ad(i) come from OffsetsDialog; the edits are "ad0" and
-// "ad1", their range labels "t9" and "t1".
+// objsetlist(), objectOffsetEdit() and enemyOffsetEdit() come from
+// OffsetsDialog; the edits are "objposEdit" and "enmposEdit", their range
+// labels "objrangeLabel" and "enmrangeLabel".
 class EditMapPntr : public OffsetsDialog {
     Q_OBJECT
 public:
-    EditMapPntr(EditorState &state, QWidget *parent = nullptr);
+    // Starts from `pointer`'s target; hdrofs and the set names as the window shows them.
+    EditMapPntr(const MapPtr &pointer, bool hdrofs, const std::array<QString, 16> &objsetnames,
+                QWidget *parent = nullptr);
 
     // OK: refuses text that is not hex, else takes the typed target.
     void accept() override;

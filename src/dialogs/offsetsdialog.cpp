@@ -1,8 +1,7 @@
-#include "widgets/offsetsdialog.h"
+#include "dialogs/offsetsdialog.h"
 
-#include "editor/editorstate.h"
+#include "rom/areaoffsets.h"
 #include "rom/hex.h"
-#include "worldmap/mappntr.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -16,31 +15,31 @@
 
 namespace quib {
 
-OffsetsDialog::OffsetsDialog(const EditorState &state, int set, int32_t objpos, int32_t enmpos,
-                             const FieldNames &names, QWidget *parent)
-    : QDialog(parent), hdrofs_(state.hdrofs), set_(set), objpos_(objpos)
+OffsetsDialog::OffsetsDialog(bool hdrofs, const std::array<QString, 16> &objsetnames, int set, int32_t objpos,
+                             int32_t enmpos, const FieldNames &names, QWidget *parent)
+    : QDialog(parent), hdrofs_(hdrofs), set_(set), objpos_(objpos)
 {
     auto *grid = new QGridLayout(this);
     grid->addWidget(new QLabel(QStringLiteral("Object set :"), this), 0, 0, 1, 3);
     objsetlist_ = new QListWidget(this);
     objsetlist_->setObjectName(QStringLiteral("objsetlist"));
     for (int i = 0; i < 16; ++i)
-        objsetlist_->addItem(hexstr(i) + QStringLiteral(" -- ") + state.names.objsetnames[size_t(i)]);
+        objsetlist_->addItem(hexstr(i) + QStringLiteral(" -- ") + objsetnames[size_t(i)]);
     grid->addWidget(objsetlist_, 1, 0, 1, 3);
 
-    ad_[0] = new QLineEdit(shown(objpos), this);
-    ad_[0]->setObjectName(names.objpos);
-    ad_[1] = new QLineEdit(shown(enmpos), this);
-    ad_[1]->setObjectName(names.enmpos);
+    objectOffsetEdit_ = new QLineEdit(shown(objpos), this);
+    objectOffsetEdit_->setObjectName(names.objpos);
+    enemyOffsetEdit_ = new QLineEdit(shown(enmpos), this);
+    enemyOffsetEdit_->setObjectName(names.enmpos);
     objrange_ = new QLabel(objrangetext(set_, hdrofs_), this);
     objrange_->setObjectName(names.objrange);
     enmrange_ = new QLabel(enmrangetext(hdrofs_), this);
     enmrange_->setObjectName(names.enmrange);
     grid->addWidget(new QLabel(QStringLiteral("Objects :"), this), 2, 0);
-    grid->addWidget(ad_[0], 2, 1);
+    grid->addWidget(objectOffsetEdit_, 2, 1);
     grid->addWidget(objrange_, 2, 2);
     grid->addWidget(new QLabel(QStringLiteral("Enemies :"), this), 3, 0);
-    grid->addWidget(ad_[1], 3, 1);
+    grid->addWidget(enemyOffsetEdit_, 3, 1);
     grid->addWidget(enmrange_, 3, 2);
 
     // accept() is virtual: OK reaches the dialog's own.
@@ -70,13 +69,13 @@ void OffsetsDialog::choose(int set)
     objrange_->setText(objrangetext(set, hdrofs_));
     enmrange_->setText(enmrangetext(hdrofs_));
     objpos_ = rebaseobjpos(objpos_, set_, set);
-    ad_[0]->setText(shown(objpos_));
+    objectOffsetEdit_->setText(shown(objpos_));
     set_ = set;
 }
 
 bool OffsetsDialog::hexok()
 {
-    for (QLineEdit *e : ad_) {
+    for (QLineEdit *e : {objectOffsetEdit_, enemyOffsetEdit_}) {
         if (!e->text().trimmed().isEmpty() && !ishextext(e->text())) {
             QMessageBox::warning(this, windowTitle(),
                                  QStringLiteral("'%1' is not a hexadecimal number.").arg(e->text()));

@@ -10,14 +10,16 @@ class QPushButton;
 
 namespace quib {
 
-struct EditorState;
+struct Graphics;
 class LvlView;
 
 class MapTool : public QWidget {
     Q_OBJECT
 public:
-    // The tiles are shown `zoom` times enlarged, as big as on the map.
-    MapTool(EditorState &state, QWidget *parent = nullptr, int zoom = 1);
+    // Shows the map tiles of `gfx`, `zoom` times enlarged, as big as on the
+    // map; a click sets `tile`, the buttons set `action` (0 draw one square,
+    // 1 replace all). Both outlive the toolbox.
+    MapTool(const Graphics &gfx, uint8_t &tile, uint8_t &action, QWidget *parent = nullptr, int zoom = 1);
 
     // Copies the coloured map tiles again (a new world), without the
     // selection boxes.
@@ -47,7 +49,9 @@ protected:
 private:
     void setaction(int action);
 
-    EditorState &state_;
+    const Graphics &gfx_;
+    uint8_t &tile_;
+    uint8_t &action_;
     Surface picture_{256, 256};
     LvlView *map_;
     QPushButton *draw_;

@@ -1,7 +1,8 @@
 // Drawing level objects, by pixel, on pattern sheets in which every pixel of
 // every tile in every palette has its own colour.
 #include "editor/editorstate.h"
-#include "objgfx/drawobj.h"
+#include "editor/levelstate.h"
+#include "level/drawobj.h"
 
 #include <QTest>
 
@@ -70,7 +71,7 @@ class TestDrawObj : public QObject {
         s->level.lvlscrollx = int16_t(scrollx), s->level.lvlscrolly = int16_t(scrolly);
         s->lvl.fill(bg);
         for (int i = 0; i < s->level.objcount(); ++i)
-            drawobj(*s, i);
+            drawobj(s->lvl, scrollx, scrolly, s->level, s->props, s->objcells, s->gfx, i);
     }
 
 private slots:

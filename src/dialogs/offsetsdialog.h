@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QString>
 
+#include <array>
 #include <cstdint>
 
 class QLabel;
@@ -16,13 +17,12 @@ class QListWidget;
 
 namespace quib {
 
-struct EditorState;
-
 class OffsetsDialog : public QDialog {
     Q_OBJECT
 public:
     QListWidget *objsetlist() const { return objsetlist_; }
-    QLineEdit *ad(int i) const { return ad_[i]; } // 0: objects, 1: enemies
+    QLineEdit *objectOffsetEdit() const { return objectOffsetEdit_; }
+    QLineEdit *enemyOffsetEdit() const { return enemyOffsetEdit_; }
 
 protected:
     // The object names of the two edits and their range labels.
@@ -30,9 +30,10 @@ protected:
         QString objpos, enmpos, objrange, enmrange;
     };
 
-    // objpos and enmpos are file offsets; set is 0..15.
-    OffsetsDialog(const EditorState &state, int set, int32_t objpos, int32_t enmpos, const FieldNames &names,
-                  QWidget *parent);
+    // objpos and enmpos are file offsets; set is 0..15. The list shows the
+    // sets with their names; hdrofs as the editor's offset display flag.
+    OffsetsDialog(bool hdrofs, const std::array<QString, 16> &objsetnames, int set, int32_t objpos, int32_t enmpos,
+                  const FieldNames &names, QWidget *parent);
 
     // True when each field is hex or empty (an empty field counts as 0, which
     // the folding moves into range); otherwise tells the user, puts the focus
@@ -48,7 +49,8 @@ private:
 
     bool hdrofs_;
     QListWidget *objsetlist_;
-    QLineEdit *ad_[2];
+    QLineEdit *objectOffsetEdit_;
+    QLineEdit *enemyOffsetEdit_;
     QLabel *objrange_, *enmrange_;
     int set_;        // the object set chosen
     int32_t objpos_; // the object offset the dialog holds (a file offset)

@@ -6,7 +6,9 @@
 
 namespace quib {
 
-struct EditorState;
+struct Level;
+struct LevelContext;
+struct WorldMap;
 
 struct LevelSpec {
     int32_t objpos = 0; // file offset of the object stream
@@ -24,11 +26,11 @@ LevelSpec foldlevelspec(const QString &objtext, const QString &enmtext, int objs
 
 // The offsets and set the dialog opens with: those of the selected map
 // pointer, or of the current area when the world has no pointers.
-LevelSpec initiallevelspec(const EditorState &s);
+LevelSpec initiallevelspec(const WorldMap &map, const Level &lvl);
 
-// Loads the area and switches to object editing with object 0 selected.
-// The view's scroll is left as it was and nothing is drawn: the caller
-// redraws. False, with nothing changed, when no ROM is open.
-bool enterlevelspec(EditorState &s, int32_t objofs, int32_t enmofs, int objset);
+// Loads the area with object 0 selected (the caller switches to object
+// editing). The view's scroll is left as it was and nothing is drawn: the
+// caller redraws. False, with nothing changed, when no ROM is open.
+bool enterlevelspec(Level &lvl, const LevelContext &c, int32_t objofs, int32_t enmofs, int objset);
 
 } // namespace quib

@@ -1,16 +1,12 @@
-#include "level/widgets/enterlevelspc.h"
+#include "dialogs/enterbyoffsets.h"
 
 #include <QLineEdit>
 
 namespace quib {
 
-Enterlevelspc::Enterlevelspc(const EditorState &state, QWidget *parent)
-    : Enterlevelspc(state, initiallevelspec(state), parent)
-{
-}
-
-Enterlevelspc::Enterlevelspc(const EditorState &state, const LevelSpec &start, QWidget *parent)
-    : OffsetsDialog(state, start.objset, start.objpos, start.enmpos,
+Enterlevelspc::Enterlevelspc(bool hdrofs, const std::array<QString, 16> &objsetnames, const LevelSpec &start,
+                             QWidget *parent)
+    : OffsetsDialog(hdrofs, objsetnames, start.objset, start.objpos, start.enmpos,
                     {QStringLiteral("objposEdit"), QStringLiteral("enmposEdit"), QStringLiteral("objrangeLabel"),
                      QStringLiteral("enmrangeLabel")},
                     parent),
@@ -24,7 +20,7 @@ void Enterlevelspc::accept()
 {
     if (!hexok())
         return;
-    spec_ = foldlevelspec(ad(0)->text(), ad(1)->text(), chosenset(), hdrofs());
+    spec_ = foldlevelspec(objectOffsetEdit()->text(), enemyOffsetEdit()->text(), chosenset(), hdrofs());
     QDialog::accept();
 }
 

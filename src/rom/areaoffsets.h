@@ -1,8 +1,8 @@
 #pragma once
-// The arithmetic of the map pointer dialog: offsets shown and typed (0x10
-// lower while the offset display is off), the advisory ranges, moving an
-// object offset into another set's bank, and folding typed offsets into
-// storable ones.
+// The arithmetic of the dialogs that point at a level area by its two data
+// offsets: offsets shown and typed (0x10 lower while the offset display is
+// off), the advisory ranges, moving an object offset into another set's
+// bank, and folding typed offsets into storable ones.
 #include <QString>
 #include <cstdint>
 

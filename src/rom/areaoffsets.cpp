@@ -1,4 +1,4 @@
-#include "worldmap/mappntr.h"
+#include "rom/areaoffsets.h"
 
 #include "rom/hex.h"
 #include "rom/romlayout.h"

@@ -1,7 +1,7 @@
-#include "worldmap/widgets/maptool.h"
+#include "dialogs/maptoolbox.h"
 
-#include "editor/editorstate.h"
 #include "graphics/blit.h"
+#include "graphics/graphics.h"
 #include "widgets/lvlview.h"
 #include "widgets/zoom.h"
 
@@ -19,7 +19,8 @@ const QString chosen = QStringLiteral("background-color: rgb(255, 255, 192);");
 const QString notchosen = QStringLiteral("background-color: rgb(192, 192, 192);");
 } // namespace
 
-MapTool::MapTool(EditorState &state, QWidget *parent, int zoom) : QWidget(parent, Qt::Tool), state_(state)
+MapTool::MapTool(const Graphics &gfx, uint8_t &tile, uint8_t &action, QWidget *parent, int zoom)
+    : QWidget(parent, Qt::Tool), gfx_(gfx), tile_(tile), action_(action)
 {
     setObjectName(QStringLiteral("MapTool"));
     setWindowTitle(QStringLiteral("Map objects"));
@@ -48,19 +49,19 @@ MapTool::MapTool(EditorState &state, QWidget *parent, int zoom) : QWidget(parent
     connect(draw_, &QPushButton::clicked, this, [this] { setaction(0); });
     connect(replace_, &QPushButton::clicked, this, [this] { setaction(1); });
     // A reopened toolbox shows the action still in force.
-    setaction(state_.toolaction == 1 ? 1 : 0);
+    setaction(action_ == 1 ? 1 : 0);
     refresh();
 }
 
 void MapTool::refresh()
 {
-    blit(picture_, 0, 0, state_.gfx.map, 0, 0, 256, 256);
+    blit(picture_, 0, 0, gfx_.map, 0, 0, 256, 256);
     map_->update();
 }
 
 void MapTool::setaction(int action)
 {
-    state_.toolaction = uint8_t(action);
+    action_ = uint8_t(action);
     draw_->setStyleSheet(action == 0 ? chosen : notchosen);
     replace_->setStyleSheet(action == 1 ? chosen : notchosen);
 }
@@ -69,9 +70,9 @@ void MapTool::pick(int x, int y)
 {
     if (x < 0 || y < 0 || x > 255 || y > 255)
         return; // outside the picture
-    state_.tooltile = uint8_t(16 * (y / 16) + ((x / 16) % 16));
-    const int r = state_.tooltile / 16, k = state_.tooltile % 16;
-    blit(picture_, 0, 0, state_.gfx.map, 0, 0, 256, 256);
+    tile_ = uint8_t(16 * (y / 16) + ((x / 16) % 16));
+    const int r = tile_ / 16, k = tile_ % 16;
+    blit(picture_, 0, 0, gfx_.map, 0, 0, 256, 256);
     outline(picture_, 16 * k, 16 * r, 16 * k + 15, 16 * r + 15, rgb(255, 240, 0));
     outline(picture_, 16 * k - 1, 16 * r - 1, 16 * k + 16, 16 * r + 16, rgb(0, 0, 192));
     map_->repaint();

@@ -8,20 +8,16 @@
 
 namespace quib {
 
-struct EditorState;
 struct Graphics;
 struct LevelDocument;
 struct ObjCells;
 struct ObjProps;
 
-// Object i (0..255) of the current level onto s.lvl: the nine-slice of a
-// 4-byte object or the fixed picture of a 3-byte one, clipped to the view,
-// with the stretch rules and the per-row palette and cell exceptions of its
-// object set. Writes nothing but pixels.
-void drawobj(EditorState &s, int i);
-
-// The same onto dst, which shows the level's blocks from column col0 and row
-// row0 on; clipped to dst, whatever its size.
+// Object i (0..255) of the level onto dst, which shows the level's blocks
+// from column col0 and row row0 on: the nine-slice of a 4-byte object or the
+// fixed picture of a 3-byte one, clipped to dst whatever its size, with the
+// stretch rules and the per-row palette and cell exceptions of its object
+// set. Writes nothing but pixels.
 void drawobj(Surface &dst, int col0, int row0, const LevelDocument &lv, const ObjProps &props,
              const ObjCells &objcells, const Graphics &gfx, int i);
 

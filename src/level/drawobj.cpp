@@ -5,10 +5,13 @@
 // byte + 1) and height (low nibble of the type + 1). A 3-byte object is a
 // fixed picture cut to the size tables, its top-left cell at the anchor minus
 // objleft and objup. Only the cells inside the view are visited.
-#include "objgfx/drawobj.h"
+#include "level/drawobj.h"
 
-#include "editor/editorstate.h"
 #include "graphics/blit.h"
+#include "graphics/graphics.h"
+#include "level/level.h"
+#include "objgfx/objcells.h"
+#include "tables/objprops.h"
 
 #include <algorithm>
 #include <cstring>
@@ -334,11 +337,6 @@ void drawobj(Surface &dst, int col0, int row0, const LevelDocument &lv, const Ob
         drawnineslice(c, i);
     else
         drawpicture(c, i);
-}
-
-void drawobj(EditorState &s, int i)
-{
-    drawobj(s.lvl, s.level.lvlscrollx, s.level.lvlscrolly, s.level, s.props, s.objcells, s.gfx, i);
 }
 
 } // namespace quib

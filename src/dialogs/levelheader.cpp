@@ -1,7 +1,8 @@
-#include "level/widgets/editlvlhdr.h"
+#include "dialogs/levelheader.h"
 #include "widgets/valuebar.h"
 
-#include "editor/editorstate.h"
+#include "level/level.h"
+#include "tables/names.h"
 #include "rom/hex.h"
 
 #include <QCheckBox>
@@ -51,50 +52,51 @@ QStringList palettes(int count)
 
 } // namespace
 
-EditLvlHdr::EditLvlHdr(EditorState &state, QWidget *parent)
-    : QDialog(parent), state_(state), edit_(state.level.lvlhdr, state.hdrofs)
+EditLvlHdr::EditLvlHdr(Level &level, Rom &rom, Graphics &gfx, const NameTables &names, bool hdrofs,
+                       QWidget *parent)
+    : QDialog(parent), level_(level), rom_(rom), gfx_(gfx), edit_(level.lvlhdr, hdrofs)
 {
     setObjectName(QStringLiteral("EditLvlHdr"));
     setWindowTitle(QStringLiteral("Edit level header"));
     setModal(true);
-    const HdrLists romlists = readhdrlists(state.rom, state.names);
+    const HdrLists romlists = readhdrlists(rom, names);
 
     // The linked area.
-    auto *frame1 = new QGroupBox(QStringLiteral("Pointer for next area of level"), this);
-    frame1->setObjectName(QStringLiteral("Frame1"));
-    objptr_ = new QLineEdit(edit_.objtext(), frame1);
+    auto *linkgroup = new QGroupBox(QStringLiteral("Pointer for next area of level"), this);
+    linkgroup->setObjectName(QStringLiteral("linkGroup"));
+    objptr_ = new QLineEdit(edit_.objtext(), linkgroup);
     objptr_->setObjectName(QStringLiteral("objptrEdit"));
-    enmptr_ = new QLineEdit(edit_.enmtext(), frame1);
+    enmptr_ = new QLineEdit(edit_.enmtext(), linkgroup);
     enmptr_->setObjectName(QStringLiteral("enmptrEdit"));
-    objrange_ = new QLabel(edit_.objrangelabel(), frame1);
+    objrange_ = new QLabel(edit_.objrangelabel(), linkgroup);
     objrange_->setObjectName(QStringLiteral("objrangeLabel"));
-    enmrange_ = new QLabel(edit_.enmrangelabel(), frame1);
+    enmrange_ = new QLabel(edit_.enmrangelabel(), linkgroup);
     enmrange_->setObjectName(QStringLiteral("enmrangeLabel"));
-    objsetlist_ = new QListWidget(frame1);
+    objsetlist_ = new QListWidget(linkgroup);
     objsetlist_->setObjectName(QStringLiteral("objsetlist"));
     for (int i = 0; i < 16; ++i)
-        objsetlist_->addItem(hexstr(i) + QStringLiteral(" -- ") + state.names.objsetnames[size_t(i)]);
+        objsetlist_->addItem(hexstr(i) + QStringLiteral(" -- ") + names.objsetnames[size_t(i)]);
     objsetlist_->setCurrentRow(edit_.field(HdrField::LinkSet));
-    auto *link = new QGridLayout(frame1);
-    link->addWidget(caption("Objects :", frame1), 0, 0);
+    auto *link = new QGridLayout(linkgroup);
+    link->addWidget(caption("Objects :", linkgroup), 0, 0);
     link->addWidget(objptr_, 0, 1);
     link->addWidget(objrange_, 0, 2);
-    link->addWidget(caption("Enemies :", frame1), 1, 0);
+    link->addWidget(caption("Enemies :", linkgroup), 1, 0);
     link->addWidget(enmptr_, 1, 1);
     link->addWidget(enmrange_, 1, 2);
-    link->addWidget(caption("Object set :", frame1), 2, 0, Qt::AlignTop);
+    link->addWidget(caption("Object set :", linkgroup), 2, 0, Qt::AlignTop);
     link->addWidget(objsetlist_, 2, 1, 1, 2);
 
     // The level start.
-    auto *frame2 = new QGroupBox(QStringLiteral("Level start"), this);
-    frame2->setObjectName(QStringLiteral("Frame2"));
+    auto *startgroup = new QGroupBox(QStringLiteral("Level start"), this);
+    startgroup->setObjectName(QStringLiteral("startGroup"));
     QListWidget *action = addlist(HdrField::StartAction, QStringLiteral("startactionList"), texts(startactionitems));
-    startx_ = new QLabel(frame2);
+    startx_ = new QLabel(startgroup);
     startx_->setObjectName(QStringLiteral("startxLabel"));
-    starty_ = new QLabel(frame2);
+    starty_ = new QLabel(startgroup);
     starty_->setObjectName(QStringLiteral("startyLabel"));
-    auto *start = new QGridLayout(frame2);
-    start->addWidget(caption("Action :", frame2), 0, 0, Qt::AlignTop);
+    auto *start = new QGridLayout(startgroup);
+    start->addWidget(caption("Action :", startgroup), 0, 0, Qt::AlignTop);
     start->addWidget(action, 0, 1);
     start->addWidget(startx_, 1, 0);
     start->addWidget(addbar(HdrField::StartX, QStringLiteral("startxBar")), 1, 1);
@@ -149,8 +151,8 @@ EditLvlHdr::EditLvlHdr(EditorState &state, QWidget *parent)
     put("Time :", time);
 
     auto *left = new QVBoxLayout;
-    left->addWidget(frame1);
-    left->addWidget(frame2);
+    left->addWidget(linkgroup);
+    left->addWidget(startgroup);
     left->addStretch();
     auto *columns = new QHBoxLayout;
     columns->addLayout(left);
@@ -264,7 +266,7 @@ void EditLvlHdr::accept()
         return;
     }
     QString error;
-    if (!applylevelheader(state_, hdr, &error)) {
+    if (!applylevelheader(level_, rom_, gfx_, hdr, &error)) {
         QMessageBox::warning(this, windowTitle(), QStringLiteral("The level header was not saved.\n\n") + error);
         return;
     }

@@ -3,10 +3,11 @@
 // load that follows it.
 #include "demorom/demorom.h"
 #include "editor/editorstate.h"
+#include "editor/levelstate.h"
 #include "editor/startup.h"
-#include "level/enterspec.h"
+#include "level/offsetentry.h"
 #include "level/navigate.h"
-#include "level/widgets/enterlevelspc.h"
+#include "dialogs/enterbyoffsets.h"
 
 #include "testutil.h"
 
@@ -92,7 +93,7 @@ private slots:
         auto s = open();
         const WorldMap &m = s->map;
         const size_t sel = m.selptr;
-        Enterlevelspc d(*s, nullptr);
+        Enterlevelspc d(s->hdrofs, s->names.objsetnames, initiallevelspec(s->map, s->level));
         QCOMPARE(d.windowTitle(), QStringLiteral("Enter level from specified address"));
         QCOMPARE(get<QLineEdit>(d, "objposEdit")->text(), QString::number(m.pointers[sel].objpos, 16).toUpper());
         QCOMPARE(get<QListWidget>(d, "objsetlist")->currentRow(), int(m.pointers[sel].objset));
@@ -126,7 +127,7 @@ private slots:
         const size_t sel = s->map.selptr;
         s->map.pointers[sel].objset = 1;
         s->map.pointers[sel].objpos = 0x1E133;
-        Enterlevelspc d(*s, nullptr);
+        Enterlevelspc d(s->hdrofs, s->names.objsetnames, initiallevelspec(s->map, s->level));
         d.show();
         QCOMPARE(get<QLabel>(d, "enmrangeLabel")->text(), QStringLiteral("(hex) (between C000 and FFFF)"));
         QCOMPARE(get<QLineEdit>(d, "objposEdit")->text(), QStringLiteral("1E123"));
@@ -161,4 +162,4 @@ private slots:
 };
 
 QTEST_MAIN(TestEnterSpec)
-#include "tst_enterspec.moc"
+#include "tst_offsetentry.moc"

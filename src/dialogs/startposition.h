@@ -8,32 +8,38 @@
 #include <cstdint>
 
 class QLabel;
-class QPushButton;
 class QScrollBar;
 
 namespace quib {
 
-struct EditorState;
+struct Graphics;
+struct WorldMap;
 class LvlView;
+class Rom;
 
 class MoveStartPnt : public QDialog {
     Q_OBJECT
 public:
-    MoveStartPnt(EditorState &state, QWidget *parent = nullptr);
+    // The start point of world `world` in `rom`, over a preview of `map`
+    // drawn with `gfx` (whose frame and font take the world's colours).
+    MoveStartPnt(Rom &rom, Graphics &gfx, const WorldMap &map, int world, QWidget *parent = nullptr);
 
     uint8_t value() const { return value_; }
     const Surface &preview() const { return preview_; }
 
 private:
-    void HScroll1_Change(int position);
+    void showposition(int position);
     void writeandclose();
 
-    EditorState &state_;
+    Rom &rom_;
+    const Graphics &gfx_;
+    const WorldMap &map_;
+    int world_;
     uint8_t value_ = 0;
     Surface preview_;
-    QScrollBar *hscroll1_;
-    QLabel *label2_;
-    LvlView *lvl_;
+    QScrollBar *positionBar_;
+    QLabel *valueLabel_;
+    LvlView *previewView_;
 };
 
 } // namespace quib

@@ -10,6 +10,7 @@
 #include <QElapsedTimer>
 #include <array>
 
+class QDialogButtonBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -18,13 +19,17 @@ class QTimer;
 
 namespace quib {
 
-struct EditorState;
+struct Graphics;
+struct NameTables;
 class LvlView;
+class Rom;
 
 class EditMapPr : public QDialog {
     Q_OBJECT
 public:
-    EditMapPr(EditorState &state, QWidget *parent = nullptr);
+    // Reads and writes the tables of `rom`; OK recolours the map pictures of
+    // `gfx` for world `world`. The music lists show `names`.
+    EditMapPr(Rom &rom, Graphics &gfx, int world, const NameTables &names, QWidget *parent = nullptr);
 
     // The dialog's copy of the tables, as edited so far.
     const MapProps &props() const { return props_; }
@@ -40,27 +45,31 @@ public:
     static constexpr int lastentry = 256;
 
 private:
-    void dolistboxes();
+    void fillmusiclists(const NameTables &names);
     void setvalues(int entry);
-    void HScroll1_Change(int index, int value);
-    void s_Change(int k, const QString &text);
-    void List_Click(int which, int row);
-    void Timer1_Timer();
+    void choosepalette(int value);
+    void frametimeedited(int k, const QString &text);
+    void musicchosen(int which, int row);
+    void animate();
     void writeandclose();
 
-    EditorState &state_;
+    Rom &rom_;
+    Graphics &gfx_;
+    int world_;
     MapProps props_;
     bool setting_ = false; // setvalues is filling the controls
     Surface anim_;
     QElapsedTimer started_;
 
-    std::array<QScrollBar *, 2> hscroll1_{};
-    QLabel *t0_;
-    QLabel *t2_;
-    std::array<QLineEdit *, 4> s_{};
-    std::array<QListWidget *, 2> list_{};
+    QScrollBar *entryBar_;
+    QScrollBar *paletteBar_;
+    QLabel *entryLabel_;
+    QLabel *paletteLabel_;
+    std::array<QLineEdit *, 4> frameTimeEdits_{};
+    std::array<QListWidget *, 2> musicLists_{}; // entering the world, after an area
     LvlView *animview_;
-    QTimer *timer1_;
+    QTimer *animTimer_;
+    QDialogButtonBox *buttons_;
 };
 
 } // namespace quib

@@ -1,4 +1,4 @@
-#include "editor/widgets/splash.h"
+#include "ui/splash.h"
 
 #include <QLabel>
 #include <QMouseEvent>

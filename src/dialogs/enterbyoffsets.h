@@ -1,20 +1,21 @@
 #pragma once
 // "Enter level from specified address": the two stream offsets and the
 // object set of any level area. On OK the dialog holds the folded offsets;
-// the window then enters the area (enterlevelspec).
-#include "level/enterspec.h"
-#include "widgets/offsetsdialog.h"
+// the window then enters the area.
+#include "level/offsetentry.h"
+#include "dialogs/offsetsdialog.h"
 
 namespace quib {
-
-struct EditorState;
 
 // The edits are "objposEdit" and "enmposEdit", their range labels
 // "objrangeLabel" and "enmrangeLabel".
 class Enterlevelspc : public OffsetsDialog {
     Q_OBJECT
 public:
-    Enterlevelspc(const EditorState &state, QWidget *parent = nullptr);
+    // Opens on `start` (initiallevelspec: the area shown, or the map's
+    // selected pointer).
+    Enterlevelspc(bool hdrofs, const std::array<QString, 16> &objsetnames, const LevelSpec &start,
+                  QWidget *parent = nullptr);
 
     // Valid after OK.
     int32_t objpos() const { return spec_.objpos; }
@@ -25,8 +26,6 @@ public:
     void accept() override;
 
 private:
-    Enterlevelspc(const EditorState &state, const LevelSpec &start, QWidget *parent);
-
     LevelSpec spec_;
 };
 
