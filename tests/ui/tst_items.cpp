@@ -1,6 +1,7 @@
 #include "demorom/demolevels.h"
 #include "demorom/demorom.h"
 #include "dialogs/itempalette.h"
+#include "level/itemclip.h"
 #include "level/itemedit.h"
 #include "level/leveledit.h"
 #include "level/objbox.h"
@@ -12,6 +13,7 @@
 #include <QAction>
 #include <QListWidget>
 #include <QClipboard>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTest>
@@ -292,6 +294,18 @@ private slots:
         QCOMPARE(int(w.state().editmode), int(ModeEnemyEditing));
         QCOMPARE(std::pair(int(l.enemies.back().x), int(l.enemies.back().y)),
                  std::pair(l.lvlscrollx + 2, l.lvlscrolly + 3));
+
+        // An entry dropped on the view lands on the block under the drop.
+        QMimeData dragged;
+        dragged.setData(QString::fromLatin1(itemmimetype), itemsmime(entry));
+        const QPoint drop(l.lvlscrollx + 5, l.lvlscrolly + 1);
+        QDragEnterEvent enter(at(w, drop), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(w.lvl(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent dropevent(at(w, drop), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(w.lvl(), &dropevent);
+        QCOMPARE(int(w.state().editmode), int(ModeObjectEditing));
+        QCOMPARE(std::pair(int(l.objects.back().x), int(l.objects.back().y)), std::pair(drop.x(), drop.y()));
 
         const QSize icons = objects->iconSize();
         w.setzoom(w.zoom() + 1);
