@@ -364,6 +364,28 @@ int main(int argc, char **argv)
             quib::drawlevel(b);
             sink = b.lvl.px[5];
         });
+
+        // A paste of a group of 50 one-block objects (a 10 x 5 block field)
+        // onto that view, with its redraw: one undo step, taken back untimed
+        // before the next run.
+        int small = 0;
+        while (small < 255 && (b.props.four(1, 0, small) || b.props.width(1, 0, small) != 1 || b.props.height(1, 0, small) != 1))
+            ++small;
+        quib::ItemGroup fifty;
+        fifty.objset = 1;
+        for (int i = 0; i < 50; ++i) {
+            quib::ObjRecord o;
+            o.type = uint8_t(small);
+            o.x = uint8_t(i % 10);
+            o.y = uint8_t(i / 10);
+            fifty.objects.push_back(o);
+        }
+        report("paste of 50 objects + redraw (target 20 x)", median_us(501, [&] { doc.undostack().undo(); }, [&] {
+                   doc.pasteitems(fifty, {42, 13});
+                   quib::drawlevel(b);
+                   sink = b.lvl.px[7];
+               }),
+               base);
     }
     // The same on the map: a Replace all drag over world 8.
     {

@@ -369,7 +369,7 @@ bool Document::press(const PointerInput &in)
     if (ismapmode(s_.editmode))
         handled = mappress(mapediting(s_), {in.px, in.py, in.buttons, in.shiftonly, in.toolbox});
     else
-        levelpress(s_, in.px, in.py);
+        itempress(in);
     if (handled)
         finish(before, 0, mouseedit(s_, in), dragmerge_);
     return handled;
@@ -381,8 +381,197 @@ void Document::drag(const PointerInput &in)
     if (ismapmode(s_.editmode))
         mapdrag(mapediting(s_), {in.px, in.py, in.buttons, in.shiftonly, in.toolbox});
     else
-        leveldrag(s_, in.px, in.py);
+        itemdrag(in);
     finish(before, 0, mouseedit(s_, in), dragmerge_);
+}
+
+void Document::release()
+{
+    if (ismapmode(s_.editmode) || !s_.level.band.on)
+        return;
+    s_.level.band = {};
+    emit changed(ChangedView);
+}
+
+// A plain press picks as it always did; an item of a selection of several
+// keeps the selection, so that a drag moves all of it. Ctrl+press on an item
+// of the mode's kind adds it or takes it out; on nothing it starts a
+// rectangle.
+void Document::itempress(const PointerInput &in)
+{
+    Level &l = s_.level;
+    l.band = {};
+    const bool objmode = s_.editmode == ModeObjectEditing;
+    const PressHit hit = presshit(l, s_.props, objmode, in.px, in.py, viewsizeof(s_.lvl));
+    if (in.ctrl && hit.index < 0) {
+        bandbase_ = selecteditems(l, objmode);
+        l.band = {true, hit.block.col, hit.block.row, hit.block.col, hit.block.row};
+        dragorigin_.clear();
+        return;
+    }
+    if (in.ctrl && hit.object == objmode) {
+        toggleitem(l, objmode, hit.index);
+        const int i = objmode ? l.selobj : l.selenemy;
+        const int x = objmode ? l.objects[size_t(i)].x : l.enemies[size_t(i)].x;
+        const int y = objmode ? l.objects[size_t(i)].y : l.enemies[size_t(i)].y;
+        s_.grabx = int16_t(x - hit.block.col);
+        s_.graby = int16_t(y - hit.block.row);
+    } else {
+        quib::levelpress(s_, in.px, in.py);
+        const bool objects = s_.editmode == ModeObjectEditing;
+        if (objects != objmode)
+            (objects ? l.objsel : l.enemysel).clear();
+        else if (!(objects ? l.objsel : l.enemysel).count(objects ? l.selobj : l.selenemy))
+            (objects ? l.objsel : l.enemysel).clear();
+    }
+    const bool objects = s_.editmode == ModeObjectEditing;
+    dragorigin_ = itemorigins(l, objects);
+    pickedorigin_ = {-1, 0, 0};
+    const int picked = objects ? l.selobj : l.selenemy;
+    for (const ItemPos &p : dragorigin_)
+        if (p.index == picked)
+            pickedorigin_ = p;
+}
+
+void Document::itemdrag(const PointerInput &in)
+{
+    Level &l = s_.level;
+    const bool objects = s_.editmode == ModeObjectEditing;
+    if (l.band.on) {
+        const Block b = viewblock(l, in.px, in.py);
+        l.band.col1 = b.col;
+        l.band.row1 = b.row;
+        const std::vector<int> inside = itemsinrect(l, s_.props, objects, l.band.col0, l.band.row0, b.col, b.row);
+        std::vector<int> sel = bandbase_;
+        sel.insert(sel.end(), inside.begin(), inside.end());
+        selectitems(l, objects, sel, inside.empty() ? (objects ? l.selobj : l.selenemy) : inside.back());
+        return;
+    }
+    const Block b = viewblock(l, in.px, in.py);
+    quib::leveldrag(s_, in.px, in.py);
+    if (dragorigin_.size() > 1 && pickedorigin_.index >= 0)
+        dragitems(l, objects, dragorigin_, b.col + s_.grabx - pickedorigin_.x, b.row + s_.graby - pickedorigin_.y);
+}
+
+// ---- Building an area --------------------------------------------------------
+
+QString Document::edititems(const QString &label, const std::function<QString(Level &, bool)> &op)
+{
+    if (ismapmode(s_.editmode))
+        return QString();
+    const Before before = snapshot();
+    s_.level.band = {};
+    const QString refused = op(s_.level, s_.editmode == ModeObjectEditing);
+    if (!refused.isEmpty()) {
+        s_.level.document() = before.lvl;
+        s_.level.view() = before.lvlview;
+        s_.editmode = before.mode;
+        return refused;
+    }
+    if (s_.editmode == ModeObjectEditing)
+        showobj(s_);
+    else
+        showenemy(s_);
+    finish(before, 0, label, 0);
+    return QString();
+}
+
+ItemGroup Document::copyitems() const
+{
+    if (ismapmode(s_.editmode))
+        return {};
+    return quib::copyitems(s_.level, s_.editmode == ModeObjectEditing);
+}
+
+QString Document::pasteitems(const ItemGroup &group, Block at)
+{
+    return edititems(QStringLiteral("Paste"), [&](Level &l, bool) {
+        const QString refused = quib::pasteitems(l, s_.props, group, at.col, at.row);
+        // Items of one kind only: the mode follows them.
+        if (refused.isEmpty() && group.objects.empty() != group.enemies.empty())
+            s_.editmode = group.objects.empty() ? ModeEnemyEditing : ModeObjectEditing;
+        return refused;
+    });
+}
+
+QString Document::additem(std::optional<Block> at)
+{
+    return edititems(QStringLiteral("Add"), [&](Level &l, bool objects) {
+        ItemGroup g;
+        g.objset = l.lvlobjset & 15;
+        Block to{l.lvlscrollx, l.lvlscrolly};
+        if (objects) {
+            if (const ObjRecord *o = l.selectedobject()) {
+                g.objects.push_back(*o);
+                to = {o->x + 1, o->y};
+            } else {
+                ObjRecord first;
+                first.four = s_.props.four(g.objset, 0, 0);
+                g.objects.push_back(first);
+            }
+        } else {
+            if (const EnemyRecord *e = l.selectedenemy()) {
+                g.enemies.push_back(*e);
+                to = {e->x + 1, e->y};
+            } else {
+                g.enemies.push_back({});
+            }
+        }
+        return quib::pasteitems(l, s_.props, g, at ? at->col : to.col, at ? at->row : to.row);
+    });
+}
+
+QString Document::deleteitems(bool cut)
+{
+    return edititems(cut ? QStringLiteral("Cut") : QStringLiteral("Delete"), [](Level &l, bool objects) {
+        quib::deleteitems(l, objects);
+        return QString();
+    });
+}
+
+QString Document::duplicateitems()
+{
+    return edititems(QStringLiteral("Duplicate"), [&](Level &l, bool objects) {
+        const ItemGroup g = quib::copyitems(l, objects);
+        if (g.empty())
+            return QString();
+        int col = 255, row = 255;
+        for (const ObjRecord &o : g.objects) {
+            col = std::min<int>(col, o.x);
+            row = std::min<int>(row, o.y);
+        }
+        for (const EnemyRecord &e : g.enemies) {
+            col = std::min<int>(col, e.x);
+            row = std::min<int>(row, e.y);
+        }
+        return quib::pasteitems(l, s_.props, g, col + 1, row + 1);
+    });
+}
+
+void Document::selectallitems()
+{
+    if (ismapmode(s_.editmode))
+        return;
+    quib::selectall(s_.level, s_.editmode == ModeObjectEditing);
+    emit changed(ChangedView);
+}
+
+void Document::bringtofront()
+{
+    if (s_.editmode == ModeObjectEditing)
+        edititems(QStringLiteral("Bring to Front"), [](Level &l, bool) {
+            objectstofront(l);
+            return QString();
+        });
+}
+
+void Document::sendtoback()
+{
+    if (s_.editmode == ModeObjectEditing)
+        edititems(QStringLiteral("Send to Back"), [](Level &l, bool) {
+            objectstoback(l);
+            return QString();
+        });
 }
 
 void Document::setpointer(int objset, int32_t objpos, int32_t enmpos)

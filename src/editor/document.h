@@ -11,9 +11,12 @@
 
 #include <QObject>
 #include <QString>
+#include "level/itemedit.h"
+
 #include <QUndoStack>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace quib {
@@ -37,6 +40,7 @@ struct PointerInput {
     int buttons = 0;        // 1 left, 2 right, 4 middle, added up
     bool shiftonly = false; // exactly Shift held
     bool toolbox = false;   // the map objects toolbox is shown
+    bool ctrl = false;      // Ctrl held: a level item joins or leaves the selection
 };
 
 class Document : public QObject, private Navigator {
@@ -75,6 +79,8 @@ public:
     // Returns false when the press was ignored (below the map rows).
     bool press(const PointerInput &in);
     void drag(const PointerInput &in);
+    // The button was let go: a selection rectangle goes.
+    void release();
     // The map pointer dialog's OK: the selected pointer's target.
     void setpointer(int objset, int32_t objpos, int32_t enmpos);
     // The mode items of the Levels menu (within the map or the level modes).
@@ -82,6 +88,23 @@ public:
     // An imported area: the current area's header and records become
     // those of `next`, as one undo step that restores the header as well.
     void replacearea(const LevelDocument &next, const QString &label);
+    // ---- Building an area (the Edit menu in the level modes) ---------------
+    // Each is one undo step on the items of the current mode's kind. A
+    // refused one changes nothing and returns why; else an empty string.
+    // Add: a copy of the item picked last at `at`, else one block right of
+    // it (an area without any gets a new one at the view's top-left block).
+    QString additem(std::optional<Block> at);
+    // Delete, or Cut (the window copied them first).
+    QString deleteitems(bool cut = false);
+    QString duplicateitems();
+    // The group's top-left block goes to `at`. Items of the other kind only
+    // switch the mode to theirs.
+    QString pasteitems(const ItemGroup &group, Block at);
+    ItemGroup copyitems() const;
+    void selectallitems();
+    void bringtofront();
+    void sendtoback();
+
     // A view option changed outside the document (hdrofs, view options, tool
     // state, palettes): only redraw.
     void viewchanged() { emit changed(ChangedView); }
@@ -163,6 +186,15 @@ private:
     uint64_t dragmerge_ = 0;
     uint64_t keymerge_ = 0;
     Key lastkey_ = Key::Esc;
+    // A drag of level items: where the selected items were at the press,
+    // and the selection a Ctrl+drag's rectangle adds to.
+    std::vector<ItemPos> dragorigin_;
+    ItemPos pickedorigin_{-1, 0, 0};
+    std::vector<int> bandbase_;
+
+    void itempress(const PointerInput &in);
+    void itemdrag(const PointerInput &in);
+    QString edititems(const QString &label, const std::function<QString(Level &, bool objects)> &op);
 };
 
 } // namespace quib

@@ -2,6 +2,7 @@
 
 #include "editor/editorstate.h"
 #include "editor/levelstate.h"
+#include "level/itemedit.h"
 #include "level/leveledit.h"
 #include "level/navigate.h"
 #include "editor/mapstate.h"
@@ -170,6 +171,7 @@ void selectitem(Ctx &c, int delta)
     const int to = sel + delta;
     if (to < 0 || to >= count)
         return;
+    (objects(c) ? l.objsel : l.enemysel).clear();
     sel = uint8_t(to);
     showitem(c);
 }
@@ -205,22 +207,14 @@ void addlength(Ctx &c, int delta)
         o->len = uint8_t(o->len + delta);
 }
 
+// The position keys move the whole selection, as long as none of its items
+// is at the bound in that direction. Each direction stops at its own bound
+// only: an item that stands outside the area (as the ROM may have it) can be
+// moved back in.
 void moveitem(Ctx &c, int dx, int dy)
 {
-    if (!anyitem(c))
-        return;
-    Level &l = c.s.level;
-    uint8_t &x = objects(c) ? l.selectedobject()->x : l.selectedenemy()->x;
-    uint8_t &y = objects(c) ? l.selectedobject()->y : l.selectedenemy()->y;
-    // Each direction stops at its own bound only: an item that stands
-    // outside the area (as the ROM may have it) can be moved back in.
-    const bool blocked = (dx < 0 && x == 0) || (dx > 0 && x >= levelmaxx(l)) || (dy < 0 && y == 0)
-                         || (dy > 0 && y >= levelmaxy(l, objects(c)));
-    if (blocked)
-        return;
-    x = uint8_t(x + dx);
-    y = uint8_t(y + dy);
-    showitem(c);
+    if (anyitem(c) && moveitems(c.s.level, objects(c), dx, dy))
+        showitem(c);
 }
 
 void scrolllevel(Ctx &c, int dx, int dy)

@@ -2,6 +2,7 @@
 
 #include "editor/editorstate.h"
 #include "level/drawlevel.h"
+#include "level/itemedit.h"
 #include "level/leveledit.h"
 #include "level/navigate.h"
 #include "level/offsetentry.h"
@@ -22,6 +23,14 @@ DrawOptions leveloptions(const EditorState &s)
                                                   : SelectionMark::none;
     o.background = s.viewlvlbg;
     o.sheets = s.showsheets;
+    if (o.selection != SelectionMark::none) {
+        o.marked = selecteditems(s.level, o.selection == SelectionMark::object);
+        if (o.marked.size() <= 1)
+            o.marked.clear();
+    }
+    if (const LevelView::Band &b = s.level.band; b.on)
+        o.band = {std::min(b.col0, b.col1), std::min(b.row0, b.row1), std::abs(b.col1 - b.col0) + 1,
+                  std::abs(b.row1 - b.row0) + 1};
     return o;
 }
 

@@ -6,6 +6,7 @@
 #include "graphics/surface.h"
 
 #include <cstdint>
+#include <vector>
 
 namespace quib {
 
@@ -59,6 +60,11 @@ struct DrawOptions {
     bool spriteboxes = false;  // a box around every map sprite drawn
     bool background = false;   // the level background blocks
     bool sheets = false;       // the level's two pattern sheets over the top-left corner
+    // Level items of the selection's kind marked as selected besides the
+    // picked one (a selection of several), and the rectangle a Ctrl+drag is
+    // drawing (width 0: none).
+    std::vector<int> marked;
+    BlockRect band{0, 0, 0, 0};
 };
 
 } // namespace quib

@@ -129,19 +129,39 @@ void strips(const Ctx &s)
     }
 }
 
-void objectselection(const Ctx &s)
+void objectoutline(const Ctx &s, int i)
 {
     const Level &lv = s.level;
-    const int i = lv.selobj;
-    if (s.opt.selection != SelectionMark::object || !lv.selectedobject())
+    if (i < 0 || i >= lv.objcount())
         return;
-    const bool four = lv.selectedobject()->four;
+    const bool four = lv.objects[size_t(i)].four;
     const ObjBox box = objbox(lv, s.props, i);
     const int px = 16 * (box.x - s.col0), py = 16 * (box.y - s.row0);
     const int w = 16 * box.width, h = 16 * box.height;
     const int left = px - 16 * box.left, top = py - 16 * box.up;
     outline(s.lvl, left - 1, top - 1, px + w, py + h, objselouter);
     outline(s.lvl, left, top, px + w - 1, py + h - 1, four ? objsel4byte : objsel3byte);
+}
+
+void objectselection(const Ctx &s)
+{
+    const Level &lv = s.level;
+    if (s.opt.selection != SelectionMark::object || !lv.selectedobject())
+        return;
+    for (const int i : s.opt.marked)
+        objectoutline(s, i);
+    objectoutline(s, lv.selobj);
+}
+
+// The rectangle of a Ctrl+drag, over everything.
+void band(const Ctx &s)
+{
+    const BlockRect &b = s.opt.band;
+    if (b.width <= 0 || b.height <= 0)
+        return;
+    const int left = 16 * (b.col - s.col0), top = 16 * (b.row - s.row0);
+    outline(s.lvl, left, top, left + 16 * b.width - 1, top + 16 * b.height - 1, objselouter);
+    outline(s.lvl, left + 1, top + 1, left + 16 * b.width - 2, top + 16 * b.height - 2, objsel3byte);
 }
 
 // Enemies are boxes of their table size; the selected one is marked in its
@@ -156,7 +176,9 @@ void enemies(const Ctx &s)
         const int left = px - 16 * box.left, top = py - 16 * box.up;
         if (px + w >= 1 && py + h >= 1 && left < s.lvl.width && top < s.lvl.height)
             hatchedbox(s.lvl, left, top, px + w - 1, py + h - 1, enemyline, enemyfill);
-        if (s.opt.selection != SelectionMark::enemy || i != lv.selenemy)
+        const bool marked = i == lv.selenemy
+            || std::find(s.opt.marked.begin(), s.opt.marked.end(), i) != s.opt.marked.end();
+        if (s.opt.selection != SelectionMark::enemy || !marked)
             continue;
         hatchedbox(s.lvl, left, top, px + w - 1, py + h - 1, enemysel, enemysel);
     }
@@ -189,6 +211,7 @@ void drawlevel(Surface &dst, const Level &lv, const ObjProps &props, const ObjCe
     enemies(s);
     if (opt.sheets)
         sheets(s);
+    band(s);
 }
 
 InfoLabels levellabels(const Level &lv, const NameTables &names, SelectionMark which)

@@ -5,6 +5,7 @@
 #include "level/records.h"
 
 #include <cstdint>
+#include <set>
 #include <vector>
 
 namespace quib {
@@ -29,11 +30,22 @@ struct LevelDocument {
 };
 
 // Where the user looks and what is selected: never saved.
+// The selection is the item picked last (selobj, selenemy: what the labels
+// and the type keys go by) and, when several are selected, the set of them.
+// A set that does not hold the item picked last is stale: the selection is
+// then that item alone (see itemedit.h).
 struct LevelView {
     uint8_t selobj = 0;
     uint8_t selenemy = 0;
     int16_t lvlscrollx = 0; // level column at the view's left edge
     int16_t lvlscrolly = 0; // level row at the view's top edge
+    std::set<int> objsel;   // the selected objects, when several are
+    std::set<int> enemysel; // the selected enemies, when several are
+    // The rectangle a Ctrl+drag draws, in level blocks, corners inclusive.
+    struct Band {
+        bool on = false;
+        int col0 = 0, row0 = 0, col1 = 0, row1 = 0;
+    } band;
 };
 
 // The loaded area: its document and the view on it.

@@ -65,6 +65,9 @@ void loadlevel(Level &lvl, const LevelContext &c)
 
     lvl.selobj = 0;
     lvl.selenemy = 0;
+    lvl.objsel.clear();
+    lvl.enemysel.clear();
+    lvl.band = {};
 
     // The CHR data never changes, so a sheet decoded once stays valid.
     for (int page = 0; page < 2; ++page) {

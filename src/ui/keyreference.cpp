@@ -3,6 +3,7 @@
 #include "editor/editorstate.h"
 #include "editor/keys.h"
 #include "editor/presentation.h"
+#include "ui/itemactions.h"
 #include "ui/keys.h"
 
 #include <QDialogButtonBox>
@@ -30,7 +31,9 @@ const MouseRow mouserows[] = {
     {modebit(ModeMapSprites), "Left drag", "Move the selected sprite square by square"},
     {modebit(ModeMapSprites), "Right drag", "Move the selected sprite pixel by pixel"},
     {levelmodes, "Click", "Select the object or enemy under the pointer (an item of the mode wins)"},
-    {levelmodes, "Drag", "Move the selected object or enemy block by block"},
+    {levelmodes, "Drag", "Move the selected objects or enemies block by block"},
+    {levelmodes, "Ctrl + click", "Add the object or enemy to the selection, or take it out"},
+    {levelmodes, "Ctrl + drag from no item", "Select every item of the mode whose box the rectangle touches"},
     {levelmodes, "Wheel", "Scroll the view up or down (with Shift: across)"},
     {mapmodes, "Shift + wheel", "Scroll the map across"},
     {allmodes, "Ctrl + wheel", "Zoom in or out"},
@@ -67,6 +70,16 @@ QString KeyReference::text(int mode)
                                                               QStringLiteral("Shift/Ctrl/Alt"), QStringLiteral("Shift"))
                                                           + twin),
                          escaped(row.action));
+    }
+    if (modebit(mode) & levelmodes) {
+        html += QStringLiteral("</table><h3>Edit menu</h3><table cellspacing=\"4\">");
+        for (const ItemCommand &c : itemcommands()) {
+            QStringList keys;
+            for (const QKeySequence &k : c.keys)
+                keys << k.toString(QKeySequence::NativeText);
+            html += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td></tr>")
+                        .arg(escaped(c.text), escaped(keys.join(QStringLiteral(", "))), escaped(c.help));
+        }
     }
     html += QStringLiteral("</table><h3>Mouse</h3><table cellspacing=\"4\">");
     for (const MouseRow &row : mouserows)

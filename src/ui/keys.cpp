@@ -38,7 +38,8 @@ std::optional<Key> keypadkey(int qtkey)
     case Qt::Key_Slash: return Key::KpDivide;
     case Qt::Key_Asterisk: return Key::KpMultiply;
     case Qt::Key_Period:
-    case Qt::Key_Comma: return Key::KpDot;
+    case Qt::Key_Comma:
+    case Qt::Key_Delete: return Key::KpDot; // with Num Lock off
     default: return std::nullopt;
     }
 }

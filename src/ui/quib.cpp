@@ -23,6 +23,7 @@
 #include "level/navigate.h"
 #include "level/rommap.h"
 #include "ui/areaactions.h"
+#include "ui/itemactions.h"
 #include "ui/keyreference.h"
 #include "ui/keys.h"
 #include "ui/romwatch.h"
@@ -178,6 +179,7 @@ QuibWindow::QuibWindow(QWidget *parent)
 
     connect(lvl_, &LvlView::pressed, this, &QuibWindow::lvlpressed);
     connect(lvl_, &LvlView::dragged, this, &QuibWindow::lvldragged);
+    connect(lvl_, &LvlView::released, &doc_, &Document::release);
     connect(lvl_, &LvlView::hovered, this, [this](const ViewMouse &m) {
         pointer_ = QPoint(m.x, m.y);
         showpointer();
@@ -275,6 +277,8 @@ void QuibWindow::buildmenus()
             status(done);
     });
     importarea_->setObjectName(QStringLiteral("importarea"));
+    levels_->addAction(QStringLiteral("Item palette ..."), this, [this] { itemactions_->showpalette(zoom_); })
+        ->setObjectName(QStringLiteral("itempalette"));
     levels_->addAction(QStringLiteral("&Play ROM"), QKeySequence(Qt::Key_F5), this, &QuibWindow::playrom)
         ->setObjectName(QStringLiteral("playrom"));
     levels_->addSeparator()->setObjectName(QStringLiteral("sep2"));
@@ -296,6 +300,8 @@ void QuibWindow::buildmenus()
     connect(redo_, &QAction::triggered, &doc_, &Document::redo);
     edit->addAction(undo_);
     edit->addAction(redo_);
+    itemactions_ = new ItemActions(doc_, *lvl_, *edit, this);
+    connect(this, &QuibWindow::zoomchanged, itemactions_, &ItemActions::refreshpalette);
 
     QMenu *options = menuBar()->addMenu(QStringLiteral("&Options"));
     options->setObjectName(QStringLiteral("Options"));
@@ -632,6 +638,8 @@ void QuibWindow::showview()
     areapointers_->setEnabled(!ismapmode(state_.editmode));
     exportarea_->setEnabled(!ismapmode(state_.editmode));
     importarea_->setEnabled(!ismapmode(state_.editmode));
+    itemactions_->setmode(state_.editmode);
+    itemactions_->refreshpalette(zoom_);
     usemapobjtb_->setEnabled(ismapmode(state_.editmode)); // the toolbox belongs to the map
     modelabel_->setText(modename(state_.editmode) + QStringLiteral(" mode"));
     tilelabel_->setText(QStringLiteral("Current tile: ") + hexpad(state_.curtile, 2) + QStringLiteral(" -- ")
@@ -962,7 +970,7 @@ namespace {
 
 PointerInput pointerinput(const ViewMouse &m, bool toolbox)
 {
-    return {m.x, m.y, m.buttons, m.shiftonly, toolbox};
+    return {m.x, m.y, m.buttons, m.shiftonly, toolbox, m.ctrl};
 }
 
 } // namespace

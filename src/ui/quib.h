@@ -26,6 +26,7 @@ class QTimer;
 
 namespace quib {
 
+class ItemActions;
 class LvlView;
 class Overview;
 class RomWatch;
@@ -189,6 +190,7 @@ private:
     QPushButton *save_ = nullptr;
     QPointer<MapTool> maptool_;
     RomWatch *romwatch_ = nullptr;
+    ItemActions *itemactions_ = nullptr;
 
     QMenu *levels_ = nullptr;
     QAction *msave_ = nullptr;

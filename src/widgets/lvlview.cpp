@@ -3,7 +3,9 @@
 #include "graphics/surface.h"
 
 #include <QApplication>
+#include <QDropEvent>
 #include <QImage>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -27,6 +29,7 @@ ViewMouse frommouse(const QMouseEvent &e, Qt::MouseButtons buttons, int zoom)
     v.buttons = buttonstate(buttons);
     v.shiftonly = m == Qt::ShiftModifier;
     v.any = m != Qt::NoModifier;
+    v.ctrl = m & Qt::ControlModifier;
     return v;
 }
 
@@ -89,9 +92,44 @@ void LvlView::mouseMoveEvent(QMouseEvent *event)
         emit hovered(frommouse(*event, Qt::NoButton, zoom_));
 }
 
+void LvlView::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->buttons() == Qt::NoButton)
+        emit released();
+}
+
 void LvlView::leaveEvent(QEvent *)
 {
     emit left();
+}
+
+void LvlView::setdroptype(const QString &mimetype)
+{
+    droptype_ = mimetype;
+    setAcceptDrops(!mimetype.isEmpty());
+}
+
+void LvlView::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (event->mimeData()->hasFormat(droptype_))
+        event->acceptProposedAction();
+}
+
+void LvlView::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (event->mimeData()->hasFormat(droptype_))
+        event->acceptProposedAction();
+}
+
+void LvlView::dropEvent(QDropEvent *event)
+{
+    if (!event->mimeData()->hasFormat(droptype_))
+        return;
+    ViewMouse v;
+    v.x = int(std::floor(event->position().x() / zoom_));
+    v.y = int(std::floor(event->position().y() / zoom_));
+    event->acceptProposedAction();
+    emit dropped(v, event->mimeData()->data(droptype_));
 }
 
 ViewArea::ViewArea(QWidget *view, QWidget *parent) : QScrollArea(parent)

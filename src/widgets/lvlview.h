@@ -13,6 +13,7 @@ struct ViewMouse {
     int buttons = 0;        // 1 left, 2 right, 4 middle, added up
     bool shiftonly = false; // exactly Shift held
     bool any = false;       // Shift, Ctrl or Alt held
+    bool ctrl = false;      // Ctrl held
 };
 
 class LvlView : public QWidget {
@@ -26,20 +27,30 @@ public:
     // One-pixel lines between the 16-pixel blocks of `area` (surface pixels),
     // drawn over the picture at every zoom; an empty area draws none.
     void setgrid(const QRect &area);
+    // What may be dropped on the view (none at first).
+    void setdroptype(const QString &mimetype);
 
 signals:
     void pressed(const quib::ViewMouse &m);
     void dragged(const quib::ViewMouse &m); // moves with a button held
     void hovered(const quib::ViewMouse &m); // moves with no button held
     void left();                            // the pointer left the view
+    void released();                        // the buttons were let go
+    // Data of `mimetype` (setdroptype) dropped on the view at (m.x, m.y).
+    void dropped(const quib::ViewMouse &m, const QByteArray &data);
 
 protected:
     void paintEvent(QPaintEvent *) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
     void leaveEvent(QEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
+    QString droptype_;
     const Surface &surface_;
     int zoom_;
     QRect grid_;
