@@ -870,6 +870,12 @@ bool Document::save(QString *error, QString *saved)
         Level &l = s_.level;
         const bool hadsel = l.selectedenemy() != nullptr;
         const EnemyRecord sel = hadsel ? *l.selectedenemy() : EnemyRecord{};
+        // Save sorts the enemies by column: the selected ones are found
+        // again by their records (equal records are interchangeable).
+        std::vector<EnemyRecord> marked;
+        for (int i : l.enemysel)
+            if (size_t(i) < l.enemies.size())
+                marked.push_back(l.enemies[size_t(i)]);
         AreaSavePlan plan;
         LevelSaveContext context;
         context.map = &s_.map;
@@ -887,6 +893,17 @@ bool Document::save(QString *error, QString *saved)
             const auto it = std::find(l.enemies.begin(), l.enemies.end(), sel);
             if (it != l.enemies.end())
                 l.selenemy = uint8_t(it - l.enemies.begin());
+        }
+        if (ok && !marked.empty()) {
+            std::vector<bool> taken(l.enemies.size(), false);
+            l.enemysel.clear();
+            for (const EnemyRecord &e : marked)
+                for (size_t i = 0; i < l.enemies.size(); ++i)
+                    if (!taken[i] && l.enemies[i] == e) {
+                        taken[i] = true;
+                        l.enemysel.insert(int(i));
+                        break;
+                    }
         }
     }
     if (!ok)

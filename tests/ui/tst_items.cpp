@@ -77,8 +77,8 @@ class TestItems : public QObject {
         return r;
     }
     // Save, then the file: `base` with the object stream `s` at its place;
-    // a shorter stream leaves the bytes of its old extent (`oldsize`) for
-    // the save to deal with, and nothing after them changes.
+    // a shorter stream frees the rest of its old extent (`oldsize`) to 0xFF,
+    // and nothing after it changes.
     void savedwith(QuibWindow &w, const QByteArray &base, const QByteArray &s, qsizetype oldsize)
     {
         QVERIFY(w.save());
@@ -87,6 +87,9 @@ class TestItems : public QObject {
         QCOMPARE(now.size(), base.size());
         QCOMPARE(now.left(at), base.left(at));
         QCOMPARE(now.mid(at, s.size()), s);
+        // Bytes of the old extent the shorter stream no longer uses are freed.
+        if (oldsize > s.size())
+            QCOMPARE(now.mid(at + s.size(), oldsize - s.size()), QByteArray(oldsize - s.size(), char(0xFF)));
         const qsizetype after = at + std::max(s.size(), oldsize);
         QCOMPARE(now.mid(after), base.mid(after));
     }
@@ -314,6 +317,26 @@ private slots:
 
     // A Ctrl+drag from an empty block draws a rectangle that selects the
     // objects it touches; letting go removes the rectangle.
+    // Save sorts the enemies by column; a selection of several follows
+    // its records to their new places.
+    void enemyselectionaftersave()
+    {
+        QuibWindow w;
+        open(w);
+        w.document().setmode(ModeEnemyEditing);
+        Level &l = w.state().level;
+        QVERIFY(l.enemycount() >= 3);
+        l.enemies[0].x = 0xFF;
+        selectitems(l, false, {0, 1}, 0);
+        const EnemyRecord a = l.enemies[0], b = l.enemies[1];
+        QVERIFY(w.save());
+        QCOMPARE(l.enemies.back(), a);
+        const std::vector<int> sel = selecteditems(l, false);
+        QCOMPARE(sel.size(), size_t(2));
+        QVERIFY(l.enemies[size_t(sel[0])] == b && l.enemies[size_t(sel[1])] == a);
+        QVERIFY(*l.selectedenemy() == a);
+    }
+
     void rectangle()
     {
         QuibWindow w;
