@@ -482,11 +482,10 @@ QSize QuibWindow::overviewblocks() const
 // below the view, the view's height beside it.
 int QuibWindow::overviewshift(QSize blocks) const
 {
-    const double dpr = devicePixelRatioF();
     const int w = 16 * blocks.width(), h = 16 * blocks.height();
     if (blocks.height() > blocks.width())
-        return reductionfor(w, h, 1, int(area_->height() * dpr));
-    return reductionfor(w, h, int(centralWidget()->width() * dpr), 1);
+        return reductionfor(w, h, 1, area_->height());
+    return reductionfor(w, h, centralWidget()->width(), 1);
 }
 
 void QuibWindow::refreshoverview()
