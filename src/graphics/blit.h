@@ -1,6 +1,7 @@
 #pragma once
 // Copying rectangles between surfaces, clipped to both, and the highlight
-// boxes of the views.
+// boxes of the views. Destination coordinates are those of the full picture
+// of a reduced surface (Surface::shift); sources are read a pixel a pixel.
 #include "graphics/surface.h"
 
 namespace quib {

@@ -21,7 +21,7 @@ namespace {
 
 constexpr int sheetw = 128;
 constexpr int sheeth = 256;
-constexpr int bandh = 64; // one palette's copy of the 128 tiles
+constexpr int bandh = sheetband;
 
 
 void ensuresheet(Graphics &g, int n)
@@ -106,13 +106,6 @@ void colorlvlgfx(Graphics &g, int objset, int colourgroup, int graphicset)
         }
         std::copy(group, group + 16, cache);
     }
-}
-
-TileRef leveltile(const Graphics &g, int graphicset, int tile, int palette)
-{
-    tile &= 0xFF;
-    const int n = gfxsetsheet[tile / 128][graphicset & 0x1F];
-    return {&g.gfxo[size_t(n)], 8 * (tile % 16), bandh * (palette & 3) + 8 * ((tile / 16) % 8)};
 }
 
 } // namespace quib

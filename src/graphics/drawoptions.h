@@ -42,6 +42,23 @@ inline Surface surfacefor(const BlockRect &r, uint32_t fill = rgb(0, 0, 0))
     return Surface(16 * std::max(r.width, 0), 16 * std::max(r.height, 0), fill);
 }
 
+// The surface the rectangle is drawn into keeping 1 pixel in 2^k each way.
+inline Surface surfacefor(const BlockRect &r, int k, uint32_t fill = rgb(0, 0, 0))
+{
+    return Surface::reduced(16 * std::max(r.width, 0), 16 * std::max(r.height, 0), k, fill);
+}
+
+// The largest k (up to 4) at which a picture of w x h pixels kept 1 pixel in
+// 2^k each way is still no smaller than `fitw` across and `fith` down: the
+// rest of the scaling is left to the screen.
+inline int reductionfor(int w, int h, int fitw, int fith)
+{
+    int k = 0;
+    while (k < 4 && (w >> (k + 1)) >= fitw && (h >> (k + 1)) >= fith)
+        ++k;
+    return k;
+}
+
 // The one selection mark a redraw shows.
 enum class SelectionMark : uint8_t {
     none,

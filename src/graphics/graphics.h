@@ -14,6 +14,7 @@ namespace quib {
 class Rom;
 
 constexpr int sheetcount = 23;
+constexpr int sheetband = 64; // rows of one palette's copy of a sheet's 128 tiles
 
 // For each graphic set G (0..31, the level header's graphic-set field) the
 // sheet that supplies pattern tiles 0..127 (page 1) and 128..255 (page 2).
@@ -94,6 +95,11 @@ struct TileRef {
     const Surface *sheet;
     int x, y;
 };
-TileRef leveltile(const Graphics &g, int graphicset, int tile, int palette);
+inline TileRef leveltile(const Graphics &g, int graphicset, int tile, int palette)
+{
+    tile &= 0xFF;
+    const int n = gfxsetsheet[tile / 128][graphicset & 0x1F];
+    return {&g.gfxo[size_t(n)], 8 * (tile % 16), sheetband * (palette & 3) + 8 * ((tile / 16) % 8)};
+}
 
 } // namespace quib

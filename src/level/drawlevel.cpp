@@ -97,13 +97,16 @@ Backdrop backdrop(const Level &lv)
 void background(const Ctx &s)
 {
     Surface &lvl = s.lvl;
-    clear(lvl, std::min(16, lvl.height), s.gfx.lvlbackground);
+    // A row of blocks is `rows` rows of the surface (one at a reduction of
+    // more than a block).
+    const int rows = std::max(16 >> lvl.shift, 1);
+    clear(lvl, std::min(rows, lvl.height), s.gfx.lvlbackground);
     const Backdrop bd = backdrop(s.level);
     const int gs = s.level.graphicset();
-    for (int x = 0; x < lvl.width; x += 16)
+    for (int x = 0; x < lvl.fullwidth(); x += 16)
         drawcell(lvl, x, 0, s.gfx, gs, bd.cell, bd.pal, true);
-    const size_t band = size_t(lvl.width) * 16;
-    for (int y = 16; y < lvl.height; y += 16)
+    const size_t band = size_t(lvl.width) * rows;
+    for (int y = rows; y < lvl.height; y += rows)
         std::memcpy(lvl.row(y), lvl.row(0), std::min(band, size_t(lvl.width) * size_t(lvl.height - y)) * sizeof(uint32_t));
 }
 
@@ -174,7 +177,7 @@ void enemies(const Ctx &s)
         const int px = 16 * (box.x - s.col0), py = 16 * (box.y - s.row0);
         const int w = 16 * box.width, h = 16 * box.height;
         const int left = px - 16 * box.left, top = py - 16 * box.up;
-        if (px + w >= 1 && py + h >= 1 && left < s.lvl.width && top < s.lvl.height)
+        if (px + w >= 1 && py + h >= 1 && left < s.lvl.fullwidth() && top < s.lvl.fullheight())
             hatchedbox(s.lvl, left, top, px + w - 1, py + h - 1, enemyline, enemyfill);
         const bool marked = i == lv.selenemy
             || std::find(s.opt.marked.begin(), s.opt.marked.end(), i) != s.opt.marked.end();

@@ -21,11 +21,11 @@ constexpr uint32_t enemyfill = rgb(128, 100, 128);
 constexpr uint32_t enemysel = rgb(255, 200, 200); // outline and hatching of the selected enemy
 
 // Draws the blocks of opt.area of the level area into dst (a surface of
-// 16 x 16 pixels a block, see surfacefor): background colour, the optional
-// background blocks, the fixed strips of object sets 2 and 9, every object in
-// stream order, the selected object's outline, the enemies as hatched boxes,
-// the selected enemy's outline and, when asked, the two pattern sheets on
-// top. Changes nothing but dst.
+// 16 x 16 pixels a block, see surfacefor, or a reduction of one): background
+// colour, the optional background blocks, the fixed strips of object sets 2
+// and 9, every object in stream order, the selected object's outline, the
+// enemies as hatched boxes, the selected enemy's outline and, when asked, the
+// two pattern sheets on top. Changes nothing but dst.
 void drawlevel(Surface &dst, const Level &lv, const ObjProps &props, const ObjCells &objcells, const Graphics &gfx,
                const DrawOptions &opt);
 

@@ -50,7 +50,7 @@ inline void copytile(Surface &dst, int x, int y, const TileRef &src, bool inside
     const Surface &sheet = *src.sheet;
     if (src.x + 8 > sheet.width || src.y + 8 > sheet.height)
         return; // sheet not painted yet
-    if (!inside) {
+    if (!inside || dst.shift != 0) {
         blit(dst, x, y, sheet, src.x, src.y, 8, 8);
         return;
     }
@@ -180,7 +180,8 @@ void drawnineslice(const Ctx &s, int i)
     if (set == 2 && b == 0 && t >= 0xF0)
         std::swap(lastcol, lastrow);
     const int w = 16 * lastcol + 16, h = 16 * lastrow + 16;
-    if (px + w < 1 || py + h < 1 || px >= s.lvl.width || py >= s.lvl.height)
+    const int dstw = s.lvl.fullwidth(), dsth = s.lvl.fullheight();
+    if (px + w < 1 || py + h < 1 || px >= dstw || py >= dsth)
         return;
 
     if (b > lastpicbank || !pr.four(set, b, t)) {
@@ -190,8 +191,8 @@ void drawnineslice(const Ctx &s, int i)
         return;
     }
 
-    const int c0 = std::max(0, -px / 16), c1 = std::min(lastcol, (s.lvl.width - 1 - px) / 16);
-    const int r0 = std::max(0, -py / 16), r1 = std::min(lastrow, (s.lvl.height - 1 - py) / 16);
+    const int c0 = std::max(0, -px / 16), c1 = std::min(lastcol, (dstw - 1 - px) / 16);
+    const int r0 = std::max(0, -py / 16), r1 = std::min(lastrow, (dsth - 1 - py) / 16);
     const int pal = pr.pal(set, b, t) & 3; // 4-byte objects have no opaque palettes
     const int gs = lv.graphicset();
 
@@ -232,7 +233,8 @@ void drawpicture(const Ctx &s, int i)
     const int width = pr.width(set, b, t), height = pr.height(set, b, t);
     const int left = pr.left(set, b, t), up = pr.up(set, b, t);
     const int ox = px - 16 * left, oy = py - 16 * up;
-    if (px + 16 * width < 1 || py + 16 * height < 1 || ox >= s.lvl.width || oy >= s.lvl.height)
+    const int dstw = s.lvl.fullwidth(), dsth = s.lvl.fullheight();
+    if (px + 16 * width < 1 || py + 16 * height < 1 || ox >= dstw || oy >= dsth)
         return;
 
     if (set == 2 && b == 0 && t == 0x03) // the backdrop hides whatever is behind it
@@ -248,9 +250,9 @@ void drawpicture(const Ctx &s, int i)
     // except bank 3 of sets 3 and 14, up to 32 columns.
     const bool repeat = !(b == 3 && (set == 3 || set == 14));
     const int c0 = std::max(0, -ox / 16);
-    const int c1 = std::min({lastcol, (s.lvl.width - 1 - ox) / 16, repeat ? lastcol : lastpiccol});
+    const int c1 = std::min({lastcol, (dstw - 1 - ox) / 16, repeat ? lastcol : lastpiccol});
     const int r0 = std::max(0, -oy / 16);
-    const int r1 = std::min({lastrow, (s.lvl.height - 1 - oy) / 16, lastpicrow});
+    const int r1 = std::min({lastrow, (dsth - 1 - oy) / 16, lastpicrow});
 
     // Set 1's ground (bank 0, 10..4F) ends at level row 25 with picture row 25.
     const bool ground = set == 1 && b == 0 && t >= 0x10 && t <= 0x4F;
@@ -289,13 +291,87 @@ void drawpicture(const Ctx &s, int i)
 
 void drawtile(Surface &dst, int x, int y, const Graphics &g, int graphicset, int tile, int palette)
 {
-    const bool inside = x >= 0 && y >= 0 && x <= dst.width - 8 && y <= dst.height - 8;
+    const bool inside = x >= 0 && y >= 0 && x <= dst.fullwidth() - 8 && y <= dst.fullheight() - 8;
     copytile(dst, x, y, leveltile(g, graphicset, tile, palette), inside);
 }
 
+namespace {
+
+// drawcell onto a reduced surface: only the kept pixels of each quarter are
+// visited.
+// A cell wholly inside a surface reduced by 2^K (1..3), at a multiple of 2^K,
+// from two painted sheets of the usual size: the first kept pixel of each
+// quarter is its top-left one.
+template <int K>
+void keptcell(Surface &dst, int x, int y, const Surface *const pages[2], uint32_t cell, int palette, bool opaque)
+{
+    constexpr int step = 1 << K, n = 8 / step, sheetw = 128;
+    const size_t stride = size_t(dst.width);
+    uint32_t *const base = dst.row(y >> K) + (x >> K);
+    const int band = sheetband * (palette & 3);
+    for (int q = 0; q < 4; ++q) {
+        const int tile = int(cell >> (24 - 8 * q)) & 0xFF;
+        if (tile == 0xFF && !opaque)
+            continue;
+        const uint32_t *from = pages[tile >> 7]->px.data() + size_t(band + 8 * ((tile >> 4) & 7)) * sheetw
+            + 8 * (tile & 15);
+        uint32_t *to = base + (q >> 1) * n * stride + (q & 1) * n;
+        for (int r = 0; r < n; ++r, from += step * sheetw, to += stride)
+            for (int c = 0; c < n; ++c)
+                to[c] = from[c * step];
+    }
+}
+
+void reducedcell(Surface &dst, int x, int y, const Graphics &g, int graphicset, uint32_t cell, int palette,
+                 bool opaque)
+{
+    const int k = dst.shift, m = (1 << k) - 1;
+    const int w = dst.fullwidth(), h = dst.fullheight();
+    if (k <= 3 && ((x | y) & m) == 0 && x >= 0 && y >= 0 && x <= w - 16 && y <= h - 16) {
+        const Surface *const pages[2] = {&g.gfxo[gfxsetsheet[0][graphicset & 0x1F]],
+                                         &g.gfxo[gfxsetsheet[1][graphicset & 0x1F]]};
+        const auto usual = [](const Surface *p) { return p->width == 128 && p->height == 4 * sheetband; };
+        if (usual(pages[0]) && usual(pages[1])) {
+            if (k == 1)
+                keptcell<1>(dst, x, y, pages, cell, palette, opaque);
+            else if (k == 2)
+                keptcell<2>(dst, x, y, pages, cell, palette, opaque);
+            else
+                keptcell<3>(dst, x, y, pages, cell, palette, opaque);
+            return;
+        }
+    }
+    for (int q = 0; q < 4; ++q) {
+        const int tile = int(cell >> (24 - 8 * q)) & 0xFF;
+        if (tile == 0xFF && !opaque)
+            continue;
+        const int qx = x + 8 * (q & 1), qy = y + 8 * (q >> 1);
+        const int xa = (std::max(qx, 0) + m) & ~m, xb = std::min(qx + 8, w);
+        const int ya = (std::max(qy, 0) + m) & ~m, yb = std::min(qy + 8, h);
+        if (xa >= xb || ya >= yb)
+            continue;
+        const TileRef t = leveltile(g, graphicset, tile, palette);
+        const Surface &sheet = *t.sheet;
+        if (t.x + 8 > sheet.width || t.y + 8 > sheet.height)
+            continue; // sheet not painted yet
+        for (int yy = ya; yy < yb; yy += m + 1) {
+            const uint32_t *from = sheet.row(t.y + yy - qy) + (t.x - qx); // indexed by destination x
+            uint32_t *to = dst.row(yy >> k);
+            for (int xx = xa; xx < xb; xx += m + 1)
+                to[xx >> k] = from[xx];
+        }
+    }
+}
+
+} // namespace
+
 void drawcell(Surface &dst, int x, int y, const Graphics &g, int graphicset, uint32_t cell, int palette, bool opaque)
 {
-    const bool inside = x >= 0 && y >= 0 && x <= dst.width - 16 && y <= dst.height - 16;
+    if (dst.shift != 0) {
+        reducedcell(dst, x, y, g, graphicset, cell, palette, opaque);
+        return;
+    }
+    const bool inside = x >= 0 && y >= 0 && x <= dst.fullwidth() - 16 && y <= dst.fullheight() - 16;
     const auto quarter = [&](int tile, int dx, int dy) {
         if (tile != 0xFF || opaque)
             copytile(dst, x + dx, y + dy, leveltile(g, graphicset, tile, palette), inside);
@@ -308,16 +384,27 @@ void drawcell(Surface &dst, int x, int y, const Graphics &g, int graphicset, uin
 
 void hatch(Surface &dst, int x0, int y0, int x1, int y1, uint32_t colour)
 {
-    const int xa = std::max(x0 + 1, 0), xb = std::min(x1 - 1, dst.width - 1);
-    const int ya = std::max(y0 + 1, 0), yb = std::min(y1 - 1, dst.height - 1);
+    const int xa = std::max(x0 + 1, 0), xb = std::min(x1 - 1, dst.fullwidth() - 1);
+    const int ya = std::max(y0 + 1, 0), yb = std::min(y1 - 1, dst.fullheight() - 1);
     if (xa > xb || ya > yb)
         return;
     // Lines where x + y and x - y are multiples of 8, in view coordinates.
-    for (int y = ya; y <= yb; ++y) {
-        uint32_t *row = dst.row(y);
+    if (dst.shift == 0) {
+        for (int y = ya; y <= yb; ++y) {
+            uint32_t *row = dst.row(y);
+            for (const int phase : {-y & 7, y & 7})
+                for (int x = xa + ((phase - xa) & 7); x <= xb; x += 8)
+                    row[x] = colour;
+        }
+        return;
+    }
+    const int k = dst.shift, m = (1 << k) - 1;
+    for (int y = (ya + m) & ~m; y <= yb; y += m + 1) {
+        uint32_t *row = dst.row(y >> k);
         for (const int phase : {-y & 7, y & 7})
             for (int x = xa + ((phase - xa) & 7); x <= xb; x += 8)
-                row[x] = colour;
+                if ((x & m) == 0)
+                    row[x >> k] = colour;
     }
 }
 

@@ -486,28 +486,45 @@ void QuibWindow::showoverview()
 
 // The whole world or area, drawn by the view's own renderer with the view's
 // options but no selection mark, below the view (beside it when upright).
+// The blocks of the whole world or area.
+QSize QuibWindow::overviewblocks() const
+{
+    if (ismapmode(state_.editmode))
+        return QSize(state_.map.width(), maprows);
+    return QSize(levelmaxx(state_.level) + 1, levelmaxy(state_.level, true) + 1);
+}
+
+// The overview is drawn keeping 1 pixel in 2^k each way, k as large as keeps
+// the picture no smaller than the strip on the screen: the window's width
+// below the view, the view's height beside it.
+int QuibWindow::overviewshift(QSize blocks) const
+{
+    const int w = 16 * blocks.width(), h = 16 * blocks.height();
+    if (blocks.height() > blocks.width())
+        return reductionfor(w, h, 1, area_->height());
+    return reductionfor(w, h, centralWidget()->width(), 1);
+}
+
 void QuibWindow::refreshoverview()
 {
     overviewdirty_ = false;
     const bool map = ismapmode(state_.editmode);
+    const QSize blocks = overviewblocks();
+    const int k = overviewshift(blocks);
     Surface whole;
-    QSize blocks;
     if (map) {
         DrawOptions o = mapoptions(state_);
-        o.area = {0, 0, state_.map.width(), maprows};
+        o.area = {0, 0, blocks.width(), blocks.height()};
         o.selection = SelectionMark::none;
-        whole = surfacefor(o.area);
+        whole = surfacefor(o.area, k);
         drawmap(whole, state_.map, state_.curworld, state_.gfx, o);
-        blocks = QSize(o.area.width, o.area.height);
     } else {
-        const Level &l = state_.level;
         DrawOptions o = leveloptions(state_);
-        o.area = {0, 0, levelmaxx(l) + 1, levelmaxy(l, true) + 1};
+        o.area = {0, 0, blocks.width(), blocks.height()};
         o.selection = SelectionMark::none;
         o.sheets = false;
-        whole = surfacefor(o.area);
-        drawlevel(whole, l, state_.props, state_.objcells, state_.gfx, o);
-        blocks = QSize(o.area.width, o.area.height);
+        whole = surfacefor(o.area, k);
+        drawlevel(whole, state_.level, state_.props, state_.objcells, state_.gfx, o);
     }
     const bool wasupright = overview_->upright();
     overview_->setpicture(whole, blocks);
@@ -693,13 +710,15 @@ void QuibWindow::redraw()
         greyoutside(state_.lvl, 16 * shown.width(), 16 * shown.height());
     }
     if (overviewaction_->isChecked()) {
-        // Drawn again only when the world or the area may have changed.
-        const QString of = QStringLiteral("%1 %2 %3 %4 %5")
+        // Drawn again only when the world or the area may have changed, or
+        // the window's size asks for another reduction.
+        const QString of = QStringLiteral("%1 %2 %3 %4 %5 %6")
                                .arg(ismapmode(state_.editmode))
                                .arg(state_.curworld)
                                .arg(state_.level.lvlobjpos)
                                .arg(state_.viewmapsprites)
-                               .arg(state_.viewlvlbg);
+                               .arg(state_.viewlvlbg)
+                               .arg(overviewshift(overviewblocks()));
         // Another world or area at once; edits of the same one (each move of
         // a drag) at most every few frames.
         if (of != overviewof_)

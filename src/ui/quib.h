@@ -156,6 +156,8 @@ private:
     bool fitted() const;
     void showoverview();
     void refreshoverview();
+    QSize overviewblocks() const;
+    int overviewshift(QSize blocks) const;
     void overviewscroll(int col, int row);
     void transitionstep();
     // An editing key pressed, `repeat` when it is held down.

@@ -15,8 +15,9 @@ class Overview : public QWidget {
 public:
     explicit Overview(QWidget *parent = nullptr);
 
-    // The whole picture, `blocks` wide and high; an upright picture (a
-    // vertical area) lies beside the view, any other below it.
+    // The whole picture (at full size or reduced), `blocks` wide and high;
+    // an upright picture (a vertical area) lies beside the view, any other
+    // below it.
     void setpicture(const Surface &whole, QSize blocks);
     bool upright() const { return blocks_.height() > blocks_.width(); }
     // The blocks the view shows, outlined.
@@ -38,7 +39,7 @@ private:
     void fitstrip();
     void pick(const QPointF &at);
 
-    QImage whole_;  // the picture at one pixel a pixel
+    QImage whole_;  // the picture as drawn, about the strip's size or larger
     QImage scaled_; // the picture at the strip's size, made when either changes
     QSize blocks_{16, 15};
     QRect shown_;

@@ -1,8 +1,13 @@
 // The level redraw: background, strips, selection marks, enemy boxes, the
 // sheet overlay and the info labels.
+#include "demorom/demorom.h"
 #include "editor/editorstate.h"
 #include "editor/levelstate.h"
+#include "editor/mapstate.h"
+#include "editor/startup.h"
 #include "level/drawlevel.h"
+#include "level/leveledit.h"
+#include "worldmap/drawmap.h"
 
 #include <QRect>
 #include <QTest>
@@ -19,6 +24,27 @@ namespace {
 using namespace testsheets;
 
 int count(const Surface &lvl, uint32_t colour) { return int(std::count(lvl.px.begin(), lvl.px.end(), colour)); }
+
+// Draws `area` keeping 1 pixel in 2^k into a surface followed by a guard of
+// sentinel pixels, and checks it against `full` (the same area drawn at full
+// size) sampled every 2^k pixels, and the guard against writes past the end.
+template <typename Draw>
+void comparereduced(const Surface &full, const BlockRect &area, int k, Draw draw)
+{
+    constexpr uint32_t sentinel = 0x00ABCDEFu; // not a colour the drawing writes
+    Surface small = surfacefor(area, k, sentinel);
+    const size_t size = small.px.size();
+    small.px.resize(size + 4096, sentinel);
+    draw(small);
+    QVERIFY(std::all_of(small.px.begin() + qsizetype(size), small.px.end(), [](uint32_t c) { return c == sentinel; }));
+    small.px.resize(size);
+    QCOMPARE(small.width, (full.width + (1 << k) - 1) >> k);
+    QCOMPARE(small.height, (full.height + (1 << k) - 1) >> k);
+    for (int y = 0; y < small.height; ++y)
+        for (int x = 0; x < small.width; ++x)
+            if (small.at(x, y) != full.at(x << k, y << k))
+                QFAIL(qPrintable(QStringLiteral("k %1: pixel (%2, %3) differs").arg(k).arg(x).arg(y)));
+}
 
 } // namespace
 
@@ -267,6 +293,61 @@ private slots:
                 QCOMPARE(s->lvl.at(x, y), s->gfx.gfxo[0].at(x, y));
                 QCOMPARE(s->lvl.at(128 + x, y), s->gfx.gfxo[20].at(x, y));
             }
+    }
+
+    // The overview's pictures: the busiest area of the demo ROM (background,
+    // objects, enemies, the selected object's outline) and a world map with
+    // its sprites and pointer boxes, drawn reduced, equal the full pictures
+    // sampled, whole and from an odd corner.
+    void reduced()
+    {
+        EditorState d;
+        d.rom = Rom(demo::builddemorom().bytes());
+        runstartup(d, Settings{}, nullptr);
+        Level best;
+        for (int w = 1; w <= 8; ++w) {
+            d.curworld = uint8_t(w);
+            loadmap(d);
+            for (const MapPtr &p : d.map.pointers) {
+                if (p.objset == 0 || p.objset == 15)
+                    continue;
+                d.level.lvlobjpos = p.objpos;
+                d.level.lvlenmpos = p.enmpos;
+                d.level.lvlobjset = p.objset;
+                loadlevel(d);
+                if (d.level.objcount() > best.objcount())
+                    best = d.level;
+            }
+        }
+        QVERIFY(best.objcount() > 20 && best.enemycount() > 0);
+        d.level = best;
+        loadlevel(d);
+        d.viewlvlbg = true;
+        d.editmode = ModeObjectEditing;
+        d.level.selobj = 3;
+        DrawOptions lo = leveloptions(d);
+        QVERIFY(lo.background && lo.selection == SelectionMark::object);
+        const BlockRect whole{0, 0, levelmaxx(d.level) + 1, levelmaxy(d.level, true) + 1};
+
+        d.curworld = 8;
+        loadmap(d);
+        d.editmode = ModeMapPointers;
+        d.viewmapsprites = true;
+        DrawOptions mo = mapoptions(d);
+        QVERIFY(mo.mapsprites && mo.pointerboxes && !d.map.sprites.empty());
+
+        for (const BlockRect &area : {whole, BlockRect{3, 1, 37, 20}}) {
+            lo.area = area;
+            mo.area = area;
+            Surface full = surfacefor(area);
+            drawlevel(full, d.level, d.props, d.objcells, d.gfx, lo);
+            Surface fullmap = surfacefor(area);
+            drawmap(fullmap, d.map, d.curworld, d.gfx, mo);
+            for (int k = 1; k <= 3; ++k) {
+                comparereduced(full, area, k, [&](Surface &to) { drawlevel(to, d.level, d.props, d.objcells, d.gfx, lo); });
+                comparereduced(fullmap, area, k, [&](Surface &to) { drawmap(to, d.map, d.curworld, d.gfx, mo); });
+            }
+        }
     }
 };
 
