@@ -23,7 +23,7 @@ enum Command { Add, Delete, Cut, Copy, Paste, Duplicate, SelectAll, ToFront, ToB
 
 const std::vector<ItemCommand> &itemcommands()
 {
-    // The Parts' own keys stay theirs (Ctrl+X leaves the level, Ctrl+V shows
+    // The editor's older keys stay theirs (Ctrl+X leaves the level, Ctrl+V shows
     // the map sprites, Ctrl+A edits the starting status); the clipboard
     // takes the other common keys.
     static const std::vector<ItemCommand> table = {
