@@ -21,7 +21,6 @@ public:
     int64_t size() const { return int64_t(image_.size()); }
     bool inside(int64_t p) const { return p >= 0 && p < size(); }
     uint8_t byte(int64_t p) const { return inside(p) ? image_[size_t(p)] : streamend; }
-    uint16_t word(int64_t p) const { return uint16_t(byte(p) | byte(p + 1) << 8); }
 
 private:
     const std::vector<uint8_t> &image_;
@@ -59,16 +58,6 @@ LevelHeader headerat(const ImageReader &rom, int64_t objpos)
     for (int k = 0; k < hdrsize; ++k)
         h[size_t(k)] = rom.byte(objpos + k);
     return h;
-}
-
-PtrBytes ptrbytesat(const ImageReader &rom, int64_t base, int n, int i)
-{
-    PtrBytes b;
-    b.rowset = rom.byte(ptrrowpos(base, n, i));
-    b.col = rom.byte(ptrcolpos(base, n, i));
-    b.enmword = rom.word(ptrenmpos_at(base, n, i));
-    b.objword = rom.word(ptrobjpos_at(base, n, i));
-    return b;
 }
 
 std::vector<RomWindow> windowsof()
@@ -114,7 +103,7 @@ public:
             const int64_t base = rom::mapptrpos_of(world);
             const int n = ptrcountof(rom_.byte(base));
             for (int i = 0; i < n; ++i) {
-                const MapPtr p = decodeptr(ptrbytesat(rom_, base, n, i));
+                const MapPtr p = decodeptr(ptrbytesfrom([this](int64_t at) { return rom_.byte(at); }, base, n, i));
                 StreamLink from;
                 from.kind = StreamLink::MapPointer;
                 from.world = world;

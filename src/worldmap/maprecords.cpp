@@ -32,12 +32,7 @@ PtrBytes encodeptr(const MapPtr &p)
 
 PtrBytes readptrbytes(const RomFile &rom, int64_t base, int n, int i)
 {
-    PtrBytes b;
-    b.rowset = rom.readbyte(ptrrowpos(base, n, i));
-    b.col = rom.readbyte(ptrcolpos(base, n, i));
-    b.enmword = rom.readword(ptrenmpos_at(base, n, i));
-    b.objword = rom.readword(ptrobjpos_at(base, n, i));
-    return b;
+    return ptrbytesfrom([&](int64_t at) { return rom.readbyte(at); }, base, n, i);
 }
 
 void writeptrbytes(RomFile &rom, int64_t base, int n, int i, const PtrBytes &b)

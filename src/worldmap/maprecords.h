@@ -87,6 +87,19 @@ struct MapPtr {
 MapPtr decodeptr(const PtrBytes &b);
 PtrBytes encodeptr(const MapPtr &p);
 
+// Entry i of a table of n pointers at `base`, read through `byteat`
+// (offset -> byte); words low byte first.
+template <class ByteAt>
+PtrBytes ptrbytesfrom(const ByteAt &byteat, int64_t base, int n, int i)
+{
+    const auto word = [&](int64_t p) { return uint16_t(byteat(p) | byteat(p + 1) << 8); };
+    PtrBytes b;
+    b.rowset = byteat(ptrrowpos(base, n, i));
+    b.col = byteat(ptrcolpos(base, n, i));
+    b.enmword = word(ptrenmpos_at(base, n, i));
+    b.objword = word(ptrobjpos_at(base, n, i));
+    return b;
+}
 PtrBytes readptrbytes(const RomFile &rom, int64_t base, int n, int i);
 void writeptrbytes(RomFile &rom, int64_t base, int n, int i, const PtrBytes &b);
 
